@@ -1,0 +1,91 @@
+#include "general/helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <limits>
+
+#include "general/checked.h"
+
+TEST(Clamp, TestsTheLowerBoundFirst) {
+  struct Case { int32_t v, lo, hi, want; };
+  const Case cases[] = {
+      {5, 3, 3, 3}, {0, 10, 2, 10}, {50, 10, 2, 2}, {7, 1, 20, 7}, {-5, 1, 20, 1}, {25, 1, 20, 20},
+      {11, 10, 2, 2},  // inverted bounds: everything not below low goes to high
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Clamp(c.v, c.lo, c.hi), c.want) << c.v << " in " << c.lo << ".." << c.hi;
+}
+
+TEST(WrapAround, CarriesCyclicallyIntoTheRange) {
+  EXPECT_EQ(WrapAround(5, 1, 4), 1);
+  EXPECT_EQ(WrapAround(0, 1, 4), 4);
+  EXPECT_EQ(WrapAround(9, 1, 1), 1);
+  EXPECT_EQ(WrapAround(3, 1, 4), 3);
+  EXPECT_EQ(WrapAround(-3, 0, 2), 0);
+  EXPECT_EQ(WrapAround(13, 0, 2), 1);
+  EXPECT_EQ(WrapAround(INT32_MAX, INT32_MIN, INT32_MAX - 1), INT32_MIN);
+}
+
+TEST(Rounding, HalvesGoAwayFromZero) {
+  EXPECT_EQ(RoundNearest(0.5L), 1);
+  EXPECT_EQ(RoundNearest(-0.5L), -1);
+  EXPECT_EQ(RoundNearest(-0.49L), 0);
+  EXPECT_EQ(RoundNearest(2.5L), 3);
+  EXPECT_EQ(RoundNearest(-2.5L), -3);
+  EXPECT_EQ(RoundNearest(18.5L), 19);
+}
+
+TEST(Rounding, UpDownAndOutward) {
+  EXPECT_EQ(RoundUp(-1.5L), -1);
+  EXPECT_EQ(RoundDown(-1.5L), -2);
+  EXPECT_EQ(RoundOutward(-1.5L), -2);
+  EXPECT_EQ(RoundOutward(1.0L), 1);
+  EXPECT_EQ(RoundOutward(2.1L), 3);
+  EXPECT_EQ(RoundOutward(-2.1L), -3);
+  EXPECT_EQ(RoundUp(3.0L), 3);
+  EXPECT_EQ(RoundDown(-3.0L), -3);
+  // 221 / 6 must come out as 37, not 36, through the reciprocal.
+  EXPECT_EQ(RoundOutward(221 * (1.0L / 6)), 37);
+  EXPECT_EQ(RoundOutward(150 * (1.0L / 6)), 25);
+  EXPECT_EQ(RoundOutward(150 * (1.0L / 10)), 15);
+}
+
+TEST(Rounding, NotANumberOrHugeValuesThrow) {
+  EXPECT_THROW(RoundNearest(1e30L), CheckedError);
+  EXPECT_THROW(RoundUp(std::numeric_limits<long double>::quiet_NaN()), CheckedError);
+}
+
+TEST(Rectangles, ArithmeticIsChecked) {
+  EXPECT_EQ(RectWidth(Rect{-10, 0, 30, 5}), 40);
+  EXPECT_EQ(RectHeight(Rect{0, -7, 1, 3}), 10);
+  EXPECT_EQ(OffsetRectByPoint(Rect{1, 2, 3, 4}, Point{10, -20}), (Rect{11, -18, 13, -16}));
+  EXPECT_THROW(RectWidth(Rect{INT32_MIN, 0, INT32_MAX, 0}), CheckedError);
+  EXPECT_THROW(OffsetRectByPoint(Rect{0, 0, INT32_MAX, 1}, Point{1, 0}), CheckedError);
+  EXPECT_THROW(CheckedMul(65536, 65536), CheckedError);
+}
+
+TEST(Drag, LimitsAreInclusiveAndAnglesMapToWords) {
+  const int w = 4, h = 4;  // double-click size
+  struct Case { int dx, dyUp, angle; const wchar_t* word; };
+  const Case cases[] = {
+      {12, 12, -1, L""},   {13, 12, 0, L"右"},    {13, 13, 45, L"右"},  {-13, 14, 133, L"上"},
+      {0, 40, 90, L"上"},  {0, -40, 270, L"下"},  {-40, 0, 180, L"左"}, {40, -13, 18 + 0, nullptr},
+      {100, -1, 0, L"右"}, {-20, -20, 225, L"左"}, {20, -20, 315, L"下"}, {-20, 20, 135, L"上"},
+  };
+  for (const auto& c : cases) {
+    const Point start{500, 500};
+    const Point end{500 + c.dx, 500 - c.dyUp};
+    const int32_t angle = DragAngle(start, end, w, h);
+    if (c.word == nullptr) {
+      // 40 right, 13 down: atan(-13/40) = -18 degrees, so 342.
+      EXPECT_EQ(angle, 342);
+      EXPECT_EQ(DragDirectionOfAngle(angle), L"右");
+      continue;
+    }
+    EXPECT_EQ(angle, c.angle) << c.dx << "," << c.dyUp;
+    EXPECT_EQ(DragDirectionOfAngle(angle), c.word) << c.dx << "," << c.dyUp;
+  }
+  // A nearly horizontal rightward drag that falls very slightly rounds to 360 and is given as 0.
+  EXPECT_EQ(DragAngle(Point{0, 0}, Point{10000, 13}, w, h), 0);
+}
