@@ -1,0 +1,81 @@
+// The texts of the information panel and of the text copies: the item set, its display and copy
+// formats, the values each item shows, and the on/off groups of the items.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "general/geometry.h"
+
+// What the panel shows about the probe point. ClassName is held already widened from the
+// system code page, so that every text here is UTF-16 and formats alike.
+struct TProbeInfo {
+  int32_t Red = 0;
+  int32_t Green = 0;
+  int32_t Blue = 0;
+  int32_t RGBValue = 0;  // 0xRRGGBB
+  uint32_t Color = 0;    // COLORREF, 0x00BBGGRR
+  Point ScreenPoint;
+  Point ClientOrigin;
+  Point UserOrigin;
+  uint64_t Window = 0;  // the window handle as a number; 0 when no window is under the point
+  std::wstring ClassName;
+  std::wstring Text;
+  Point WindowPos;
+  Size WindowSize;
+  Size ClientSize;
+  Rect WindowRect;
+  std::wstring ExeName;
+};
+
+// The thirteen items in panel order; index 0 of the format tables is not an item.
+enum TInfoItem : int32_t {
+  kItemRGB = 1,
+  kItemHTML,
+  kItemCOLORREF,
+  kItemPosScreen,
+  kItemPosClient,
+  kItemPosUser,
+  kItemHandle,
+  kItemClassName,
+  kItemText,
+  kItemWindowSize,
+  kItemClientSize,
+  kItemRect,
+  kItemExeName,
+};
+constexpr int32_t kInfoItemCount = 13;
+
+enum class TInfoGroup { Color, Position, Window };
+
+// Check marks of the items; element i belongs to item i + 1.
+using InfoItemChecks = std::array<bool, kInfoItemCount>;
+
+// Index 0 is the zoom caption; outside 0..13 the empty string.
+std::wstring GetDisplayFormat(int32_t index);
+// Index 0 is the picture flags ("11" / "01"); outside 0..13 the empty string.
+std::wstring GetCopyFormat(int32_t index, bool shiftDown);
+
+// The panel line of item 1..13; other indexes throw CheckedError.
+std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info);
+// The clipboard text of item 1..13 with Shift up or down; other indexes throw CheckedError.
+std::wstring InfoCopyText(int32_t index, const TProbeInfo& info, bool shiftDown);
+
+std::wstring ZoomCaption(int32_t zoom);              // "%2d倍"
+std::wstring FixedPointCaption(const Point& point);  // "(%d,%d) " of the held point
+bool CopyPictureAsShown(bool shiftDown);             // false: the picture without grid
+
+// "<caption>をｺﾋﾟｰ <text>" for the title line after a copy.
+std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& text);
+// The same for the picture copy, which names no value: "ｽﾞｰﾑ画像をｺﾋﾟｰ ".
+std::wstring PictureCopyStatusText();
+// Message box texts when the copy file cannot be written, around the error's own message.
+std::wstring CopyTextErrorMessage(const std::wstring& error);
+std::wstring CopyPictureErrorMessage(const std::wstring& error);
+
+// Item 1..13 to its group; other indexes throw CheckedError.
+TInfoGroup InfoItemGroup(int32_t index);
+// The bit of item 1..13 in its group's flag word of the settings file; other indexes throw.
+uint32_t InfoItemSettingsBit(int32_t index);
+// All items of the group checked: all unchecked; otherwise all checked. Other groups stay.
+InfoItemChecks ToggleInfoGroup(const InfoItemChecks& checks, TInfoGroup group);

@@ -1,0 +1,221 @@
+#include "main/info_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "general/checked.h"
+#include "general/format.h"
+
+namespace {
+
+TProbeInfo WithColor(int32_t r, int32_t g, int32_t b) {
+  TProbeInfo info;
+  info.Red = r;
+  info.Green = g;
+  info.Blue = b;
+  info.RGBValue = r * 0x10000 + g * 0x100 + b;
+  info.Color = static_cast<uint32_t>(b * 0x10000 + g * 0x100 + r);
+  return info;
+}
+
+// A window at (10, 20) of 300 x 200 with a client area of 284 x 162 at (18, 50) on the screen,
+// probed at (250, 130) with the user's origin at (100, 50).
+TProbeInfo SampleWindow() {
+  TProbeInfo info = WithColor(255, 128, 0);
+  info.ScreenPoint = {250, 130};
+  info.ClientOrigin = {18, 50};
+  info.UserOrigin = {100, 50};
+  info.Window = 0x000A01F4;
+  info.ClassName = L"Button";
+  info.Text = L"Привет ☃ 100%d";
+  info.WindowPos = {10, 20};
+  info.WindowSize = {300, 200};
+  info.ClientSize = {284, 162};
+  info.WindowRect = {10, 20, 310, 220};
+  info.ExeName = L"C:\\Program Files\\ツール\\app.exe";
+  return info;
+}
+
+// Columns of a line's label (up to the end of its first run of blanks) as the panel font draws
+// them: full-width characters take two.
+int LabelColumns(const std::wstring& format) {
+  const std::size_t value = format.find_first_not_of(L' ', format.find(L' '));
+  int columns = 0;
+  for (wchar_t c : format.substr(0, value)) {
+    const bool single = c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F);
+    columns += single ? 1 : 2;
+  }
+  return columns;
+}
+
+TEST(InfoDisplayText, WorkedExamples) {
+  const TProbeInfo red = WithColor(255, 0, 0);
+  EXPECT_EQ(InfoDisplayText(kItemRGB, red), L"RGB      R=255 G=0   B=0  ");
+  EXPECT_EQ(InfoDisplayText(kItemHTML, red), L"HTML     ff0000");
+  EXPECT_EQ(InfoDisplayText(kItemCOLORREF, red), L"COLORREF 0000ff 255");
+
+  TProbeInfo user;
+  user.ScreenPoint = {90, 60};
+  user.UserOrigin = {100, 50};
+  EXPECT_EQ(InfoDisplayText(kItemPosUser, user), L"任意     X=-10 Y=10 (100,50)");
+
+  TProbeInfo client;
+  client.ScreenPoint = {250, 130};
+  client.ClientOrigin = {200, 100};
+  EXPECT_EQ(InfoDisplayText(kItemPosClient, client), L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)");
+
+  TProbeInfo window;
+  window.WindowPos = {10, 20};
+  window.WindowSize = {300, 200};
+  EXPECT_EQ(InfoDisplayText(kItemWindowSize, window), L"Wｻｲｽﾞ    L=10 T=20 W=300 H=200");
+}
+
+TEST(InfoDisplayText, EveryLineOfASampleWindow) {
+  const TProbeInfo info = SampleWindow();
+  const wchar_t* const want[kInfoItemCount] = {
+      L"RGB      R=255 G=128 B=0  ",
+      L"HTML     ff8000",
+      L"COLORREF 0080ff 33023",
+      L"ｽｸﾘｰﾝ    X=250 Y=130",
+      L"ｸﾗｲｱﾝﾄ   X=232 Y=80 (18,50)",
+      L"任意     X=150 Y=80 (100,50)",
+      L"ﾊﾝﾄﾞﾙ    000a01f4 655860",
+      L"ｸﾗｽ名    Button",
+      L"ﾃｷｽﾄ     Привет ☃ 100%d",
+      L"Wｻｲｽﾞ    L=10 T=20 W=300 H=200",
+      L"Cｻｲｽﾞ    W=284 H=162",
+      L"Rect     L=10 T=20 R=310 B=220",
+      L"実行ﾌｧｲﾙ C:\\Program Files\\ツール\\app.exe",
+  };
+  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+    EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
+  }
+}
+
+TEST(InfoDisplayText, NoWindowUnderThePoint) {
+  TProbeInfo info;
+  info.ScreenPoint = {-1920, 5};
+  EXPECT_EQ(InfoDisplayText(kItemHandle, info), L"ﾊﾝﾄﾞﾙ    00000000 0");
+  EXPECT_EQ(InfoDisplayText(kItemClassName, info), L"ｸﾗｽ名    ");
+  EXPECT_EQ(InfoDisplayText(kItemExeName, info), L"実行ﾌｧｲﾙ ");
+  EXPECT_EQ(InfoDisplayText(kItemPosScreen, info), L"ｽｸﾘｰﾝ    X=-1920 Y=5");
+  EXPECT_EQ(InfoDisplayText(kItemPosClient, info), L"ｸﾗｲｱﾝﾄ   X=-1920 Y=5 (0,0)");
+}
+
+TEST(InfoDisplayText, LabelsLineUpInNineColumns) {
+  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+    EXPECT_EQ(LabelColumns(GetDisplayFormat(item)), 9) << "item " << item;
+  }
+}
+
+TEST(InfoDisplayText, BadIndexOrOverflowThrows) {
+  const TProbeInfo info;
+  EXPECT_THROW(InfoDisplayText(0, info), CheckedError);
+  EXPECT_THROW(InfoDisplayText(14, info), CheckedError);
+  EXPECT_THROW(InfoCopyText(-1, info, false), CheckedError);
+  TProbeInfo far;
+  far.ScreenPoint = {INT32_MIN, 0};
+  far.UserOrigin = {1, 0};
+  EXPECT_THROW(InfoDisplayText(kItemPosUser, far), CheckedError);
+}
+
+TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
+  const TProbeInfo info = SampleWindow();
+  struct Case {
+    int32_t item;
+    const wchar_t* up;
+    const wchar_t* down;
+  };
+  const Case cases[] = {
+      {kItemRGB, L"255 128 0", L"FF 80 0"},
+      {kItemHTML, L"FF8000", L"16744448"},
+      {kItemCOLORREF, L"33023", L"80FF"},
+      {kItemPosScreen, L"250, 130", L"(250, 130)"},
+      {kItemPosClient, L"232, 80", L"(232, 80)"},
+      {kItemPosUser, L"150, 80", L"(150, 80)"},
+      {kItemHandle, L"655860", L"000A01F4"},
+      {kItemClassName, L"Button", L"\"Button\""},
+      {kItemText, L"Привет ☃ 100%d", L"\"Привет ☃ 100%d\""},
+      {kItemWindowSize, L"10, 20, 300, 200", L"(10, 20, 300, 200)"},
+      {kItemClientSize, L"284, 162", L"(284, 162)"},
+      {kItemRect, L"10, 20, 310, 220", L"(10, 20, 310, 220)"},
+      {kItemExeName, L"C:\\Program Files\\ツール\\app.exe", L"app.exe"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
+    EXPECT_EQ(InfoCopyText(c.item, info, true), c.down) << "item " << c.item << " shift";
+  }
+}
+
+TEST(InfoCopyText, EmptyTextCopiesNothingAfterTheStatusLabel) {
+  const TProbeInfo info;
+  const std::wstring text = InfoCopyText(kItemText, info, false);
+  EXPECT_EQ(text, L"");
+  EXPECT_EQ(CopyStatusText(L"ウィンドウ情報/テキスト", text), L"ウィンドウ情報/テキストをｺﾋﾟｰ ");
+}
+
+TEST(InfoCaptions, TitleLineAndStatusTexts) {
+  EXPECT_EQ(ZoomCaption(6), L" 6倍");
+  EXPECT_EQ(ZoomCaption(20), L"20倍");
+  EXPECT_EQ(FixedPointCaption({-5, 30}), L"(-5,30) ");
+  EXPECT_EQ(CopyStatusText(L"カラー情報/RGB", L"255 128 0"), L"カラー情報/RGBをｺﾋﾟｰ 255 128 0");
+  EXPECT_EQ(CopyStatusText(L"100%s", L"%d"), L"100%sをｺﾋﾟｰ %d");
+  EXPECT_EQ(PictureCopyStatusText(), L"ｽﾞｰﾑ画像をｺﾋﾟｰ ");
+  EXPECT_EQ(CopyTextErrorMessage(L"E"), L"E\r\rコピー情報を書き込めませんでした");
+  EXPECT_EQ(CopyPictureErrorMessage(L"ファイル C:\\a.bmp を作成できません"),
+            L"ファイル C:\\a.bmp を作成できません\r\rコピー画像を書き込めませんでした");
+  EXPECT_TRUE(CopyPictureAsShown(false));
+  EXPECT_FALSE(CopyPictureAsShown(true));
+}
+
+TEST(InfoFormats, OutsideTheTablesIsEmpty) {
+  EXPECT_EQ(GetDisplayFormat(0), L"%2d倍");
+  EXPECT_EQ(GetDisplayFormat(-1), L"");
+  EXPECT_EQ(GetDisplayFormat(14), L"");
+  EXPECT_EQ(GetCopyFormat(14, false), L"");
+  EXPECT_EQ(GetCopyFormat(INT32_MIN, true), L"");
+}
+
+TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
+  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+    const TInfoGroup want = item <= 3   ? TInfoGroup::Color
+                            : item <= 6 ? TInfoGroup::Position
+                                        : TInfoGroup::Window;
+    EXPECT_EQ(InfoItemGroup(item), want) << "item " << item;
+  }
+  EXPECT_THROW(InfoItemGroup(0), CheckedError);
+  EXPECT_EQ(InfoItemSettingsBit(kItemPosClient), 0x4u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemExeName), 0x400u);
+  // Within a group no two items share a bit.
+  for (int32_t a = 1; a <= kInfoItemCount; ++a) {
+    for (int32_t b = a + 1; b <= kInfoItemCount; ++b) {
+      if (InfoItemGroup(a) == InfoItemGroup(b)) {
+        EXPECT_NE(InfoItemSettingsBit(a), InfoItemSettingsBit(b)) << a << " and " << b;
+      }
+    }
+  }
+}
+
+TEST(InfoGroups, ToggleChecksAllUnlessAllAreChecked) {
+  InfoItemChecks checks{};
+  checks.fill(true);
+  checks[kItemExeName - 1] = false;
+  checks[kItemHTML - 1] = false;
+
+  InfoItemChecks once = ToggleInfoGroup(checks, TInfoGroup::Window);
+  for (int32_t item = kItemHandle; item <= kItemExeName; ++item) EXPECT_TRUE(once[item - 1]);
+  InfoItemChecks twice = ToggleInfoGroup(once, TInfoGroup::Window);
+  for (int32_t item = kItemHandle; item <= kItemExeName; ++item) EXPECT_FALSE(twice[item - 1]);
+  // The other groups keep their marks, the colour group's gap included.
+  for (int32_t item = kItemRGB; item <= kItemPosUser; ++item) {
+    EXPECT_EQ(twice[item - 1], checks[item - 1]) << "item " << item;
+  }
+
+  InfoItemChecks none{};
+  const InfoItemChecks position = ToggleInfoGroup(none, TInfoGroup::Position);
+  EXPECT_EQ(position, (InfoItemChecks{false, false, false, true, true, true, false, false, false,
+                                      false, false, false, false}));
+}
+
+}  // namespace
