@@ -1,0 +1,93 @@
+// What the main window does with a loaded settings record, and how it fills the record before
+// saving, reduced to arithmetic on plain values. The window replays the plan through its own
+// commands; it never interprets the record's bits itself.
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "general/geometry.h"
+#include "my_settingfile/settings_record.h"
+
+// Check states of the commands that the record keeps.
+struct TSettingsChecks {
+  bool GridDisp = false;
+  bool ColorRGB = false;
+  bool ColorHTML = false;
+  bool ColorCOLORREF = false;
+  bool PosScreen = false;
+  bool PosClient = false;
+  bool PosUser = false;
+  bool WinInfoHandle = false;
+  bool WinInfoClassName = false;
+  bool WinInfoText = false;
+  bool WinInfoWindowSize = false;
+  bool WinInfoClientSize = false;
+  bool WinInfoRect = false;
+  bool WinInfoExeName = false;
+  // The state the window is in (or must end in); the loader's trick of pre-inverting the
+  // command before running it is the window's business.
+  bool OptStayOnTop = false;
+  bool OptBigFont = false;
+  bool OptNoSelfCapture = false;
+  bool OptSmoothCapture = false;
+  // In a plan at most one of the two is set.
+  bool CaptureLupe = false;
+  bool CaptureFixed = false;
+
+  friend bool operator==(const TSettingsChecks& a, const TSettingsChecks& b);
+  friend bool operator!=(const TSettingsChecks& a, const TSettingsChecks& b) { return !(a == b); }
+};
+
+// What the window knows at the moment it applies the settings.
+struct TApplyEnvironment {
+  int32_t ZoomItemCount = 10;  // items in the zoom submenu
+  int32_t DesktopWidth = 0;
+  int32_t DesktopHeight = 0;
+  bool ShiftDown = false;  // start at (0, 0)
+  bool CtrlDown = false;   // leave the window where the stored position puts it
+};
+
+// An absent optional means "keep what the window already has" for that one setting.
+struct TSettingsApplyPlan {
+  int32_t ZoomIndex = 0;  // position in the zoom submenu whose command is run
+  TSettingsChecks Checks;
+  std::optional<int32_t> GridColorTag;     // new Tag of actGrid_SelColor
+  std::optional<int32_t> SubGridColorTag;  // new Tag of actGrid_SelSubColor
+  // Grid-submenu positions of the colour items to check and run.
+  std::optional<int32_t> GridColorItem;     // kFirstGridColorItem..kLastGridColorItem
+  std::optional<int32_t> SubGridColorItem;  // after kSubGridSeparatorItem
+  Point UserOrigin;
+  Point FixedPos;  // the probe point, used only when CaptureFixed
+  std::optional<Size> WindowSize;
+  Point WindowPos;
+  bool KeepOnMonitor = true;
+};
+
+// Sizes of 50 pixels or less are taken for a damaged record, not for a wish.
+constexpr int32_t kMinStoredWindowSide = 51;
+
+// A stored colour of 0x80000000 or more cannot be a command's Tag.
+bool IsStorableColor(uint32_t color);
+
+TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApplyEnvironment& env);
+
+// The window's state as StoreSettings reads it.
+struct TSettingsStoreInput {
+  Rect WindowBounds;           // outer bounds of the window in its normal placement
+  int32_t InfoAreaHeight = 0;  // height of FInfoRect
+  int32_t ZoomIndex = 0;
+  TSettingsChecks Checks;
+  // Grid-submenu positions of the first checked grid and sub-grid colour items; -1 for none.
+  int32_t CheckedGridColorItem = -1;
+  int32_t CheckedSubGridColorItem = -1;
+  int32_t GridColorTag = 0;
+  int32_t SubGridColorTag = 0;
+  Point UserOrigin;
+  Point ScreenPoint;  // stored whatever the capture mode
+};
+
+// previous supplies the reserved bytes, which pass through unchanged; every other field is
+// rebuilt from input. Throws CheckedError for a state no window can be in (a zoom index that
+// does not fit the file, a checked item outside its group, an overflowing rectangle).
+TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
+                                    const TSettingsStoreInput& input);

@@ -1,0 +1,281 @@
+#include "my_settingfile/settings_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "general/checked.h"
+
+namespace {
+
+TApplyEnvironment SingleFullHdMonitor() {
+  TApplyEnvironment env;
+  env.ZoomItemCount = 10;
+  env.DesktopWidth = 1920;
+  env.DesktopHeight = 1080;
+  return env;
+}
+
+// A record as the program itself writes it.
+TSettingsRecord SaneRecord() {
+  TSettingsRecord r;
+  r.FormRect = Rect{100, 200, 400, 450};
+  r.ZoomIndex = 4;
+  r.GridFlags = 1;
+  r.GridColorItem = 5;
+  r.SubGridColorItem = 1;
+  r.GridColor = 0x00336699;
+  r.SubGridColor = 0x00FF6666;
+  r.ColorInfoFlags = 0b011;
+  r.PositionInfoFlags = 0b1001;
+  r.UserPos = Point{30, 40};
+  r.WindowInfoFlags = 0x407;
+  r.OptionFlags = 0b101001;
+  r.CaptureMode = 2;
+  r.FixedPos = Point{-5, 7};
+  return r;
+}
+
+TSettingsStoreInput StoreInputOfPlan(const TSettingsApplyPlan& plan, const Rect& bounds,
+                                     int32_t infoHeight) {
+  TSettingsStoreInput in;
+  in.WindowBounds = bounds;
+  in.InfoAreaHeight = infoHeight;
+  in.ZoomIndex = plan.ZoomIndex;
+  in.Checks = plan.Checks;
+  in.CheckedGridColorItem = plan.GridColorItem.value_or(-1);
+  in.CheckedSubGridColorItem = plan.SubGridColorItem.value_or(-1);
+  in.GridColorTag = plan.GridColorTag.value_or(0);
+  in.SubGridColorTag = plan.SubGridColorTag.value_or(0);
+  in.UserOrigin = plan.UserOrigin;
+  in.ScreenPoint = plan.FixedPos;
+  return in;
+}
+
+}  // namespace
+
+TEST(PlanApplySettings, ZoomIndexIsClampedToTheZoomSubmenu) {
+  TSettingsRecord r;
+  const TApplyEnvironment env = SingleFullHdMonitor();
+  r.ZoomIndex = 200;
+  EXPECT_EQ(PlanApplySettings(r, env).ZoomIndex, 9);
+  r.ZoomIndex = 9;
+  EXPECT_EQ(PlanApplySettings(r, env).ZoomIndex, 9);
+  r.ZoomIndex = 0;
+  EXPECT_EQ(PlanApplySettings(r, env).ZoomIndex, 0);
+}
+
+TEST(PlanApplySettings, UserOriginIsClampedFromZeroToTheDesktopSizeInclusive) {
+  TSettingsRecord r;
+  r.UserPos = Point{-100, 5000};
+  EXPECT_EQ(PlanApplySettings(r, SingleFullHdMonitor()).UserOrigin, (Point{0, 1080}));
+  r.UserPos = Point{1920, 0};
+  EXPECT_EQ(PlanApplySettings(r, SingleFullHdMonitor()).UserOrigin, (Point{1920, 0}));
+}
+
+TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
+  struct Case {
+    const char* what;
+    TSettingsRecord record;
+    bool TSettingsChecks::*check;
+  };
+  auto rec = [](uint16_t grid, uint16_t color, uint16_t pos, uint32_t win, uint16_t opt) {
+    TSettingsRecord r;
+    r.GridFlags = grid;
+    r.ColorInfoFlags = color;
+    r.PositionInfoFlags = pos;
+    r.WindowInfoFlags = win;
+    r.OptionFlags = opt;
+    return r;
+  };
+  const Case cases[] = {
+      {"grid", rec(1, 0, 0, 0, 0), &TSettingsChecks::GridDisp},
+      {"rgb", rec(0, 1, 0, 0, 0), &TSettingsChecks::ColorRGB},
+      {"html", rec(0, 2, 0, 0, 0), &TSettingsChecks::ColorHTML},
+      {"colorref", rec(0, 4, 0, 0, 0), &TSettingsChecks::ColorCOLORREF},
+      {"screen", rec(0, 0, 1, 0, 0), &TSettingsChecks::PosScreen},
+      {"client", rec(0, 0, 4, 0, 0), &TSettingsChecks::PosClient},
+      {"user", rec(0, 0, 8, 0, 0), &TSettingsChecks::PosUser},
+      {"handle", rec(0, 0, 0, 1, 0), &TSettingsChecks::WinInfoHandle},
+      {"class", rec(0, 0, 0, 2, 0), &TSettingsChecks::WinInfoClassName},
+      {"text", rec(0, 0, 0, 4, 0), &TSettingsChecks::WinInfoText},
+      {"window size", rec(0, 0, 0, 8, 0), &TSettingsChecks::WinInfoWindowSize},
+      {"client size", rec(0, 0, 0, 16, 0), &TSettingsChecks::WinInfoClientSize},
+      {"rect", rec(0, 0, 0, 32, 0), &TSettingsChecks::WinInfoRect},
+      {"exe", rec(0, 0, 0, 1024, 0), &TSettingsChecks::WinInfoExeName},
+      {"stay on top", rec(0, 0, 0, 0, 1), &TSettingsChecks::OptStayOnTop},
+      {"big font", rec(0, 0, 0, 0, 8), &TSettingsChecks::OptBigFont},
+      {"no self capture", rec(0, 0, 0, 0, 16), &TSettingsChecks::OptNoSelfCapture},
+      {"smooth", rec(0, 0, 0, 0, 32), &TSettingsChecks::OptSmoothCapture},
+  };
+  for (const Case& c : cases) {
+    TSettingsChecks want;
+    want.*c.check = true;
+    EXPECT_EQ(PlanApplySettings(c.record, SingleFullHdMonitor()).Checks, want) << c.what;
+  }
+  // Unassigned bits switch nothing on.
+  EXPECT_EQ(
+      PlanApplySettings(rec(0xFFFE, 0xFFF8, 0xFFF2, 0xFFFFFBC0u, 0xFFC6), SingleFullHdMonitor())
+          .Checks,
+      TSettingsChecks{});
+}
+
+TEST(PlanApplySettings, CaptureModeChoosesAtMostOneMode) {
+  struct Case {
+    uint16_t mode;
+    bool lupe, fixed;
+  };
+  const Case cases[] = {
+      {0, false, false}, {1, true, false}, {2, false, true}, {3, false, true}, {4, false, false}};
+  for (const Case& c : cases) {
+    TSettingsRecord r;
+    r.CaptureMode = c.mode;
+    r.FixedPos = Point{-3000, 77};
+    const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+    EXPECT_EQ(plan.Checks.CaptureLupe, c.lupe) << c.mode;
+    EXPECT_EQ(plan.Checks.CaptureFixed, c.fixed) << c.mode;
+    EXPECT_EQ(plan.FixedPos, (Point{-3000, 77})) << "the fixed point is taken unclamped";
+  }
+}
+
+TEST(PlanApplySettings, ColourItemsThatNameNoColourAreIgnoredAlone) {
+  for (int item = 0; item <= 255; ++item) {
+    TSettingsRecord r = SaneRecord();
+    r.GridColorItem = static_cast<uint8_t>(item);
+    r.SubGridColorItem = static_cast<uint8_t>(item);
+    const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+    const std::optional<int32_t> wantGrid =
+        item >= 2 && item <= 5 ? std::optional<int32_t>(item) : std::nullopt;
+    const std::optional<int32_t> wantSub =
+        item <= 1 ? std::optional<int32_t>(7 + item) : std::nullopt;
+    EXPECT_EQ(plan.GridColorItem, wantGrid) << item;
+    EXPECT_EQ(plan.SubGridColorItem, wantSub) << item;
+    // The rest of the record still applies.
+    EXPECT_EQ(plan.GridColorTag, 0x00336699);
+    EXPECT_EQ(plan.ZoomIndex, 4);
+  }
+}
+
+TEST(PlanApplySettings, ColoursFromTwoToTheThirtyFirstUpAreIgnored) {
+  TSettingsRecord r = SaneRecord();
+  r.GridColor = 0x80000000u;
+  r.SubGridColor = 0x7FFFFFFFu;
+  TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+  EXPECT_FALSE(plan.GridColorTag.has_value());
+  EXPECT_EQ(plan.SubGridColorTag, 0x7FFFFFFF);
+  EXPECT_EQ(plan.GridColorItem, 5);
+
+  r.GridColor = 0;
+  r.SubGridColor = 0xFFFFFFFFu;
+  plan = PlanApplySettings(r, SingleFullHdMonitor());
+  EXPECT_EQ(plan.GridColorTag, 0);
+  EXPECT_FALSE(plan.SubGridColorTag.has_value());
+}
+
+TEST(PlanApplySettings, WindowSizeNeedsMoreThanFiftyPixelsEachWay) {
+  struct Case {
+    Rect rect;
+    bool sized;
+  };
+  const Case cases[] = {
+      {{10, 20, 60, 300}, false},               // 50 wide
+      {{10, 20, 61, 71}, true},                 // 51 x 51
+      {{10, 20, 300, 70}, false},               // 50 high
+      {{300, 20, 10, 400}, false},              // inverted
+      {{INT32_MIN, 0, INT32_MAX, 100}, false},  // wider than any int32
+      {{-10, -20, 1000, 700}, true},
+  };
+  for (const Case& c : cases) {
+    const TSettingsRecord r = [&c] {
+      TSettingsRecord rec;
+      rec.FormRect = c.rect;
+      return rec;
+    }();
+    const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+    EXPECT_EQ(plan.WindowSize.has_value(), c.sized) << c.rect.Left << "," << c.rect.Right;
+    if (plan.WindowSize) {
+      EXPECT_EQ(plan.WindowSize->Width, c.rect.Right - c.rect.Left);
+      EXPECT_EQ(plan.WindowSize->Height, c.rect.Bottom - c.rect.Top);
+    }
+    EXPECT_EQ(plan.WindowPos, (Point{c.rect.Left, c.rect.Top}));
+  }
+}
+
+TEST(PlanApplySettings, ShiftStartsAtTheOriginAndCtrlSkipsTheMonitorPull) {
+  const TSettingsRecord r = SaneRecord();
+  TApplyEnvironment env = SingleFullHdMonitor();
+  TSettingsApplyPlan plan = PlanApplySettings(r, env);
+  EXPECT_EQ(plan.WindowPos, (Point{100, 200}));
+  EXPECT_TRUE(plan.KeepOnMonitor);
+
+  env.ShiftDown = true;
+  plan = PlanApplySettings(r, env);
+  EXPECT_EQ(plan.WindowPos, (Point{0, 0}));
+  EXPECT_TRUE(plan.KeepOnMonitor);
+
+  env.ShiftDown = false;
+  env.CtrlDown = true;
+  plan = PlanApplySettings(r, env);
+  EXPECT_EQ(plan.WindowPos, (Point{100, 200}));
+  EXPECT_FALSE(plan.KeepOnMonitor);
+}
+
+TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
+  TSettingsRecord r = SaneRecord();
+  r.Reserved = {1, 2, 3, 4};
+  const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+  // The window grew its information area (90 pixels) below the stored height.
+  const TSettingsStoreInput in = StoreInputOfPlan(plan, Rect{100, 200, 400, 540}, 90);
+  EXPECT_EQ(BuildSettingsRecord(r, in), r);
+}
+
+TEST(BuildSettingsRecord, FlagsAreRebuiltFromZeroAndStayOnTopIsNotInverted) {
+  TSettingsRecord previous;
+  previous.ColorInfoFlags = 0xFFFF;
+  previous.WindowInfoFlags = 0xFFFFFFFFu;
+  previous.Reserved = {9, 9, 9, 9};
+  TSettingsStoreInput in;
+  in.Checks.OptStayOnTop = true;
+  in.Checks.PosClient = true;
+  in.Checks.WinInfoExeName = true;
+  const TSettingsRecord r = BuildSettingsRecord(previous, in);
+  EXPECT_EQ(r.OptionFlags, 1);
+  EXPECT_EQ(r.PositionInfoFlags, 4);
+  EXPECT_EQ(r.WindowInfoFlags, 1024u);
+  EXPECT_EQ(r.ColorInfoFlags, 0);
+  EXPECT_EQ(r.GridFlags, 0);
+  EXPECT_EQ(r.Reserved, (std::array<uint8_t, 4>{9, 9, 9, 9}));
+}
+
+TEST(BuildSettingsRecord, NothingCheckedStoresGreyBlueAndFollowMode) {
+  TSettingsStoreInput in;
+  in.ScreenPoint = Point{12, 34};
+  const TSettingsRecord r = BuildSettingsRecord(TSettingsRecord{}, in);
+  EXPECT_EQ(r.GridColorItem, 2);
+  EXPECT_EQ(r.SubGridColorItem, 0);
+  EXPECT_EQ(r.CaptureMode, 0);
+  EXPECT_EQ(r.FixedPos, (Point{12, 34})) << "the probe point is kept whatever the mode";
+
+  in.Checks.CaptureLupe = true;
+  EXPECT_EQ(BuildSettingsRecord(TSettingsRecord{}, in).CaptureMode, 1);
+}
+
+TEST(BuildSettingsRecord, AStateNoWindowCanBeInIsAnError) {
+  auto build = [](void (*tweak)(TSettingsStoreInput&)) {
+    TSettingsStoreInput in;
+    tweak(in);
+    return BuildSettingsRecord(TSettingsRecord{}, in);
+  };
+  EXPECT_THROW(build([](TSettingsStoreInput& in) { in.ZoomIndex = 256; }), CheckedError);
+  EXPECT_THROW(build([](TSettingsStoreInput& in) { in.ZoomIndex = -1; }), CheckedError);
+  EXPECT_THROW(build([](TSettingsStoreInput& in) { in.CheckedGridColorItem = 6; }), CheckedError);
+  EXPECT_THROW(build([](TSettingsStoreInput& in) { in.CheckedSubGridColorItem = 6; }),
+               CheckedError);
+  EXPECT_THROW(build([](TSettingsStoreInput& in) { in.CheckedSubGridColorItem = 9; }),
+               CheckedError);
+  EXPECT_THROW(build([](TSettingsStoreInput& in) {
+                 in.WindowBounds.Bottom = INT32_MIN + 5;
+                 in.InfoAreaHeight = 10;
+               }),
+               CheckedError);
+  EXPECT_EQ(build([](TSettingsStoreInput& in) { in.CheckedSubGridColorItem = 8; }).SubGridColorItem,
+            1);
+}
