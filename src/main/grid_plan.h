@@ -1,0 +1,48 @@
+// The overlay on the enlarged picture as a list of lines: pixel grid, sub-grid every fifth
+// cell counted from the probe cell, the cross-hair used instead below zoom 4, and the inverted
+// frame around the probe cell. Drawing the list in order with one-pixel pens reproduces the
+// overlay; keeping it a plain list lets the geometry be checked without a device context.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "general/geometry.h"
+
+// Binary raster operations of a pen, with the drawing system's numbering.
+using PenMode = uint8_t;
+constexpr PenMode kPenModeInvert = 3;  // the inverse of the pixel beneath; colour unused
+constexpr PenMode kPenModeCopy = 4;    // the pen colour
+constexpr PenMode kPenModeMask = 12;   // pixel beneath AND pen colour
+
+// One axis-aligned, one-pixel line from Start towards End; End itself is not drawn, as with
+// MoveTo/LineTo. End always lies right of or below Start.
+struct GridLine {
+  Point Start;
+  Point End;
+  uint32_t Color = 0;  // COLORREF 0x00BBGGRR
+  PenMode Mode = kPenModeCopy;
+};
+
+struct GridPlanInput {
+  int32_t Zoom = 1;      // cell size in view pixels
+  int32_t CellCols = 0;  // cells across and down the zoom area
+  int32_t CellRows = 0;
+  Point CursorCell;            // top-left pixel of the probe cell's interior
+  int32_t ZoomAreaHeight = 0;  // lines end here
+  int32_t ClientWidth = 0;
+  bool GridShown = false;
+  uint32_t GridColor = 0;
+  uint32_t SubGridColor = 0;
+  PenMode GridPenMode = kPenModeCopy;
+};
+
+// View pixels between the probe cell's interior and its frame: 2 when a grid line runs between
+// them, otherwise 1.
+int32_t GridGap(bool gridShown, int32_t zoom);
+
+// Replaces the contents of lines with the overlay in drawing order: cross-hair arms (zoom
+// below 4) or grid then sub-grid (zoom 4 and up), when the grid is shown; then the four sides
+// of the probe cell frame in invert mode. Lines that would fall wholly outside the zoom area
+// are left out. The vector is meant to be kept and reused: once it has grown to fit, planning
+// allocates nothing.
+void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines);
