@@ -33,3 +33,5 @@ struct Rect {
 int32_t RectWidth(const Rect& r);
 int32_t RectHeight(const Rect& r);
 Rect OffsetRectByPoint(const Rect& r, const Point& p);
+// The common part of two rectangles; empty (all zero) when they do not meet.
+Rect IntersectRects(const Rect& a, const Rect& b);

@@ -12,6 +12,13 @@ Rect OffsetRectByPoint(const Rect& r, const Point& p) {
               CheckedAdd(r.Bottom, p.Y)};
 }
 
+Rect IntersectRects(const Rect& a, const Rect& b) {
+  const Rect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+               a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+  if (r.Left >= r.Right || r.Top >= r.Bottom) return Rect{};
+  return r;
+}
+
 namespace {
 int64_t Truncate(long double x) {
   if (!(std::fabs(x) < 9.2e18L)) ThrowOverflow();  // also catches NaN

@@ -8,10 +8,13 @@
 #include "general/checked.h"
 
 TEST(Clamp, TestsTheLowerBoundFirst) {
-  struct Case { int32_t v, lo, hi, want; };
+  struct Case {
+    int32_t v, lo, hi, want;
+  };
   const Case cases[] = {
-      {5, 3, 3, 3}, {0, 10, 2, 10}, {50, 10, 2, 2}, {7, 1, 20, 7}, {-5, 1, 20, 1}, {25, 1, 20, 20},
-      {11, 10, 2, 2},  // inverted bounds: everything not below low goes to high
+      {5, 3, 3, 3},   {0, 10, 2, 10},  {50, 10, 2, 2}, {7, 1, 20, 7},
+      {-5, 1, 20, 1}, {25, 1, 20, 20}, {11, 10, 2, 2},  // inverted bounds: everything not below low
+                                                        // goes to high
   };
   for (const auto& c : cases)
     EXPECT_EQ(Clamp(c.v, c.lo, c.hi), c.want) << c.v << " in " << c.lo << ".." << c.hi;
@@ -67,11 +70,15 @@ TEST(Rectangles, ArithmeticIsChecked) {
 
 TEST(Drag, LimitsAreInclusiveAndAnglesMapToWords) {
   const int w = 4, h = 4;  // double-click size
-  struct Case { int dx, dyUp, angle; const wchar_t* word; };
+  struct Case {
+    int dx, dyUp, angle;
+    const wchar_t* word;
+  };
   const Case cases[] = {
-      {12, 12, -1, L""},   {13, 12, 0, L"右"},    {13, 13, 45, L"右"},  {-13, 14, 133, L"上"},
-      {0, 40, 90, L"上"},  {0, -40, 270, L"下"},  {-40, 0, 180, L"左"}, {40, -13, 18 + 0, nullptr},
-      {100, -1, 0, L"右"}, {-20, -20, 225, L"左"}, {20, -20, 315, L"下"}, {-20, 20, 135, L"上"},
+      {12, 12, -1, L""},      {13, 12, 0, L"右"},         {13, 13, 45, L"右"},
+      {-13, 14, 133, L"上"},  {0, 40, 90, L"上"},         {0, -40, 270, L"下"},
+      {-40, 0, 180, L"左"},   {40, -13, 18 + 0, nullptr}, {100, -1, 0, L"右"},
+      {-20, -20, 225, L"左"}, {20, -20, 315, L"下"},      {-20, 20, 135, L"上"},
   };
   for (const auto& c : cases) {
     const Point start{500, 500};
@@ -88,4 +95,12 @@ TEST(Drag, LimitsAreInclusiveAndAnglesMapToWords) {
   }
   // A nearly horizontal rightward drag that falls very slightly rounds to 360 and is given as 0.
   EXPECT_EQ(DragAngle(Point{0, 0}, Point{10000, 13}, w, h), 0);
+}
+
+TEST(Rectangles, Intersection) {
+  EXPECT_EQ(IntersectRects(Rect{-18, -12, 19, 13}, Rect{0, 0, 1280, 1024}), (Rect{0, 0, 19, 13}));
+  EXPECT_EQ(IntersectRects(Rect{-1024, 0, 0, 768}, Rect{-1024, 0, 1280, 1024}),
+            (Rect{-1024, 0, 0, 768}));
+  EXPECT_EQ(IntersectRects(Rect{0, 0, 10, 10}, Rect{10, 0, 20, 10}), Rect{});
+  EXPECT_EQ(IntersectRects(Rect{0, 0, 10, 10}, Rect{20, 20, 30, 30}), Rect{});
 }

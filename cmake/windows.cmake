@@ -1,0 +1,48 @@
+# Windows build: the program, and the tests that run under Wine.
+enable_language(RC)
+set(LOUPIST_VERSION_TEXT "${PROJECT_VERSION}.0")
+string(REPLACE "." "," LOUPIST_VERSION_COMMAS "${LOUPIST_VERSION_TEXT}")
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+                        WINVER=0x0601)
+# The runtime is linked in, so the exe needs nothing beyond the system's own DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+file(GLOB LOUPIST_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
+add_library(loupist_core STATIC ${LOUPIST_WIN_SOURCES})
+target_link_libraries(loupist_core PUBLIC loupist_portable gdi32 user32 kernel32 comdlg32
+                      shell32 version msimg32)
+target_compile_options(loupist_core PRIVATE ${LOUPIST_WARNINGS})
+
+set(LOUPIST_RC ${CMAKE_SOURCE_DIR}/src/resources/loupist.rc)
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in
+               ${CMAKE_BINARY_DIR}/generated/loupist_version.h)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_BINARY_DIR}/generated")
+
+add_executable(loupist WIN32 ${CMAKE_SOURCE_DIR}/src/loupist.cpp ${LOUPIST_RC})
+target_link_libraries(loupist PRIVATE loupist_core)
+target_link_options(loupist PRIVATE -municode -s)
+target_compile_options(loupist PRIVATE ${LOUPIST_WARNINGS})
+
+if(LOUPIST_TESTS)
+  enable_testing()
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  # In-process tests: real windows and bitmaps, linked with the program's code.
+  file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+  add_executable(win_tests ${win_test_sources} ${LOUPIST_RC})
+  target_link_libraries(win_tests PRIVATE loupist_core gtest)
+  target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR})
+  set_target_properties(win_tests PROPERTIES LINK_FLAGS "-mconsole")
+
+  # End-to-end tests: start loupist.exe and drive it from outside.
+  file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+  add_executable(e2e_tests ${e2e_sources})
+  target_link_libraries(e2e_tests PRIVATE loupist_portable gtest gdi32 user32)
+  target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+  set_target_properties(e2e_tests PROPERTIES LINK_FLAGS "-mconsole")
+  add_dependencies(e2e_tests loupist)
+endif()

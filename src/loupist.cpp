@@ -1,0 +1,25 @@
+// Program entry: hardening first, then the units, the title, the main window and the loop.
+#include <windows.h>
+
+#include <memory>
+
+#include "general/win/platform_info.h"
+#include "main/main.h"
+#include "my_safedll/win/my_safedll.h"
+#include "platform/win/application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  HardenLibrarySearchPath();
+  IsNTPlatform();  // fixed once, before any window exists
+
+  Application& app = Application::Instance();
+  app.SetTitle(L"Loupist");
+  int exitCode = 0;
+  {
+    std::unique_ptr<TApp_Loupist> mainWindow;
+    app.Guarded([&] { mainWindow = std::make_unique<TApp_Loupist>(); });
+    if (!mainWindow) return 1;
+    exitCode = app.Run();
+  }
+  return exitCode;
+}

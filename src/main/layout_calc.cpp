@@ -1,0 +1,50 @@
+#include "main/layout_calc.h"
+
+#include "general/checked.h"
+#include "general/helpers.h"
+
+Rect ScaleRect(const Rect& r, long double factor) {
+  return Rect{0, 0, CheckedNarrow(RoundOutward(RectWidth(r) * factor)),
+              CheckedNarrow(RoundOutward(RectHeight(r) * factor))};
+}
+
+namespace {
+void DeriveGeometry(LayoutResult& out, int32_t zoomAreaHeight, int32_t zoom, bool gridShown) {
+  if (zoom < 1) throw CheckedError("Zoom factor out of range");
+  const Rect src = ScaleRect(Rect{0, 0, out.ClientWidth, zoomAreaHeight}, 1.0L / zoom);
+  const Rect dst = ScaleRect(src, zoom);
+  out.DstSize = Size{RectWidth(dst), RectHeight(dst)};
+  out.CellCols = CheckedNarrow(RoundNearest(static_cast<long double>(out.DstSize.Width) / zoom));
+  out.CellRows = CheckedNarrow(RoundNearest(static_cast<long double>(out.DstSize.Height) / zoom));
+  out.SrcSize = Size{RectWidth(src), RectHeight(src)};
+  out.SrcHalf =
+      Point{CheckedNarrow(RoundNearest(static_cast<long double>(out.SrcSize.Width) / 2) - 1),
+            CheckedNarrow(RoundNearest(static_cast<long double>(out.SrcSize.Height) / 2) - 1)};
+  const int32_t k = GridGap(gridShown, zoom) > 1 ? 1 : 0;
+  out.CursorCell =
+      Point{CheckedAdd(CheckedMul(CheckedNarrow(RoundNearest(out.CellCols / 2.0L) - 1), zoom), k),
+            CheckedAdd(CheckedMul(CheckedNarrow(RoundNearest(out.CellRows / 2.0L) - 1), zoom), k)};
+}
+}  // namespace
+
+LayoutResult ComputeLayout(const LayoutInput& in) {
+  LayoutResult out;
+  const int32_t h = in.InfoHeight;
+  out.ClientWidth = in.ClientWidth;
+  out.ClientHeight = CheckedAdd(in.ClientHeight, CheckedSub(h, in.PreviousInfoHeight));
+  if (CheckedSub(out.ClientHeight, h) < 50) out.ClientHeight = CheckedAdd(h, 52);
+  if (out.ClientWidth < 50) out.ClientWidth = 52;
+  out.InfoRect = Rect{0, CheckedSub(out.ClientHeight, h), out.ClientWidth, out.ClientHeight};
+  DeriveGeometry(out, out.InfoRect.Top, in.Zoom, in.GridShown);
+  return out;
+}
+
+LayoutResult ComputeZoomGeometry(int32_t zoomAreaWidth, int32_t zoomAreaHeight, int32_t zoom,
+                                 bool gridShown) {
+  LayoutResult out;
+  out.ClientWidth = zoomAreaWidth;
+  out.ClientHeight = zoomAreaHeight;
+  out.InfoRect = Rect{0, zoomAreaHeight, zoomAreaWidth, zoomAreaHeight};
+  DeriveGeometry(out, zoomAreaHeight, zoom, gridShown);
+  return out;
+}

@@ -1,0 +1,124 @@
+// The capture cycle: probe point, screen copy, enlargement, overlay, probe colour,
+// information area and the one block copy to the window.
+#include "general/checked.h"
+#include "general/helpers.h"
+#include "general/win/input_state.h"
+#include "main/main.h"
+#include "platform/win/application.h"
+
+namespace {
+constexpr DWORD kCaptureBlt = 0x40000000;
+constexpr int32_t kStillPeriod = 1000;
+constexpr int32_t kForcedPeriod = 100;
+}  // namespace
+
+bool TApp_Loupist::LupeMode() const {
+  return actCapture_Lupe->Checked() && actCapture_Lupe->Enabled();
+}
+
+bool TApp_Loupist::NoSelfCapture() const {
+  return actOpt_NoSelfCapture->Checked() && actOpt_NoSelfCapture->Enabled();
+}
+
+Point TApp_Loupist::ProbePoint() {
+  if (LupeMode()) {
+    POINT origin{0, 0};
+    ClientToScreen(Handle(), &origin);
+    const int32_t zoomAreaHeight = ClientHeight() - RectHeight(FInfoRect);
+    return Point{CheckedNarrow(origin.x - 1 + RoundNearest(ClientWidth() / 2.0L)),
+                 CheckedNarrow(origin.y - 1 + RoundNearest(zoomAreaHeight / 2.0L))};
+  }
+  if (actCapture_Fixed->Checked() || actCapture_Pause->Checked()) return ProbeInfo.ScreenPoint;
+  return GetCursorPoint();
+}
+
+void TApp_Loupist::TakePicture(const Point& probe) {
+  const int32_t sx = CheckedSub(probe.X, FSrcHalf.X);
+  const int32_t sy = CheckedSub(probe.Y, FSrcHalf.Y);
+  const int w = FSrcSize.Width;
+  const int h = FSrcSize.Height;
+  const bool live = Timer_Main.Enabled() || actCapture_Pause->Tag() == 1;
+  if (live) {
+    // The screen DC covers the whole virtual desktop; it is released within the cycle.
+    WindowDC screen(nullptr);
+    if (!screen) return;
+    const DWORD rop = (NoSelfCapture() || LupeMode()) ? SRCCOPY : (SRCCOPY | kCaptureBlt);
+    FCaptureBitmap.FillRect(0, 0, w, h, RGB(0, 0, 0));
+    // Copy only the part that lies on the virtual desktop: a source reaching past
+    // its edge makes the whole copy fail on some drivers (Wine's X11 among them).
+    const Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const Rect part = IntersectRects(Rect{sx, sy, sx + w, sy + h}, desktop);
+    if (RectWidth(part) > 0 && RectHeight(part) > 0)
+      BitBlt(FCaptureBitmap.DC(), part.Left - sx, part.Top - sy, RectWidth(part), RectHeight(part),
+             screen.get(), part.Left, part.Top, rop);
+    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), 0, 0,
+               w, h, SRCCOPY);
+  } else {
+    const int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int32_t top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(),
+               CheckedSub(sx, left), CheckedSub(sy, top), w, h, SRCCOPY);
+  }
+}
+
+void TApp_Loupist::ReadProbeColor() {
+  const COLORREF color = FViewBitmap.Pixel(FCursorCell.X, FCursorCell.Y);
+  ProbeInfo.Color = color;
+  ProbeInfo.Red = color & 0xFF;
+  ProbeInfo.Green = (color >> 8) & 0xFF;
+  ProbeInfo.Blue = (color >> 16) & 0xFF;
+  ProbeInfo.RGBValue = ProbeInfo.Red * 65536 + ProbeInfo.Green * 256 + ProbeInfo.Blue;
+}
+
+void TApp_Loupist::Timer_MainTimer(const void* sender) {
+  (void)sender;
+  Application::Instance().ProcessMessages();
+  if (FCaptureBusy || !Handle()) return;
+  FCaptureBusy = true;
+  struct BusyReset {
+    bool& flag;
+    ~BusyReset() { flag = false; }
+  } busyReset{FCaptureBusy};
+
+  const Point probe = ProbePoint();
+  const uint32_t now = GetTickCount();
+  if (probe == ProbeInfo.ScreenPoint && FLastCaptureTick != 0 &&
+      now - FLastCaptureTick <= static_cast<uint32_t>(Timer_Main.Tag) &&
+      !actOpt_SmoothCapture->Checked())
+    return;
+
+  ProbeInfo.ScreenPoint = probe;
+  FViewBitmap.FillRect(0, 0, ClientWidth(), FInfoRect.Top, RGB(0, 0, 0));
+  TakePicture(probe);
+  DrawOverlay();
+  ReadProbeColor();
+  DrawInfoArea();
+  {
+    WindowDC dc(Handle());
+    if (dc) FormPaint(dc.get());
+  }
+  FLastCaptureTick = now;
+  if (Timer_Main.Tag != kStillPeriod) Timer_Main.Tag = kStillPeriod;
+}
+
+void TApp_Loupist::RefreshView() {
+  if (Tag == 0) return;
+  FLastCaptureTick = 0;
+  Timer_MainTimer(&Timer_Main);
+  Timer_Main.Tag = kForcedPeriod;
+}
+
+void TApp_Loupist::ShowStatusText(const std::wstring& text) {
+  FStatusText = text;
+  Timer_Infomation.SetEnabled(true);
+  RefreshView();
+}
+
+void TApp_Loupist::Timer_InfomationTimer(const void* sender) {
+  (void)sender;
+  FStatusText.clear();
+  Timer_Infomation.SetEnabled(false);
+  RefreshView();
+}
