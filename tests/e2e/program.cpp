@@ -1,0 +1,120 @@
+#include "tests/e2e/program.h"
+
+#include <vector>
+
+std::wstring TestFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+namespace {
+struct FindData {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
+  auto* data = reinterpret_cast<FindData*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  if (pid == data->pid && wcscmp(cls, L"TApp_Loupist") == 0 && IsWindowVisible(hwnd)) {
+    data->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+LoupistProcess::LoupistProcess(const std::wstring& exeName) {
+  std::wstring command = L"\"" + TestFolder() + exeName + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  std::vector<wchar_t> line(command.begin(), command.end());
+  line.push_back(L'\0');
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      TestFolder().c_str(), &startup, &info_))
+    return;
+  WaitForInputIdle(info_.hProcess, 10000);
+  for (int i = 0; i < 200 && !window_; ++i) {
+    FindData data{info_.dwProcessId, nullptr};
+    EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&data));
+    window_ = data.found;
+    if (!window_) Sleep(50);
+  }
+}
+
+LoupistProcess::~LoupistProcess() {
+  if (info_.hProcess) {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+      if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
+      if (WaitForSingleObject(info_.hProcess, 5000) == WAIT_TIMEOUT)
+        TerminateProcess(info_.hProcess, 1);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+}
+
+bool LoupistProcess::WaitForExit(DWORD ms) {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+DWORD LoupistProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+void PumpFor(int ms) {
+  const DWORD start = GetTickCount();
+  MSG msg;
+  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  }
+}
+
+void MovePointer(int x, int y) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  const int vx = GetSystemMetrics(SM_XVIRTUALSCREEN), vy = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int vw = GetSystemMetrics(SM_CXVIRTUALSCREEN), vh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  in.mi.dx = static_cast<LONG>(((x - vx) * 65535LL + vw / 2) / (vw - 1));
+  in.mi.dy = static_cast<LONG>(((y - vy) * 65535LL + vh / 2) / (vh - 1));
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  SendInput(1, &in, sizeof(in));
+  SetCursorPos(x, y);  // exact, whatever rounding the absolute scale did
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD k : keys) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = k;
+    inputs.push_back(in);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    --it;
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = *it;
+    in.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(in);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}

@@ -1,0 +1,32 @@
+// Starts loupist.exe from the test's own folder and finds its main window.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class LoupistProcess {
+ public:
+  // Starts the program; Window() is null when it did not show its window in time.
+  explicit LoupistProcess(const std::wstring& exeName = L"loupist.exe");
+  LoupistProcess(const LoupistProcess&) = delete;
+  LoupistProcess& operator=(const LoupistProcess&) = delete;
+  ~LoupistProcess();
+
+  HWND Window() const { return window_; }
+  // Waits for the process to end; true when it did within the time.
+  bool WaitForExit(DWORD ms);
+  DWORD ExitCode() const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+  HWND window_ = nullptr;
+};
+
+std::wstring TestFolder();
+// Screen pixel through the screen DC.
+COLORREF ScreenPixel(int x, int y);
+void PumpFor(int ms);
+// Moves the pointer as a user would, through the input queue.
+void MovePointer(int x, int y);
+// Presses and releases keys in order, as a user would (virtual-key codes).
+void PressKeys(std::initializer_list<WORD> keys);
