@@ -92,7 +92,8 @@ CONF
 
 # session_start_wine: the prefix lives in build/wineprefix; one server for the whole run.
 session_start_wine() {
-  export WINEPREFIX="$LOUPIST_ROOT/build/wineprefix"
+  # LOUPIST_WINEPREFIX lets two sessions on one machine keep apart.
+  export WINEPREFIX="${LOUPIST_WINEPREFIX:-$LOUPIST_ROOT/build/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export LC_ALL=ja_JP.UTF-8

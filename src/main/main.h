@@ -57,6 +57,19 @@ class TApp_Loupist : public Form {
   void ApplyFontSize(int points);
   void DrawStatusIcons(int32_t y);
 
+  // ---- Monitors (placement, desktop-sized buffer, display changes) ----
+
+  // ---- Window facts and the window under the probe point ----
+  void ReadWindowFacts();
+
+  // ---- Commands, popup menu, capture modes ----
+  void BindCommandHandlers();
+
+  // ---- Mouse and keyboard ----
+
+  // ---- Settings, files, version caption, copies ----
+  void BindCopyCommands();
+
   // Private state, in declaration order.
   bool FInputBusy = false;
   bool FCaptureBusy = false;

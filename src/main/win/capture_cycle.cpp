@@ -94,6 +94,7 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   TakePicture(probe);
   DrawOverlay();
   ReadProbeColor();
+  if (!(actCapture_Pause->Checked() && actCapture_Pause->Tag() == 0)) ReadWindowFacts();
   DrawInfoArea();
   {
     WindowDC dc(Handle());

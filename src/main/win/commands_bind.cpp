@@ -25,4 +25,6 @@ void TApp_Loupist::BindActions() {
     infoItemActions_[i]->SetHandler([this](Action& sender) { FormResize(&sender); });
   }
   list.Bind("actOpt_BigFont", [this](Action&) { actOpt_BigFontExecute(); });
+  BindCommandHandlers();
+  BindCopyCommands();
 }
