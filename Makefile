@@ -1,6 +1,6 @@
 # The two commands a user needs: `make run` and `make test`. Each installs what it
 # needs on first use (scripts/setup, as root on Debian 12).
-.PHONY: run test build bench demo clean
+.PHONY: run test build bench demo fuzz clean
 
 run:
 	@scripts/run
@@ -18,6 +18,9 @@ build:
 
 bench:
 	@scripts/bench
+
+fuzz:
+	@scripts/fuzz
 
 demo:
 	@scripts/demo

@@ -1,0 +1,154 @@
+#include "main/input_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "my_settingfile/builtin_tables.h"
+
+namespace {
+
+TEST(FrameZones, OrderSizesAndCommands) {
+  // A 221 x 250 client area with a frame width of 4: corners 16 deep, edges 4.
+  struct Case {
+    int x, y;
+    FrameZone zone;
+    uint32_t command;
+  };
+  const Case cases[] = {
+      {2, 20, FrameZone::kLeft, 0xF001},           {10, 10, FrameZone::kTopLeft, 0xF004},
+      {110, 120, FrameZone::kInside, 0xF018},      {220, 249, FrameZone::kBottomRight, 0xF008},
+      {205, 234, FrameZone::kBottomRight, 0xF008}, {204, 249, FrameZone::kBottom, 0xF006},
+      {217, 15, FrameZone::kTopRight, 0xF005},     {15, 235, FrameZone::kBottomLeft, 0xF007},
+      {217, 100, FrameZone::kRight, 0xF002},       {216, 100, FrameZone::kInside, 0xF018},
+      {100, 3, FrameZone::kTop, 0xF003},           {100, 4, FrameZone::kInside, 0xF018},
+      {3, 100, FrameZone::kLeft, 0xF001},          {4, 100, FrameZone::kInside, 0xF018},
+  };
+  for (const auto& c : cases) {
+    const FrameZone zone = FrameZoneAt(c.x, c.y, 221, 250, 4, 4);
+    EXPECT_EQ(zone, c.zone) << c.x << "," << c.y;
+    EXPECT_EQ(SystemCommandOfZone(zone), c.command) << c.x << "," << c.y;
+  }
+  EXPECT_EQ(CursorOfZone(FrameZone::kTopLeft), FrameCursor::kSizeNWSE);
+  EXPECT_EQ(CursorOfZone(FrameZone::kBottomLeft), FrameCursor::kSizeNESW);
+  EXPECT_EQ(CursorOfZone(FrameZone::kTop), FrameCursor::kSizeNS);
+  EXPECT_EQ(CursorOfZone(FrameZone::kRight), FrameCursor::kSizeWE);
+  EXPECT_EQ(CursorOfZone(FrameZone::kInside), FrameCursor::kArrow);
+}
+
+TEST(Keys, DownActsOnlyForActualSizeAndArrows) {
+  const TKeyCommandTable table = BuiltinKeyCommandTable();
+  const KeyDownAction one = DecideKeyDown(table, '1', false);
+  EXPECT_TRUE(one.BeginActualSize);
+  EXPECT_TRUE(one.Consumed);
+  const KeyDownAction right = DecideKeyDown(table, 0x27, false);
+  ASSERT_EQ(right.CodeCount, 1);
+  EXPECT_EQ(right.Codes[0], 11004);
+  EXPECT_FALSE(DecideKeyDown(table, 'Q', false).Consumed);  // acts on release
+  EXPECT_FALSE(DecideKeyDown(table, 0x27, true).Consumed);  // Alt: left alone
+}
+
+TEST(Keys, UpExecutesBeepsOrIgnores) {
+  const TKeyCommandTable table = BuiltinKeyCommandTable();
+  KeyUpAction q = DecideKeyUp(table, 'Q', false);
+  EXPECT_EQ(q.Kind, KeyUpKind::kExecute);
+  EXPECT_EQ(q.Code, 11005);
+  EXPECT_EQ(DecideKeyUp(table, 'Q', true).Kind, KeyUpKind::kIgnore);  // Alt+Q
+  KeyUpAction d = DecideKeyUp(table, 'D', false);                     // known, no command
+  EXPECT_EQ(d.Kind, KeyUpKind::kExecute);
+  EXPECT_EQ(d.Code, 0);
+  EXPECT_TRUE(d.Consumed);
+  KeyUpAction numpad5 = DecideKeyUp(table, 0x65, false);  // unknown: no beep, not consumed
+  EXPECT_EQ(numpad5.Kind, KeyUpKind::kIgnore);
+  EXPECT_FALSE(numpad5.Consumed);
+  EXPECT_EQ(DecideKeyUp(table, '1', false).Kind, KeyUpKind::kEndActualSize);
+  EXPECT_EQ(DecideKeyUp(table, 0x26, false).Kind, KeyUpKind::kAlreadyDone);
+  EXPECT_EQ(DecideKeyUp(table, kVirtualKeyApps, false).Kind, KeyUpKind::kOpenMenu);
+}
+
+TEST(Keys, ATableFromAFileMayRepeatAKey) {
+  TKeyCommandTable table = BuiltinKeyCommandTable();
+  table[0] = TKeyCommandEntry{'X', 6001};  // X copies the picture ...
+  table[1] = TKeyCommandEntry{'X', 0};     // ... and a later entry for X is not looked at
+  table[2] = TKeyCommandEntry{0x25, 11001};
+  EXPECT_EQ(DecideKeyUp(table, 'X', false).Code, 6001);
+  const KeyDownAction left = DecideKeyDown(table, 0x25, false);  // two arrow entries
+  ASSERT_EQ(left.CodeCount, 2);
+  EXPECT_EQ(left.Codes[0], 11001);
+  EXPECT_EQ(left.Codes[1], 11003);
+}
+
+TEST(Wheel, AltIsTestedFirst) {
+  EXPECT_EQ(DecideWheel(true, false, false), WheelAction::kZoomUp);
+  EXPECT_EQ(DecideWheel(false, false, false), WheelAction::kZoomDown);
+  EXPECT_EQ(DecideWheel(true, false, true), WheelAction::kMoveUp);
+  EXPECT_EQ(DecideWheel(false, false, true), WheelAction::kMoveDown);
+  EXPECT_EQ(DecideWheel(true, true, true), WheelAction::kMoveLeft);
+  EXPECT_EQ(DecideWheel(false, true, false), WheelAction::kMoveRight);
+}
+
+MonitorLayout TwoMonitors() {
+  // A 1024 x 768 monitor left of a 1280 x 1024 primary: no monitor below the left one.
+  return MonitorLayout({MonitorRecord{1, Rect{0, 0, 1280, 1024}, Rect{0, 0, 1280, 984}, true},
+                        MonitorRecord{2, Rect{-1024, 0, 0, 768}, Rect{-1024, 0, 0, 768}, false}},
+                       MonitorRecord{});
+}
+
+TEST(Panning, ThePictureFollowsTheHand) {
+  const MonitorLayout monitors = TwoMonitors();
+  PanInput in;
+  in.DragStartFixed = Point{500, 400};
+  in.DragStartPos = Point{100, 80};
+  in.Now = Point{150, 80};  // 50 px right at zoom 10
+  in.Zoom = 10;
+  PanResult r = PanProbePoint(in, monitors);
+  EXPECT_EQ(r.ProbePoint, (Point{495, 400}));
+  EXPECT_EQ(r.DragMonitor, 1);
+  // Rounding halves away from zero: 4.5 cells is 5.
+  in.Now = Point{145, 80};
+  EXPECT_EQ(PanProbePoint(in, monitors).ProbePoint, (Point{496, 400}));
+  // Held inside the desktop rectangle.
+  in.Now = Point{100 + 10 * 5000, 80 - 10 * 5000};
+  EXPECT_EQ(PanProbePoint(in, monitors).ProbePoint, (Point{-1024, 1023}));
+}
+
+TEST(Panning, NeverStaysInAGapBetweenMonitors) {
+  const MonitorLayout monitors = TwoMonitors();
+  PanInput in;
+  in.DragStartFixed = Point{-500, 700};
+  in.DragStartPos = Point{100, 100};
+  in.Zoom = 1;
+  in.DragMonitor = 2;
+  in.Now = Point{100, 100 - 200};  // to y 900: below the left monitor, in the gap
+  PanResult r = PanProbePoint(in, monitors);
+  EXPECT_EQ(r.ProbePoint, (Point{-500, 767}));
+  EXPECT_EQ(r.DragMonitor, 2);
+  // With no monitor remembered the point may land in the gap once.
+  in.DragMonitor = 0;
+  r = PanProbePoint(in, monitors);
+  EXPECT_EQ(r.ProbePoint, (Point{-500, 900}));
+  EXPECT_EQ(r.DragMonitor, 0);
+}
+
+TEST(DoubleClick, TargetTruncatesAndClampsAtZero) {
+  // Zoom 6, probe (100, 100), source half (18, 12): the press at (0, 0) shows (82, 88).
+  EXPECT_EQ(DoubleClickTarget(Point{0, 0}, Point{100, 100}, Point{18, 12}, 6, 1280, 1024),
+            (Point{82, 88}));
+  EXPECT_EQ(DoubleClickTarget(Point{113, 77}, Point{100, 100}, Point{18, 12}, 6, 1280, 1024),
+            (Point{100, 100}));
+  EXPECT_EQ(DoubleClickTarget(Point{5, 5}, Point{3, 3}, Point{18, 12}, 6, 1280, 1024),
+            (Point{0, 0}));
+  EXPECT_EQ(DoubleClickTarget(Point{200, 140}, Point{1275, 1020}, Point{18, 12}, 6, 1280, 1024),
+            (Point{1279, 1023}));
+}
+
+TEST(Nudge, StepsAndDesktopEdges) {
+  EXPECT_EQ(MoveStep(11004, false), (Point{1, 0}));
+  EXPECT_EQ(MoveStep(11003, true), (Point{-10, 0}));
+  EXPECT_EQ(MoveStep(11001, false), (Point{0, -1}));
+  EXPECT_EQ(MoveStep(11002, true), (Point{0, 10}));
+  EXPECT_EQ(MoveStep(11005, false), (Point{0, 0}));
+  const Rect desktop{-1024, 0, 1280, 1024};
+  EXPECT_EQ(NudgeHeldPoint(Point{1275, 5}, Point{10, -10}, desktop), (Point{1279, 0}));
+  EXPECT_EQ(NudgeHeldPoint(Point{-1020, 500}, Point{-10, 0}, desktop), (Point{-1024, 500}));
+}
+
+}  // namespace
