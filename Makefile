@@ -1,6 +1,6 @@
 # The two commands a user needs: `make run` and `make test`. Each installs what it
 # needs on first use (scripts/setup, as root on Debian 12).
-.PHONY: run test build bench demo fuzz clean
+.PHONY: run test build bench demo fuzz dist clean
 
 run:
 	@scripts/run
@@ -21,6 +21,9 @@ bench:
 
 fuzz:
 	@scripts/fuzz
+
+dist:
+	@scripts/dist
 
 demo:
 	@scripts/demo

@@ -6,7 +6,7 @@ string(REPLACE "." "," LOUPIST_VERSION_COMMAS "${LOUPIST_VERSION_TEXT}")
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                         WINVER=0x0601)
 # The runtime is linked in, so the exe needs nothing beyond the system's own DLLs.
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 
 file(GLOB LOUPIST_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
 add_library(loupist_core STATIC ${LOUPIST_WIN_SOURCES})
@@ -46,3 +46,9 @@ if(LOUPIST_TESTS)
   set_target_properties(e2e_tests PROPERTIES LINK_FLAGS "-mconsole")
   add_dependencies(e2e_tests loupist)
 endif()
+
+# Measurements of the capture cycle (make bench).
+add_executable(capture_bench ${CMAKE_SOURCE_DIR}/bench/capture_bench.cpp ${LOUPIST_RC})
+target_link_libraries(capture_bench PRIVATE loupist_core)
+target_include_directories(capture_bench PRIVATE ${CMAKE_SOURCE_DIR})
+set_target_properties(capture_bench PROPERTIES LINK_FLAGS "-mconsole")

@@ -20,6 +20,30 @@ class LoupistTestAccess {
   bool CaptureBusy() const { return app_.FCaptureBusy; }
   Action& Command(const char* name) { return app_.ActionList_Main.Get(name); }
   void Relayout() { app_.FormResize(nullptr); }
+  // Runs the pieces of one capture cycle in order, adding each one's time to t[0..5]:
+  // probe point, picture, overlay, colour and window facts, panel, paint.
+  void TimeCyclePieces(double t[6], double (*now)()) {
+    const double t0 = now();
+    const Point p = app_.ProbePoint();
+    const double t1 = now();
+    app_.TakePicture(p);
+    const double t2 = now();
+    app_.DrawOverlay();
+    const double t3 = now();
+    app_.ReadProbeColor();
+    app_.ReadWindowFacts();
+    const double t4 = now();
+    app_.DrawInfoArea();
+    const double t5 = now();
+    {
+      WindowDC dc(app_.Handle());
+      app_.FormPaint(dc.get());
+    }
+    const double t6 = now();
+    t[0] += t1 - t0, t[1] += t2 - t1, t[2] += t3 - t2, t[3] += t4 - t3, t[4] += t5 - t4,
+        t[5] += t6 - t5;
+  }
+  bool InfoItemChecked(int item) const { return app_.infoItemActions_[item - 1]->Checked(); }
 
  private:
   TApp_Loupist& app_;
