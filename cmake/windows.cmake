@@ -38,6 +38,14 @@ if(LOUPIST_TESTS)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(win_tests PROPERTIES LINK_FLAGS "-mconsole")
 
+  # Windows of another process (and another executable name) for the window-query tests.
+  add_executable(probe_target WIN32 ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target.cpp)
+  target_include_directories(probe_target PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(probe_target PRIVATE user32 gdi32)
+  target_link_options(probe_target PRIVATE -municode)
+  target_compile_options(probe_target PRIVATE ${LOUPIST_WARNINGS})
+  add_dependencies(win_tests probe_target)
+
   # End-to-end tests: start loupist.exe and drive it from outside.
   file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
   add_executable(e2e_tests ${e2e_sources})
@@ -45,6 +53,27 @@ if(LOUPIST_TESTS)
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
   set_target_properties(e2e_tests PROPERTIES LINK_FLAGS "-mconsole")
   add_dependencies(e2e_tests loupist)
+
+  # Changes a monitor's mode through the system, which tells every window of the change (a
+  # change made from outside the system does not); the two-monitor end-to-end tests run it.
+  # It lives below tests/e2e/tools/ so that the glob of tests/e2e/*.cpp leaves it out. It is
+  # built for 64-bit Windows whatever this build's target: Wine's 32-bit X11 driver here has
+  # no XRandR library and refuses every mode change, its 64-bit one makes them.
+  find_program(LOUPIST_CXX_WIN64 x86_64-w64-mingw32-g++-posix REQUIRED)
+  set(display_mode_source ${CMAKE_SOURCE_DIR}/tests/e2e/tools/display_mode.cpp)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/display_mode.exe
+    COMMAND ${LOUPIST_CXX_WIN64} -std=c++17 -O2 -Wall -Wextra -Wshadow -Werror -municode
+            -mconsole -static -o ${CMAKE_BINARY_DIR}/display_mode.exe ${display_mode_source}
+    DEPENDS ${display_mode_source}
+    COMMENT "Building display_mode.exe (64-bit)")
+  add_custom_target(display_mode DEPENDS ${CMAKE_BINARY_DIR}/display_mode.exe)
+  add_dependencies(e2e_tests display_mode)
+
+  # Another program's view of the clipboard, started by the in-process copy tests.
+  add_executable(clipboard_probe ${CMAKE_SOURCE_DIR}/tests/tools/clipboard_probe.cpp)
+  target_link_options(clipboard_probe PRIVATE -municode -mconsole)
+  add_dependencies(win_tests clipboard_probe)
 endif()
 
 # Measurements of the capture cycle (make bench).

@@ -8,6 +8,9 @@ SESSION_PIDS=()
 session_stop() {
   if [ -n "${WINEPREFIX:-}" ] && [ -n "${SESSION_WINE_STARTED:-}" ]; then
     wineserver -k >/dev/null 2>&1 || true
+    # A server still winding down would be taken over by the next session's first program,
+    # with the monitor set it read from a display that is gone.
+    wineserver -w >/dev/null 2>&1 || true
     SESSION_WINE_STARTED=
   fi
   local p
@@ -87,7 +90,14 @@ CONF
   wait_for_display "$DISPLAY" || return 1
   xrandr --output DUMMY0 --mode 1280x1024 --pos 1024x0 --primary &&
     xrandr --addmode DUMMY1 1024x768 &&
-    xrandr --output DUMMY1 --mode 1024x768 --left-of DUMMY0
+    xrandr --output DUMMY1 --mode 1024x768 --left-of DUMMY0 || return 1
+  # Seen here: until a client queries the screen once more after the layout is set, Wine
+  # (which reads the server's current resources without polling) finds one monitor only.
+  # The query also proves that the layout took.
+  if [ "$(xrandr --listmonitors | sed -n 's/^Monitors: //p')" != 2 ]; then
+    echo "session: the dual layout did not take" >&2
+    return 1
+  fi
 }
 
 # session_start_wine: the prefix lives in build/wineprefix; one server for the whole run.

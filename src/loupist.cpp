@@ -5,12 +5,15 @@
 
 #include "general/win/platform_info.h"
 #include "main/main.h"
+#include "my_monitor/win/my_monitor.h"
 #include "my_safedll/win/my_safedll.h"
 #include "platform/win/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   HardenLibrarySearchPath();
   IsNTPlatform();  // fixed once, before any window exists
+  // The monitor set lives from here until after the main window is gone.
+  const MyMonitorsUnit monitorsUnit;
 
   Application& app = Application::Instance();
   app.SetTitle(L"Loupist");

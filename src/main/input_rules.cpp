@@ -59,7 +59,9 @@ uint32_t SystemCommandOfZone(FrameZone zone) {
     case FrameZone::kInside:
       break;
   }
-  return kMove + 8;
+  // Moving by the inside: SC_MOVE with the caption hit-test code, the drag-move command
+  // that every system's move loop follows (with another code Wine's loop does not move).
+  return kMove + 2;
 }
 
 namespace {

@@ -9,11 +9,17 @@
 #include "general/geometry.h"
 #include "main/grid_plan.h"
 #include "main/info_lines.h"
+#include "main/input_rules.h"
+#include "my_monitor/win/my_monitor.h"
+#include "my_settingfile/settings_plan.h"
 #include "platform/command_model.h"
 #include "resources/commands.h"
 #include "platform/win/bitmap.h"
 #include "platform/win/form.h"
 #include "platform/win/timer.h"
+#include "platform/win/app_hook.h"
+#include "platform/win/color_dialog.h"
+#include "platform/win/popup_menu.h"
 
 class TApp_Loupist : public Form {
  public:
@@ -58,17 +64,122 @@ class TApp_Loupist : public Form {
   void DrawStatusIcons(int32_t y);
 
   // ---- Monitors (placement, desktop-sized buffer, display changes) ----
+  // The monitor under a point, or the nearest one; the first when the system names none.
+  TMyMonitorItem& MonitorItemAt(const Point& p);
+  void PlaceOnMonitorUnderCursor();
+  // Sizes FCaptureBitmap to the virtual desktop and blackens it; keeps it when the size holds.
+  void FitCaptureBitmapToDesktop();
+  // Copies the screen rectangle into FCaptureBitmap at (0, 0), only from the monitors it meets.
+  void CopyScreenFromMonitors(HDC screen, const Rect& source, DWORD rop);
+  void WMDisplayChange();
+  // The monitors' rectangles as last read: monitors change only with a display change, and
+  // reading them anew on every capture would cost more than the capture itself.
+  void RememberMonitorBounds();
+  std::vector<Rect> monitorBounds_;
 
   // ---- Window facts and the window under the probe point ----
   void ReadWindowFacts();
+  // The window that the facts describe; nullptr when none qualifies.
+  HWND FindWindowUnderCursor(const Point& probe);
+  // Information panel: the copy commands of the items and the three group toggles.
+  void BindInfoPanelCommands();
+  void actColor_InfoOnOffExecute(Action& sender);
+  void actPos_InfoOnOffExecute(Action& sender);
+  void actWinInfo_InfoOnOffExecute(Action& sender);
+  void ToggleInfoItems(TInfoGroup group, Action& sender);
+  // Panel text: wide on the NT family, else through the system code page as 8-bit text.
+  void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
+  Action* infoCopyActions_[kInfoItemCount] = {};
 
   // ---- Commands, popup menu, capture modes ----
   void BindCommandHandlers();
+  // Runs the command with that code; a code that names no command only beeps.
+  void ExecuteCommand(uint16_t code);
+  // One item up the zoom ladder for actZoom_Up, down for actZoom_Down.
+  void StepZoom(const Action& command);
+  void MessageBeepOnce();
+  // Handlers. A null sender means an internal caller, where that makes a difference.
+  void actZoomExecute(Action& sender);
+  void actGrid_DispExecute(Action* sender);
+  void actGrid_ColorExecute(Action& sender);
+  void actGrid_SubBlueExecute(Action& sender);
+  void actGrid_SelColorExecute(Action& sender);
+  void actOpt_StayOnTopExecute(Action* sender);
+  void actOpt_SmoothCaptureExecute(Action* sender);
+  void actMenu_MainExecute(Action* sender);
+  void actFile_MinimizeExecute(Action* sender);
+  void actFile_ExitExecute(Action* sender);
+  void actHelpExecute(Action* sender);
+  bool ApplicationEvents1ShortCut(MSG& msg);
+  // Capture modes and their movers.
+  void actPos_UserPosSetExecute(Action* sender);
+  void actCapture_PauseExecute(Action* sender);
+  void actCapture_UpdateExecute(Action* sender);
+  void actCapture_LupeExecute(Action* sender);
+  void actCapture_FixedExecute(Action* sender);
+  void actOpt_NoSelfCaptureExecute(Action* sender);
+  void LeaveLupeMode();
+  void ReturnCursor(const Action* sender);
+  void GlideProbePoint(const Point& target);
+  void ProbePointToCursor();
+  void TakeDesktopSnapshot();
+  // Screen copies leave layered windows out (SRCCOPY alone) while the own window is
+  // to stay out of the picture, and take them in (with CAPTUREBLT) otherwise.
+  DWORD LiveCaptureRop() const;
+  DWORD SnapshotRop() const;
+  // The alpha-blend flag: a layered window at full opacity, which a screen copy
+  // without CAPTUREBLT leaves out.
+  bool AlphaBlend() const;
+  void SetAlphaBlend(bool on);
+
+  ::PopupMenu mnuMain{MainMenuDef(), ActionList_Main};
+  ::ColorDialog ColorDialog;
+  AppHookBinding FShortCutHook;
+  // Tests observe the beep here; the beep sounds all the same.
+  std::function<void()> FBeepHook;
+  Action* actCapture_Update = nullptr;
+  Action* actPos_UserPosSet = nullptr;
+  Action* actPos_User = nullptr;
 
   // ---- Mouse and keyboard ----
+  void BindInputCommands();
+  // Routes the input messages; true when the message was handled here.
+  bool HandleInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Both answer whether the key was consumed.
+  bool FormKeyDown(uint16_t key, bool altDown);
+  bool FormKeyUp(uint16_t key, bool altDown);
+  void FormMouseWheelUp(bool altDown, bool ctrlDown);
+  void FormMouseWheelDown(bool altDown, bool ctrlDown);
+  void RunWheel(bool up, bool altDown, bool ctrlDown);
+  void FormMouseDown(int button, int x, int y, bool leftHeld);
+  void FormMouseMove(int x, int y, bool leftHeld);
+  void FormMouseUp(int button, int x, int y, bool ctrlDown, bool shiftDown);
+  void FormDblClick();
+  void BeginActualSize();
+  void EndActualSize();
+  void TrackFrame(int x, int y, bool perform);
+  void ApplyCursorShape();
+  void NudgeBy(int32_t dx, int32_t dy);
+  void actMove_LeftExecute(const Action* sender);
+  void actMove_MonitorExecute(const Action* sender);
+  // The window's cursor shape over its client area, as TrackFrame last set it.
+  FrameCursor FCursorShape = FrameCursor::kArrow;
 
   // ---- Settings, files, version caption, copies ----
   void BindCopyCommands();
+  // Loads the settings file and replays it through the commands; false when nothing was read.
+  bool ApplySettings();
+  void ApplySettingsPlan(const TSettingsApplyPlan& plan);
+  // Fills SettingsRecord from the window's state (saving is SaveSettings' part).
+  void StoreSettings();
+  Action& ZoomItemCommand(int32_t index);
+  Action& GridItemCommand(int32_t index);
+  // Copies: the twelve values go through RenderInfoLines, which hands the one text to
+  // CopyItemText; sender is the copy command.
+  void actCopy_TextExecute(Action& sender);
+  void CopyItemText(const void* sender, const std::wstring& text);
+  void actCopy_PictureExecute(Action& sender);
+  void CopyPictureWithoutGrid(Bitmap& picture);
 
   // Private state, in declaration order.
   bool FInputBusy = false;

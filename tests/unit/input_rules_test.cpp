@@ -15,12 +15,12 @@ TEST(FrameZones, OrderSizesAndCommands) {
   };
   const Case cases[] = {
       {2, 20, FrameZone::kLeft, 0xF001},           {10, 10, FrameZone::kTopLeft, 0xF004},
-      {110, 120, FrameZone::kInside, 0xF018},      {220, 249, FrameZone::kBottomRight, 0xF008},
+      {110, 120, FrameZone::kInside, 0xF012},      {220, 249, FrameZone::kBottomRight, 0xF008},
       {205, 234, FrameZone::kBottomRight, 0xF008}, {204, 249, FrameZone::kBottom, 0xF006},
       {217, 15, FrameZone::kTopRight, 0xF005},     {15, 235, FrameZone::kBottomLeft, 0xF007},
-      {217, 100, FrameZone::kRight, 0xF002},       {216, 100, FrameZone::kInside, 0xF018},
-      {100, 3, FrameZone::kTop, 0xF003},           {100, 4, FrameZone::kInside, 0xF018},
-      {3, 100, FrameZone::kLeft, 0xF001},          {4, 100, FrameZone::kInside, 0xF018},
+      {217, 100, FrameZone::kRight, 0xF002},       {216, 100, FrameZone::kInside, 0xF012},
+      {100, 3, FrameZone::kTop, 0xF003},           {100, 4, FrameZone::kInside, 0xF012},
+      {3, 100, FrameZone::kLeft, 0xF001},          {4, 100, FrameZone::kInside, 0xF012},
   };
   for (const auto& c : cases) {
     const FrameZone zone = FrameZoneAt(c.x, c.y, 221, 250, 4, 4);

@@ -13,6 +13,9 @@ class LoupistTestAccess {
   Size DstSize() const { return app_.FDstSize; }
   Rect InfoRect() const { return app_.FInfoRect; }
   int32_t& Zoom() { return app_.FZoom; }
+  COLORREF& GridColor() { return app_.FGridColor; }
+  COLORREF& SubGridColor() { return app_.FSubGridColor; }
+  uint8_t& GridPenMode() { return app_.FGridPenMode; }
   int32_t LineHeight() const { return app_.FLineHeight; }
   uint32_t& LastCaptureTick() { return app_.FLastCaptureTick; }
   const std::wstring& StatusText() const { return app_.FStatusText; }
@@ -20,6 +23,10 @@ class LoupistTestAccess {
   bool CaptureBusy() const { return app_.FCaptureBusy; }
   Action& Command(const char* name) { return app_.ActionList_Main.Get(name); }
   void Relayout() { app_.FormResize(nullptr); }
+  HWND FindWindowUnderCursor(const Point& p) { return app_.FindWindowUnderCursor(p); }
+  void ReadWindowFacts() { app_.ReadWindowFacts(); }
+  int32_t IconsLeft() const { return app_.FIconsLeft; }
+  int32_t LabelWidth() const { return app_.FLabelWidth; }
   // Runs the pieces of one capture cycle in order, adding each one's time to t[0..5]:
   // probe point, picture, overlay, colour and window facts, panel, paint.
   void TimeCyclePieces(double t[6], double (*now)()) {
@@ -44,6 +51,22 @@ class LoupistTestAccess {
         t[5] += t6 - t5;
   }
   bool InfoItemChecked(int item) const { return app_.infoItemActions_[item - 1]->Checked(); }
+  // Commands, popup menu, capture modes.
+  void ExecuteCommand(uint16_t code) { app_.ExecuteCommand(code); }
+  void StepZoom(const char* name) { app_.StepZoom(Command(name)); }
+  int32_t& SavedZoom() { return app_.FSavedZoom; }
+  std::function<void()>& BeepHook() { return app_.FBeepHook; }
+  int32_t SavedZoom() const { return app_.FSavedZoom; }
+  int32_t& DragMonitor() { return app_.FDragMonitor; }
+  bool FixedDragging() const { return app_.FFixedDragging; }
+  FrameCursor CursorShape() const { return app_.FCursorShape; }
+  PopupMenu& Menu() { return app_.mnuMain; }
+  bool AlphaBlend() const { return app_.AlphaBlend(); }
+  DWORD LiveCaptureRop() const { return app_.LiveCaptureRop(); }
+  DWORD SnapshotRop() const { return app_.SnapshotRop(); }
+  void GlideProbePoint(const Point& target) { app_.GlideProbePoint(target); }
+  int32_t ZoomIndex() const { return app_.FZoomIndex; }
+  void StoreSettings() { app_.StoreSettings(); }
 
  private:
   TApp_Loupist& app_;

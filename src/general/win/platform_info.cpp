@@ -2,29 +2,38 @@
 
 #include <windows.h>
 
-namespace {
-struct VersionFacts {
-  bool nt = true;
-  bool win2000OrLater = true;
-};
+#include "general/windows_name.h"
 
-const VersionFacts& Facts() {
-  static const VersionFacts facts = [] {
-    VersionFacts f;
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof(info);
+namespace {
+// The version record of the Windows 95 family's call: 148 bytes, without the service-pack
+// fields of the extended record, which those systems reject.
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA must be the 148-byte record");
+
+bool ReadVersion(OSVERSIONINFOA& info) {
+  info = OSVERSIONINFOA{};
+  info.dwOSVersionInfoSize = sizeof(info);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (GetVersionExA(&info)) {
+  return GetVersionExA(&info) != FALSE;
 #pragma GCC diagnostic pop
-      f.nt = info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-      f.win2000OrLater = f.nt && info.dwMajorVersion >= 5;
-    }
-    return f;
-  }();
-  return facts;
 }
 }  // namespace
 
-bool IsNTPlatform() { return Facts().nt; }
-bool IsWin2000OrLater() { return Facts().win2000OrLater; }
+bool IsNTPlatform() {
+  static const bool nt = [] {
+    OSVERSIONINFOA info;
+    return ReadVersion(info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+  }();
+  return nt;
+}
+
+bool IsWin2000OrLater() {
+  OSVERSIONINFOA info;
+  return ReadVersion(info) && info.dwMajorVersion > 4;
+}
+
+std::wstring GetWindowsName() {
+  OSVERSIONINFOA info;
+  if (!ReadVersion(info)) return L"Unknown";
+  return WindowsNameOf(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+}

@@ -1,7 +1,11 @@
-// Facts about the running system, read once at start-up.
+// Facts about the running system.
 #pragma once
+#include <string>
 
-// Computed on first use and then fixed: true on the NT family.
+// True on the NT family. Read once, at the first call, which the program's entry makes
+// before any window exists; fixed for the life of the process.
 bool IsNTPlatform();
-// Windows 2000 or later (layered windows, no-self-capture).
+// Windows 2000 or later (layered windows, loupe mode, no-self-capture).
 bool IsWin2000OrLater();
+// "95", "98", "me", "NT" (3.x and 4), "2000", "XP", "Vista", "7", "Win32s" or "Unknown".
+std::wstring GetWindowsName();

@@ -7,7 +7,6 @@
 #include "platform/win/application.h"
 
 namespace {
-constexpr DWORD kCaptureBlt = 0x40000000;
 constexpr int32_t kStillPeriod = 1000;
 constexpr int32_t kForcedPeriod = 100;
 }  // namespace
@@ -42,24 +41,16 @@ void TApp_Loupist::TakePicture(const Point& probe) {
     // The screen DC covers the whole virtual desktop; it is released within the cycle.
     WindowDC screen(nullptr);
     if (!screen) return;
-    const DWORD rop = (NoSelfCapture() || LupeMode()) ? SRCCOPY : (SRCCOPY | kCaptureBlt);
+    const DWORD rop = LiveCaptureRop();
     FCaptureBitmap.FillRect(0, 0, w, h, RGB(0, 0, 0));
-    // Copy only the part that lies on the virtual desktop: a source reaching past
-    // its edge makes the whole copy fail on some drivers (Wine's X11 among them).
-    const Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                       GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                       GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    const Rect part = IntersectRects(Rect{sx, sy, sx + w, sy + h}, desktop);
-    if (RectWidth(part) > 0 && RectHeight(part) > 0)
-      BitBlt(FCaptureBitmap.DC(), part.Left - sx, part.Top - sy, RectWidth(part), RectHeight(part),
-             screen.get(), part.Left, part.Top, rop);
+    CopyScreenFromMonitors(screen.get(), Rect{sx, sy, CheckedAdd(sx, w), CheckedAdd(sy, h)}, rop);
     StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), 0, 0,
                w, h, SRCCOPY);
   } else {
-    const int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int32_t top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    // The snapshot's top-left corner is the virtual desktop's.
+    const Rect desktop = MyMonitors().GetDesktopRect();
     StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(),
-               CheckedSub(sx, left), CheckedSub(sy, top), w, h, SRCCOPY);
+               CheckedSub(sx, desktop.Left), CheckedSub(sy, desktop.Top), w, h, SRCCOPY);
   }
 }
 

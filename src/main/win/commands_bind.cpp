@@ -25,6 +25,8 @@ void TApp_Loupist::BindActions() {
     infoItemActions_[i]->SetHandler([this](Action& sender) { FormResize(&sender); });
   }
   list.Bind("actOpt_BigFont", [this](Action&) { actOpt_BigFontExecute(); });
+  BindInfoPanelCommands();
   BindCommandHandlers();
+  BindInputCommands();
   BindCopyCommands();
 }

@@ -1,4 +1,151 @@
-// The copy commands: values and the picture to the clipboard, and with Ctrl to a file.
-#include "main/main.h"
+// The copy commands: values and the picture to the clipboard, and with Ctrl to a file beside
+// the program that is then opened with its associated program.
+#include <stdexcept>
 
-void TApp_Loupist::BindCopyCommands() {}
+#include "general/checked.h"
+#include "general/format.h"
+#include "general/win/clipboard.h"
+#include "general/win/codepage.h"
+#include "general/win/file_stream.h"
+#include "general/win/input_state.h"
+#include "general/win/my_bitmap.h"
+#include "general/win/own_paths.h"
+#include "general/win/platform_info.h"
+#include "general/win/shell_ui.h"
+#include "main/main.h"
+#include "platform/win/application.h"
+
+namespace {
+
+const char* const kTextCopyCommands[] = {
+    "actCopy_ColorRGB",        "actCopy_ColorHTML",       "actCopy_ColorCOLORREF",
+    "actCopy_PosScreen",       "actCopy_PosClient",       "actCopy_PosUser",
+    "actCopy_WInfoHandle",     "actCopy_WInfoClassName",  "actCopy_WInfoText",
+    "actCopy_WInfoWindowSize", "actCopy_WInfoClientSize", "actCopy_WInfoRect",
+    "actCopy_WInfoExeName",
+};
+
+constexpr DWORD kCaptureBlt = 0x40000000;
+const wchar_t kErrorCaption[] = L"エラー";
+
+// Stops a timer for the guard's lifetime and restarts it afterwards if it was running.
+class TimerHold {
+ public:
+  explicit TimerHold(Timer& timer) : timer_(timer), wasEnabled_(timer.Enabled()) {
+    timer_.SetEnabled(false);
+  }
+  TimerHold(const TimerHold&) = delete;
+  TimerHold& operator=(const TimerHold&) = delete;
+  ~TimerHold() {
+    if (wasEnabled_) timer_.SetEnabled(true);
+  }
+
+ private:
+  Timer& timer_;
+  bool wasEnabled_;
+};
+
+std::wstring MessageOf(const std::exception& error) { return WideFromUtf8(error.what()); }
+
+}  // namespace
+
+void TApp_Loupist::BindCopyCommands() {
+  ActionList_Main.Bind("actCopy_Picture",
+                       [this](Action& sender) { actCopy_PictureExecute(sender); });
+  for (const char* name : kTextCopyCommands)
+    ActionList_Main.Bind(name, [this](Action& sender) { actCopy_TextExecute(sender); });
+}
+
+void TApp_Loupist::actCopy_TextExecute(Action& sender) {
+  int32_t unusedY = 0;
+  RenderInfoLines(&sender, unusedY);
+}
+
+void TApp_Loupist::CopyItemText(const void* sender, const std::wstring& text) {
+  const Action* command = nullptr;
+  for (std::size_t i = 0; i < ActionList_Main.Count() && command == nullptr; ++i)
+    if (&ActionList_Main[i] == sender) command = &ActionList_Main[i];
+  if (command == nullptr) throw std::invalid_argument("CopyItemText: the sender is no command");
+
+  SetClipboardText(text, Handle());
+  std::wstring status = CopyStatusText(command->Caption(), text);
+  // Outside the NT family the title line holds what the system code page can show.
+  if (!IsNTPlatform()) status = AnsiToWide(WideToAnsi(status));
+  ShowStatusText(status);
+
+  if (!IsKeyDown(VK_CONTROL)) return;
+  const std::wstring path = OwnPathWithExtension(L".txt");
+  {
+    ErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
+    try {
+      WriteTextFile(path, text);
+    } catch (const std::exception& error) {
+      ShowMessageBox(WideToAnsi(CopyTextErrorMessage(MessageOf(error))), WideToAnsi(kErrorCaption),
+                     Handle(), true);
+    }
+  }
+  if (FileExistsAny(path)) OpenWithShell(path, Handle());
+}
+
+void TApp_Loupist::actCopy_PictureExecute(Action& sender) {
+  (void)sender;
+  TMyBitmap picture;
+  picture.SetSize(ClientWidth(), ClientHeight());
+  if (CopyPictureAsShown(IsKeyDown(VK_SHIFT))) {
+    BitBlt(picture.DC(), 0, 0, picture.Width(), picture.Height(), FViewBitmap.DC(), 0, 0, SRCCOPY);
+  } else {
+    CopyPictureWithoutGrid(picture);
+  }
+
+  if (!SetClipboardDib(PackedDibOf(picture), Handle()))
+    throw std::runtime_error(WideToUtf8(L"クリップボードを開くことができません"));
+
+  if (IsKeyDown(VK_CONTROL)) {
+    const std::wstring path = OwnPathWithExtension(L".bmp");
+    {
+      ErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
+      try {
+        picture.SaveToFile(path);
+      } catch (const std::exception& error) {
+        ShowMessageBox(WideToAnsi(CopyPictureErrorMessage(MessageOf(error))),
+                       WideToAnsi(kErrorCaption), Handle(), false);
+      }
+    }
+    if (FileExistsAny(path)) OpenWithShell(path, Handle());
+  }
+  ShowStatusText(PictureCopyStatusText());
+}
+
+// The enlarged source rectangle without grid and ruler, above the information area as shown.
+void TApp_Loupist::CopyPictureWithoutGrid(Bitmap& picture) {
+  const Rect desktop = MyMonitors().GetDesktopRect();
+  const int32_t sx = CheckedSub(CheckedSub(ProbeInfo.ScreenPoint.X, FSrcHalf.X), desktop.Left);
+  const int32_t sy = CheckedSub(CheckedSub(ProbeInfo.ScreenPoint.Y, FSrcHalf.Y), desktop.Top);
+  const auto copyInfoArea = [&] {
+    BitBlt(picture.DC(), 0, FInfoRect.Top, picture.Width(), picture.Height() - FInfoRect.Top,
+           FViewBitmap.DC(), 0, FInfoRect.Top, SRCCOPY);
+  };
+
+  if (actCapture_Pause->Checked()) {
+    // The pause snapshot already holds the whole desktop.
+    StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), sx, sy,
+               FSrcSize.Width, FSrcSize.Height, SRCCOPY);
+    copyInfoArea();
+    return;
+  }
+
+  // No capture cycle may run between the desktop copy and its use.
+  const TimerHold hold(Timer_Main);
+  FitCaptureBitmapToDesktop();
+  FCaptureBitmap.FillRect(0, 0, FCaptureBitmap.Width(), FCaptureBitmap.Height());
+  {
+    WindowDC screen(nullptr);
+    const bool ownWindowOut = actOpt_NoSelfCapture->Checked() || actCapture_Lupe->Checked();
+    if (screen)
+      CopyScreenFromMonitors(screen.get(), desktop, ownWindowOut ? SRCCOPY : SRCCOPY | kCaptureBlt);
+  }
+  StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), sx, sy,
+             FSrcSize.Width, FSrcSize.Height, SRCCOPY);
+  RefreshView();
+  copyInfoArea();
+}

@@ -1,5 +1,8 @@
 // The information area: title line, colour swatch, the item lines and the rules.
 #include "general/checked.h"
+#include "general/win/codepage.h"
+#include "general/win/input_state.h"
+#include "general/win/platform_info.h"
 #include "main/main.h"
 
 namespace {
@@ -7,19 +10,34 @@ constexpr int kIconSize = 14;
 constexpr int kImageCount = 6;
 }  // namespace
 
+void TApp_Loupist::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
+  if (IsNTPlatform()) {
+    // Window texts and paths may hold characters of any script.
+    FViewBitmap.TextOut(x, y, text);
+  } else {
+    const std::string narrow = WideToAnsi(text);
+    TextOutA(FViewBitmap.DC(), x, y, narrow.c_str(), static_cast<int>(narrow.size()));
+  }
+}
+
 void TApp_Loupist::DrawInfoLine(const void* sender, const std::wstring& text, int32_t& y) {
   if (sender == &Timer_Main) {
     FViewBitmap.Line(0, y - 2, FViewBitmap.Width(), y - 2);
-    FViewBitmap.TextOut(2, y, text);
+    DrawPanelText(2, y, text);
   }
   y = CheckedAdd(y, FLineHeight);
 }
 
+// Three callers share one walk: the cycle draws, a copy command takes its one item's text
+// (shown or not), and anything else only measures the height the shown lines need.
 void TApp_Loupist::RenderInfoLines(const void* sender, int32_t& y) {
   y = CheckedAdd(y, FLineHeight);
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
-    if (infoItemActions_[item - 1]->Checked())
+    if (sender != nullptr && sender == infoCopyActions_[item - 1]) {
+      CopyItemText(sender, InfoCopyText(item, ProbeInfo, IsKeyDown(VK_SHIFT)));
+    } else if (infoItemActions_[item - 1]->Checked()) {
       DrawInfoLine(sender, InfoDisplayText(item, ProbeInfo), y);
+    }
   }
 }
 
@@ -51,7 +69,7 @@ void TApp_Loupist::DrawInfoArea() {
       FViewBitmap.TextOut(FIconsLeft + kImageCount * kIconSize, T + 2,
                           FixedPointCaption(ProbeInfo.ScreenPoint));
   } else {
-    FViewBitmap.TextOut(h + 2, T + 2, FStatusText);
+    DrawPanelText(h + 2, T + 2, FStatusText);
   }
 
   // Colour swatch with its frame.

@@ -1,12 +1,15 @@
 // Creation, destruction and the few window messages the main window answers itself.
+#include "general/format.h"
 #include "general/win/input_state.h"
+#include "general/win/platform_info.h"
+#include "general/win/version_info.h"
 #include "main/main.h"
+#include "my_settingfile/win/settings_file.h"
 #include "platform/win/application.h"
 
 namespace {
 constexpr int kDesignClientWidth = 221;
 constexpr int kDesignClientHeight = 194;
-constexpr int kPlacementOffset = 75;
 constexpr UINT kMonitorMoveCommand = 201;
 }  // namespace
 
@@ -33,12 +36,12 @@ void TApp_Loupist::FormCreate() {
   Tag = 0;
   BindActions();
 
-  // 1. Placement near the top-left corner of the primary monitor.
-  SetWindowPos(Handle(), nullptr, kPlacementOffset, kPlacementOffset, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // 1. Placement near the top-left corner of the monitor under the cursor.
+  PlaceOnMonitorUnderCursor();
 
-  // 2. Caption.
-  SetWindowTextW(Handle(), Application::Instance().Title().c_str());
+  // 2. Caption: product name and file version from the version resource.
+  SetWindowTextW(Handle(),
+                 Format(L"%s:Ver %s", {GetOwnProductName(), GetOwnFileVersion()}).c_str());
 
   // 3. Initial field values.
   FInputBusy = false;
@@ -62,15 +65,35 @@ void TApp_Loupist::FormCreate() {
   }
 
   // 5. The capture buffer spans the virtual desktop.
-  FCaptureBitmap.SetBrushColor(RGB(0, 0, 0));
-  FCaptureBitmap.SetSize(GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                         GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  FitCaptureBitmapToDesktop();
 
   // 6. The view's canvas: the window font in the window-text colour.
   FViewBitmap.SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
 
-  // 7. No settings yet: the text metrics for the default font size.
-  actOpt_BigFontExecute();
+  // 7. The settings file, replayed through the commands; without one, the text metrics for
+  // the default font size (the replay computes them otherwise).
+  if (!ApplySettings()) actOpt_BigFontExecute();
+
+  // 8. Before Windows 2000 there are no layered windows: no loupe mode, no self-exclusion.
+  if (!IsWin2000OrLater()) {
+    actCapture_Lupe->SetChecked(false);
+    actCapture_Lupe->SetEnabled(false);
+    actCapture_Lupe->SetVisible(false);
+    mnuMain.SetRadioItem("mniCapture_Fixed", false);
+    actOpt_NoSelfCapture->SetEnabled(false);
+    actOpt_NoSelfCapture->SetVisible(false);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  }
+  // 9. Outside the NT family no process can tell its executable file.
+  if (!IsNTPlatform()) {
+    Action& exeName = ActionList_Main.Get("actWinInfo_ExeName");
+    exeName.SetChecked(false);
+    exeName.SetEnabled(false);
+    exeName.SetVisible(false);
+    Action& copyExeName = ActionList_Main.Get("actCopy_WInfoExeName");
+    copyExeName.SetEnabled(false);
+    copyExeName.SetVisible(false);
+  }
 
   // 10. Ready; first layout (which captures), then run.
   Tag = 1;
@@ -90,6 +113,8 @@ void TApp_Loupist::FormCreate() {
 void TApp_Loupist::SaveOnClose() {
   Tag = 0;
   if (IsZoomed(Handle()) || IsIconic(Handle())) ShowWindow(Handle(), SW_SHOWNORMAL);
+  StoreSettings();
+  SaveSettings();
 }
 
 void TApp_Loupist::FormDestroy() {
@@ -99,8 +124,13 @@ void TApp_Loupist::FormDestroy() {
 }
 
 LRESULT TApp_Loupist::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT inputResult = 0;
+  if (HandleInputMessage(msg, wParam, lParam, inputResult)) return inputResult;
   switch (msg) {
     case WM_ERASEBKGND:
+      return 0;
+    case WM_DISPLAYCHANGE:
+      WMDisplayChange();
       return 0;
     case WM_PAINT: {
       PaintSession paint(Handle());
@@ -120,8 +150,14 @@ LRESULT TApp_Loupist::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
       // SC_MAXIMIZE and the caption double-click's 0xF032 share the masked value.
       if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
+      if (wParam == kMonitorMoveCommand) {
+        actMove_MonitorExecute(nullptr);
+        return 0;
+      }
       break;
     case WM_ACTIVATEAPP:
+      // Losing the focus ends a held actual-size view: its key-up would go elsewhere.
+      if (!wParam) EndActualSize();
       RefreshView();
       return 0;
     case WM_QUERYENDSESSION:

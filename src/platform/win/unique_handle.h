@@ -7,7 +7,17 @@
 
 namespace handle_count {
 // Live owners per kind, indexed by HandleKind.
-enum Kind { kDC, kGdiObject, kRegion, kKernelHandle, kLibrary, kGlobal, kWindowDC, kKindCount };
+enum Kind {
+  kDC,
+  kGdiObject,
+  kRegion,
+  kKernelHandle,
+  kLibrary,
+  kGlobal,
+  kWindowDC,
+  kMenu,
+  kKindCount
+};
 long& Live(Kind kind);
 long Total();
 }  // namespace handle_count
@@ -65,6 +75,9 @@ struct FreeLibraryCloser {
 struct GlobalFreeCloser {
   void operator()(HGLOBAL h) const { GlobalFree(h); }
 };
+struct DestroyMenuCloser {
+  void operator()(HMENU h) const { DestroyMenu(h); }
+};
 
 using UniqueDC = UniqueHandle<HDC, DeleteDCCloser, handle_count::kDC>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObjectCloser, handle_count::kGdiObject>;
@@ -75,6 +88,8 @@ using UniqueRegion = UniqueHandle<HRGN, DeleteObjectCloser, handle_count::kRegio
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandleCloser, handle_count::kKernelHandle>;
 using UniqueLibrary = UniqueHandle<HMODULE, FreeLibraryCloser, handle_count::kLibrary>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFreeCloser, handle_count::kGlobal>;
+// Destroying a menu destroys its submenus with it.
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuCloser, handle_count::kMenu>;
 
 // A window's (or, with nullptr, the whole screen's) device context, released
 // with ReleaseDC for the same window.
@@ -128,4 +143,19 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// OpenClipboard/CloseClipboard: the clipboard is closed on every path once it was opened.
+class ClipboardSession {
+ public:
+  explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+  ~ClipboardSession() {
+    if (open_) CloseClipboard();
+  }
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_;
 };

@@ -1,0 +1,36 @@
+// An entry point of a library that is loaded by name when it is first needed, for calls
+// that not every system offers in the same place.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win/unique_handle.h"
+
+class LateBoundProc {
+ public:
+  LateBoundProc(std::wstring library, std::string proc)
+      : library_(std::move(library)), proc_(std::move(proc)) {}
+  LateBoundProc(const LateBoundProc&) = delete;
+  LateBoundProc& operator=(const LateBoundProc&) = delete;
+
+  // The entry point, or nullptr when the library or the entry point cannot be had. A failed
+  // load is tried again on the next call; once loaded, the library stays loaded.
+  FARPROC Get();
+  // How often loading the library was tried.
+  int LoadAttempts() const { return attempts_; }
+
+ private:
+  std::wstring library_;
+  std::string proc_;
+  UniqueLibrary module_;
+  FARPROC address_ = nullptr;
+  int attempts_ = 0;
+};
+
+// FARPROC to the entry point's own signature, through the one pointer type that every
+// function pointer converts to and from without a cast-function-type warning.
+template <typename Fn>
+Fn ProcAs(FARPROC proc) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
+}

@@ -1,0 +1,119 @@
+#include "general/win/window_query.h"
+
+#include <vector>
+
+#include "general/win/codepage.h"
+#include "general/win/late_bound_proc.h"
+#include "general/win/platform_info.h"
+#include "platform/win/unique_handle.h"
+
+namespace {
+constexpr int kClassBufferBytes = 257;
+constexpr int kClassNameLimit = 255;
+constexpr int kTextLimit = 256;  // 255 characters and the terminating zero
+constexpr DWORD kProcessAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
+constexpr int kPathLimit = 260;
+constexpr UINT kMessageTimeoutMs = 500;
+
+using GetModuleFileNameExWFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
+
+// Loaded by name when first needed: the process-status library is not on every system.
+LateBoundProc& ModuleFileNameEx() {
+  static LateBoundProc proc(L"PSAPI.dll", "GetModuleFileNameExW");
+  return proc;
+}
+
+// Length + 1 for the terminating zero, capped so that a text never exceeds 255 characters;
+// a window that reports an absurd length cannot make the buffer grow or the sum wrap.
+int TextLimit(uint64_t length) {
+  return length >= static_cast<uint64_t>(kTextLimit) ? kTextLimit : static_cast<int>(length) + 1;
+}
+
+template <typename Char>
+std::basic_string<Char> UpToZero(const std::vector<Char>& buffer) {
+  return std::basic_string<Char>(buffer.data());
+}
+
+bool SendWithTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
+  return SendMessageTimeoutW(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &result) != 0;
+}
+}  // namespace
+
+std::string GetWindowClassName(HWND window) {
+  std::vector<char> buffer(kClassBufferBytes, '\0');
+  GetClassNameA(window, buffer.data(), kClassNameLimit);
+  return UpToZero(buffer);
+}
+
+std::wstring ReadWindowText(HWND window) {
+  if (IsNTPlatform()) return ReadWindowTextUnicode(window);
+  const int length = GetWindowTextLengthA(window);
+  const int n = TextLimit(length > 0 ? static_cast<uint64_t>(length) : 0);
+  std::vector<char> buffer(static_cast<size_t>(n) + 1, '\0');
+  GetWindowTextA(window, buffer.data(), n);
+  return AnsiToWide(UpToZero(buffer));
+}
+
+std::wstring ReadWindowTextUnicode(HWND window) {
+  {
+    const int length = GetWindowTextLengthW(window);
+    const int n = TextLimit(length > 0 ? static_cast<uint64_t>(length) : 0);
+    std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1, L'\0');
+    GetWindowTextW(window, buffer.data(), n);
+    std::wstring text = UpToZero(buffer);
+    if (!text.empty()) return text;
+  }
+  // Controls such as an edit box of another process keep their text to themselves; only the
+  // window's own answer to the message has it.
+  DWORD_PTR length = 0;
+  if (!SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, length) || length == 0)
+    return std::wstring();
+  const int n = TextLimit(length);
+  std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendWithTimeout(window, WM_GETTEXT, static_cast<WPARAM>(n),
+                  reinterpret_cast<LPARAM>(buffer.data()), copied);
+  return UpToZero(buffer);
+}
+
+bool ScreenPointToClient(HWND window, const Point& screenPoint, Point& clientPoint) {
+  POINT p{screenPoint.X, screenPoint.Y};
+  const bool ok = ScreenToClient(window, &p) != FALSE;
+  clientPoint = ok ? Point{p.x, p.y} : screenPoint;
+  return ok;
+}
+
+bool GetWindowBounds(HWND window, Rect& bounds) {
+  RECT r{bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
+  const bool ok = GetWindowRect(window, &r) != FALSE;
+  bounds = Rect{r.left, r.top, r.right, r.bottom};
+  return ok;
+}
+
+Rect GetClientBounds(HWND window) {
+  RECT r{};
+  if (!GetClientRect(window, &r)) return Rect{};
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+HWND GetParentWindow(HWND window) { return GetAncestor(window, GA_PARENT); }
+
+DWORD GetWindowProcessId(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+std::wstring GetWindowExeName(HWND window) {
+  if (!IsNTPlatform()) return std::wstring();
+  const DWORD processId = GetWindowProcessId(window);
+  if (processId == 0) return std::wstring();
+  const UniqueKernelHandle process(OpenProcess(kProcessAccess, FALSE, processId));
+  if (!process) return std::wstring();
+  const auto moduleFileName = ProcAs<GetModuleFileNameExWFn>(ModuleFileNameEx().Get());
+  if (!moduleFileName) return std::wstring();
+  std::vector<wchar_t> buffer(kPathLimit + 1, L'\0');
+  if (moduleFileName(process.get(), nullptr, buffer.data(), kPathLimit) == 0) return std::wstring();
+  return UpToZero(buffer);
+}

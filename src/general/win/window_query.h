@@ -1,0 +1,32 @@
+// What any window on the desktop tells about itself: class name, text, rectangles, parent,
+// process and executable file. No query raises on a failure of the system: it gives an empty
+// text, a zero rectangle or what the underlying call left.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "general/geometry.h"
+
+// The class name in the system code page, at most 254 characters.
+std::string GetWindowClassName(HWND window);
+// The window text, at most 255 characters: the wide calls on the NT family, else the 8-bit
+// calls widened from the system code page.
+std::wstring ReadWindowText(HWND window);
+// The NT path of ReadWindowText. A window whose caption is empty is asked by message, each
+// message bounded by 500 ms, so that a hung window costs the caller no more than that.
+std::wstring ReadWindowTextUnicode(HWND window);
+
+// Converts a copy of the screen point to the window's client coordinates. On failure the
+// copy stays as it was; the answer is the call's result.
+bool ScreenPointToClient(HWND window, const Point& screenPoint, Point& clientPoint);
+// The window rectangle in screen coordinates. On failure `bounds` is as the call left it.
+bool GetWindowBounds(HWND window, Rect& bounds);
+// (0, 0, client width, client height); all zero when the call fails.
+Rect GetClientBounds(HWND window);
+// The parent as GetAncestor(GA_PARENT) gives it: the desktop window for a top-level window.
+HWND GetParentWindow(HWND window);
+DWORD GetWindowProcessId(HWND window);
+// Full path of the executable of the window's process; empty when the process cannot be
+// opened or read, and always on the Windows 95 family.
+std::wstring GetWindowExeName(HWND window);

@@ -1,0 +1,311 @@
+// Mouse and keyboard: the key table, the wheel, the sizing frame, panning the held
+// point, right-button gestures, the actual-size view and the movement commands.
+#include <windowsx.h>
+
+#include "general/checked.h"
+#include "general/helpers.h"
+#include "general/win/input_state.h"
+#include "main/main.h"
+#include "my_monitor/win/my_monitor.h"
+#include "my_settingfile/settings_unit.h"
+#include "platform/win/application.h"
+
+namespace {
+bool AltHeld() { return GetKeyState(VK_MENU) < 0; }
+
+const wchar_t* CursorResource(FrameCursor shape) {
+  switch (shape) {
+    case FrameCursor::kSizeNWSE:
+      return IDC_SIZENWSE;
+    case FrameCursor::kSizeNESW:
+      return IDC_SIZENESW;
+    case FrameCursor::kSizeWE:
+      return IDC_SIZEWE;
+    case FrameCursor::kSizeNS:
+      return IDC_SIZENS;
+    case FrameCursor::kArrow:
+      break;
+  }
+  return IDC_ARROW;
+}
+
+// Runs a handler with FInputBusy set; events arriving meanwhile are dropped.
+template <typename F>
+void WithInputBusy(bool& busy, F&& f) {
+  if (busy) return;
+  busy = true;
+  struct Clear {
+    bool& flag;
+    ~Clear() { flag = false; }
+  } clear{busy};
+  f();
+}
+}  // namespace
+
+void TApp_Loupist::BindInputCommands() {
+  for (const char* name : {"actMove_Left", "actMove_Right", "actMove_Up", "actMove_Down"})
+    ActionList_Main.Bind(name, [this](Action& sender) { actMove_LeftExecute(&sender); });
+  ActionList_Main.Bind("actMove_Monitor",
+                       [this](Action& sender) { actMove_MonitorExecute(&sender); });
+}
+
+bool TApp_Loupist::HandleInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+  result = 0;
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      return FormKeyDown(static_cast<uint16_t>(wParam), AltHeld());
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      return FormKeyUp(static_cast<uint16_t>(wParam), AltHeld());
+    case WM_MOUSEWHEEL: {
+      const bool ctrl = (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0;
+      if (GET_WHEEL_DELTA_WPARAM(wParam) > 0)
+        FormMouseWheelUp(AltHeld(), ctrl);
+      else
+        FormMouseWheelDown(AltHeld(), ctrl);
+      return true;
+    }
+    case WM_LBUTTONDOWN:
+      FormMouseDown(VK_LBUTTON, x, y, (wParam & MK_LBUTTON) != 0);
+      return true;
+    case WM_LBUTTONDBLCLK:
+      FormDblClick();
+      FormMouseDown(VK_LBUTTON, x, y, (wParam & MK_LBUTTON) != 0);
+      return true;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      FormMouseDown(VK_RBUTTON, x, y, (wParam & MK_LBUTTON) != 0);
+      return true;
+    case WM_MOUSEMOVE:
+      FormMouseMove(x, y, (wParam & MK_LBUTTON) != 0);
+      return true;
+    case WM_LBUTTONUP:
+      FormMouseUp(VK_LBUTTON, x, y, (wParam & MK_CONTROL) != 0, (wParam & MK_SHIFT) != 0);
+      return true;
+    case WM_RBUTTONUP:
+      FormMouseUp(VK_RBUTTON, x, y, (wParam & MK_CONTROL) != 0, (wParam & MK_SHIFT) != 0);
+      return true;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) != HTCLIENT) return false;
+      ApplyCursorShape();
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// ---- Keys ----
+
+bool TApp_Loupist::FormKeyDown(uint16_t key, bool altDown) {
+  const KeyDownAction action = DecideKeyDown(KeyCommandTable, key, altDown);
+  if (action.BeginActualSize) BeginActualSize();
+  for (int i = 0; i < action.CodeCount; ++i) ExecuteCommand(action.Codes[i]);
+  return action.Consumed;
+}
+
+bool TApp_Loupist::FormKeyUp(uint16_t key, bool altDown) {
+  const KeyUpAction action = DecideKeyUp(KeyCommandTable, key, altDown);
+  switch (action.Kind) {
+    case KeyUpKind::kOpenMenu:
+      actMenu_MainExecute(nullptr);
+      break;
+    case KeyUpKind::kEndActualSize:
+      EndActualSize();
+      break;
+    case KeyUpKind::kExecute:
+      ExecuteCommand(action.Code);  // beeps for a key without a command
+      break;
+    case KeyUpKind::kAlreadyDone:
+    case KeyUpKind::kIgnore:
+      break;
+  }
+  return action.Consumed;
+}
+
+void TApp_Loupist::BeginActualSize() {
+  if (FSavedZoom >= 0) return;  // auto-repeat of the key changes nothing
+  FSavedZoom = FZoom;
+  FZoom = 1;
+  FLastCaptureTick = 0;
+  FormResize(nullptr);
+}
+
+void TApp_Loupist::EndActualSize() {
+  if (FSavedZoom <= 0) return;
+  FZoom = FSavedZoom;
+  FSavedZoom = -1;
+  FLastCaptureTick = 0;
+  FormResize(nullptr);
+}
+
+// ---- Wheel ----
+
+void TApp_Loupist::FormMouseWheelUp(bool altDown, bool ctrlDown) {
+  RunWheel(true, altDown, ctrlDown);
+}
+
+void TApp_Loupist::FormMouseWheelDown(bool altDown, bool ctrlDown) {
+  RunWheel(false, altDown, ctrlDown);
+}
+
+void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown) {
+  WithInputBusy(FInputBusy, [&] {
+    switch (DecideWheel(up, altDown, ctrlDown)) {
+      case WheelAction::kMoveLeft:
+        actMove_LeftExecute(&ActionList_Main.Get("actMove_Left"));
+        break;
+      case WheelAction::kMoveRight:
+        actMove_LeftExecute(&ActionList_Main.Get("actMove_Right"));
+        break;
+      case WheelAction::kMoveUp:
+        actMove_LeftExecute(&ActionList_Main.Get("actMove_Up"));
+        break;
+      case WheelAction::kMoveDown:
+        actMove_LeftExecute(&ActionList_Main.Get("actMove_Down"));
+        break;
+      case WheelAction::kZoomUp:
+        StepZoom(ActionList_Main.Get("actZoom_Up"));
+        break;
+      case WheelAction::kZoomDown:
+        StepZoom(ActionList_Main.Get("actZoom_Down"));
+        break;
+    }
+    Application::Instance().ProcessMessages();
+  });
+}
+
+// ---- Frame, mouse buttons, panning, gestures ----
+
+void TApp_Loupist::ApplyCursorShape() {
+  SetCursor(LoadCursorW(nullptr, CursorResource(FCursorShape)));
+}
+
+void TApp_Loupist::TrackFrame(int x, int y, bool perform) {
+  const FrameZone zone = FrameZoneAt(x, y, ClientWidth(), ClientHeight(),
+                                     GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME));
+  if (perform) ReleaseCapture();
+  FCursorShape = CursorOfZone(zone);
+  ApplyCursorShape();
+  if (perform) SendMessageW(Handle(), WM_SYSCOMMAND, SystemCommandOfZone(zone), 0);
+}
+
+void TApp_Loupist::FormMouseDown(int button, int x, int y, bool leftHeld) {
+  if (button == VK_RBUTTON) {
+    FRightDownPos = Point{x, y};
+    return;
+  }
+  if (button != VK_LBUTTON) return;
+  FDragStartPos = GetCursorClientPoint(Handle());
+  const Rect info = OffsetRectByPoint(FInfoRect, Point{0, 0});
+  const bool onPicture = !(FDragStartPos.X >= info.Left && FDragStartPos.X < info.Right &&
+                           FDragStartPos.Y >= info.Top && FDragStartPos.Y < info.Bottom);
+  if (actCapture_Fixed->Checked() && !actCapture_Pause->Checked() && onPicture &&
+      FCursorShape == FrameCursor::kArrow) {
+    SetCapture(Handle());
+    FFixedDragging = true;
+    FDragStartFixed = ProbeInfo.ScreenPoint;
+    return;
+  }
+  if (IsKeyDown(VK_CONTROL)) return;  // a Ctrl click acts on release
+  if (!IsZoomed(Handle())) TrackFrame(x, y, leftHeld);
+}
+
+void TApp_Loupist::FormMouseMove(int x, int y, bool leftHeld) {
+  if (!FFixedDragging) {
+    TrackFrame(x, y, leftHeld);
+    return;
+  }
+  if (!leftHeld) return;
+  WithInputBusy(FInputBusy, [&] {
+    PanInput in;
+    in.DragStartFixed = FDragStartFixed;
+    in.DragStartPos = FDragStartPos;
+    in.Now = Point{x, y};
+    in.Zoom = FZoom;
+    in.DragMonitor = FDragMonitor;
+    TMyMonitors& monitors = MyMonitors();
+    monitors.Refresh();
+    const PanResult r = PanProbePoint(in, monitors.Layout());
+    ProbeInfo.ScreenPoint = r.ProbePoint;
+    FDragMonitor = r.DragMonitor;
+    RefreshView();
+    Application::Instance().ProcessMessages();
+  });
+}
+
+void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shiftDown) {
+  if (button == VK_LBUTTON) {
+    ReleaseCapture();
+    FFixedDragging = false;
+    if ((actCapture_Pause->Checked() || actCapture_Fixed->Checked()) && ctrlDown && !shiftDown)
+      FormDblClick();
+    return;
+  }
+  if (button != VK_RBUTTON || !(FRightDownPos.X > 0 || FRightDownPos.Y > 0)) return;
+  const std::wstring direction = DragDirection(FRightDownPos, Point{x, y});
+  if (direction.empty()) {
+    POINT screen{x, y};
+    ClientToScreen(Handle(), &screen);
+    mnuMain.Popup(Handle(), Point{screen.x, screen.y});
+  } else if (direction == L"上") {
+    ExecuteCommand(GestureCommandTable[kGestureUp]);
+  } else if (direction == L"下") {
+    ExecuteCommand(GestureCommandTable[kGestureDown]);
+  } else if (direction == L"左") {
+    ExecuteCommand(GestureCommandTable[kGestureLeft]);
+  } else {
+    ExecuteCommand(GestureCommandTable[kGestureRight]);
+  }
+}
+
+void TApp_Loupist::FormDblClick() {
+  if (!actCapture_Fixed->Checked()) return;
+  TMyMonitors& monitors = MyMonitors();
+  const Point target = DoubleClickTarget(FDragStartPos, ProbeInfo.ScreenPoint, FSrcHalf, FZoom,
+                                         monitors.DesktopWidth(), monitors.DesktopHeight());
+  if (target != ProbeInfo.ScreenPoint) GlideProbePoint(target);
+}
+
+// ---- Movement commands ----
+
+void TApp_Loupist::actMove_LeftExecute(const Action* sender) {
+  if (sender == nullptr) return;
+  const Point step = MoveStep(sender->Code(), IsKeyDown(VK_SHIFT));
+  if (step == Point{0, 0}) return;
+  NudgeBy(step.X, step.Y);
+}
+
+void TApp_Loupist::NudgeBy(int32_t dx, int32_t dy) {
+  if (actCapture_Fixed->Checked() && !LupeMode()) {
+    if (actCapture_Pause->Checked()) return;
+    ProbeInfo.ScreenPoint =
+        NudgeHeldPoint(ProbeInfo.ScreenPoint, Point{dx, dy}, MyMonitors().GetDesktopRect());
+    Timer_InfomationTimer(&Timer_Infomation);
+    RefreshView();
+  } else if (LupeMode()) {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    SetWindowPos(Handle(), nullptr, CheckedAdd(r.left, dx), CheckedAdd(r.top, dy), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    // Relative to where the last capture saw the cursor.
+    SetCursorPos(CheckedAdd(ProbeInfo.ScreenPoint.X, dx), CheckedAdd(ProbeInfo.ScreenPoint.Y, dy));
+  }
+}
+
+void TApp_Loupist::actMove_MonitorExecute(const Action*) {
+  if (IsKeyDown(VK_SHIFT)) {
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  TMyMonitors& monitors = MyMonitors();
+  monitors.Refresh();
+  const int32_t n = monitors.NumberOfWindow(Handle());
+  const int32_t m = WrapAround(CheckedAdd(n, 1), 1, monitors.Count());
+  const Rect work = monitors.Items(m - 1).WorkAreaRect();
+  SetWindowPos(Handle(), nullptr, work.Left, work.Top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,168 @@
+// The settings file put into effect at start, and the window's state gathered before saving.
+// Every stored choice is replayed through the commands the menu runs, so a restored window is
+// in exactly the state the same menu choices would have left.
+#include "general/checked.h"
+#include "general/win/input_state.h"
+#include "main/main.h"
+#include "my_settingfile/settings_unit.h"
+#include "my_settingfile/win/settings_file.h"
+
+namespace {
+
+const MenuItemDef& Submenu(const char* name) {
+  const MenuItemDef* menu = FindMenuItem(MainMenuDef(), name);
+  if (menu == nullptr) throw CheckedError(std::string("no submenu ") + name);
+  return *menu;
+}
+
+// Runs a command's handler on the state it holds now: AutoCheck inverts before the handler
+// runs, so the check is inverted first. Commands without AutoCheck that invert themselves
+// when run with a sender (stay on top) end in the given state the same way.
+void RunInState(Action& command, bool checked) {
+  command.SetChecked(!checked);
+  command.Execute();
+}
+
+}  // namespace
+
+Action& TApp_Loupist::ZoomItemCommand(int32_t index) {
+  const MenuItemDef& zoom = Submenu("mniZoom");
+  return ActionList_Main.Get(CheckedAt(zoom.Items, static_cast<std::size_t>(index)).Command);
+}
+
+Action& TApp_Loupist::GridItemCommand(int32_t index) {
+  const MenuItemDef& grid = Submenu("mniGrid");
+  const MenuItemDef& item = CheckedAt(grid.Items, static_cast<std::size_t>(index));
+  if (item.Kind != MenuItemKind::kCommand) ThrowRangeError(index, grid.Items.size());
+  return ActionList_Main.Get(item.Command);
+}
+
+bool TApp_Loupist::ApplySettings() {
+  if (!LoadSettings()) return false;
+  TApplyEnvironment env;
+  env.ZoomItemCount = static_cast<int32_t>(Submenu("mniZoom").Items.size());
+  env.DesktopWidth = MyMonitors().DesktopWidth();
+  env.DesktopHeight = MyMonitors().DesktopHeight();
+  env.ShiftDown = IsKeyDown(VK_SHIFT);
+  env.CtrlDown = IsKeyDown(VK_CONTROL);
+  ApplySettingsPlan(PlanApplySettings(SettingsRecord, env));
+  return true;
+}
+
+void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
+  ActionList& list = ActionList_Main;
+  const TSettingsChecks& c = plan.Checks;
+
+  // Zoom, through the zoom command of that submenu item.
+  FZoomIndex = plan.ZoomIndex;
+  ZoomItemCommand(plan.ZoomIndex).Execute();
+
+  // Grid: shown or not, the two remembered colours, then the chosen colour items.
+  actGrid_Disp->SetChecked(c.GridDisp);
+  if (plan.GridColorTag) list.Get("actGrid_SelColor").SetTag(*plan.GridColorTag);
+  if (plan.SubGridColorTag) list.Get("actGrid_SelSubColor").SetTag(*plan.SubGridColorTag);
+  if (plan.GridColorItem) {
+    Action& item = GridItemCommand(*plan.GridColorItem);
+    item.SetChecked(true);
+    actGrid_ColorExecute(item);
+  }
+  if (plan.SubGridColorItem) {
+    Action& item = GridItemCommand(*plan.SubGridColorItem);
+    item.SetChecked(true);
+    actGrid_SubBlueExecute(item);
+  }
+
+  // Information lines and the user origin.
+  list.Get("actColor_RGB").SetChecked(c.ColorRGB);
+  list.Get("actColor_HTML").SetChecked(c.ColorHTML);
+  list.Get("actColor_COLORREF").SetChecked(c.ColorCOLORREF);
+  list.Get("actPos_Screen").SetChecked(c.PosScreen);
+  list.Get("actPos_Client").SetChecked(c.PosClient);
+  list.Get("actPos_User").SetChecked(c.PosUser);
+  ProbeInfo.UserOrigin = plan.UserOrigin;
+  list.Get("actWinInfo_Handle").SetChecked(c.WinInfoHandle);
+  list.Get("actWinInfo_ClassName").SetChecked(c.WinInfoClassName);
+  list.Get("actWinInfo_Text").SetChecked(c.WinInfoText);
+  list.Get("actWinInfo_WindowSize").SetChecked(c.WinInfoWindowSize);
+  list.Get("actWinInfo_ClientSize").SetChecked(c.WinInfoClientSize);
+  list.Get("actWinInfo_Rect").SetChecked(c.WinInfoRect);
+  list.Get("actWinInfo_ExeName").SetChecked(c.WinInfoExeName);
+
+  // Options, each applied by its own command, in this order.
+  RunInState(*actOpt_StayOnTop, c.OptStayOnTop);
+  RunInState(*actOpt_BigFont, c.OptBigFont);
+  RunInState(*actOpt_NoSelfCapture, c.OptNoSelfCapture);
+  RunInState(*actOpt_SmoothCapture, c.OptSmoothCapture);
+
+  // Capture mode. The held point of fixed-point mode is taken as stored: it may lie on a
+  // monitor that is not there today, and the user can bring it back with the cursor.
+  actCapture_Lupe->SetChecked(c.CaptureLupe);
+  actCapture_Fixed->SetChecked(c.CaptureFixed);
+  if (c.CaptureLupe) {
+    RunInState(*actCapture_Lupe, true);
+  } else if (c.CaptureFixed) {
+    ProbeInfo.ScreenPoint = plan.FixedPos;
+  }
+
+  // The window's place in one call; the layout adds the information area below.
+  RECT bounds{};
+  GetWindowRect(Handle(), &bounds);
+  const Size size = plan.WindowSize.value_or(
+      Size{CheckedSub(bounds.right, bounds.left), CheckedSub(bounds.bottom, bounds.top)});
+  SetWindowPos(Handle(), nullptr, plan.WindowPos.X, plan.WindowPos.Y, size.Width, size.Height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (plan.KeepOnMonitor) {
+    // The window is kept on its monitor as the layout will leave it, with the information
+    // area below the stored height; kept without it, the panel of a window restored near the
+    // bottom of the work area would end below the screen.
+    int32_t infoHeight = 0;
+    RenderInfoLines(nullptr, infoHeight);
+    MyMonitors().KeepBoundsOnMonitor(Handle(), plan.WindowPos.X, plan.WindowPos.Y, size.Width,
+                                     CheckedAdd(size.Height, infoHeight));
+    SetWindowPos(Handle(), nullptr, 0, 0, size.Width, size.Height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TApp_Loupist::StoreSettings() {
+  ActionList& list = ActionList_Main;
+  TSettingsStoreInput in;
+  RECT bounds{};
+  GetWindowRect(Handle(), &bounds);
+  in.WindowBounds = Rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+  in.InfoAreaHeight = RectHeight(FInfoRect);
+  in.ZoomIndex = FZoomIndex;
+
+  TSettingsChecks& c = in.Checks;
+  c.GridDisp = actGrid_Disp->Checked();
+  c.ColorRGB = list.Get("actColor_RGB").Checked();
+  c.ColorHTML = list.Get("actColor_HTML").Checked();
+  c.ColorCOLORREF = list.Get("actColor_COLORREF").Checked();
+  c.PosScreen = list.Get("actPos_Screen").Checked();
+  c.PosClient = list.Get("actPos_Client").Checked();
+  c.PosUser = list.Get("actPos_User").Checked();
+  c.WinInfoHandle = list.Get("actWinInfo_Handle").Checked();
+  c.WinInfoClassName = list.Get("actWinInfo_ClassName").Checked();
+  c.WinInfoText = list.Get("actWinInfo_Text").Checked();
+  c.WinInfoWindowSize = list.Get("actWinInfo_WindowSize").Checked();
+  c.WinInfoClientSize = list.Get("actWinInfo_ClientSize").Checked();
+  c.WinInfoRect = list.Get("actWinInfo_Rect").Checked();
+  c.WinInfoExeName = list.Get("actWinInfo_ExeName").Checked();
+  c.OptStayOnTop = actOpt_StayOnTop->Checked();
+  c.OptBigFont = actOpt_BigFont->Checked();
+  c.OptNoSelfCapture = actOpt_NoSelfCapture->Checked();
+  c.OptSmoothCapture = actOpt_SmoothCapture->Checked();
+  c.CaptureLupe = actCapture_Lupe->Checked();
+  c.CaptureFixed = actCapture_Fixed->Checked();
+
+  for (int32_t i = kGridItemGray; i <= kGridItemSelColor && in.CheckedGridColorItem < 0; ++i)
+    if (GridItemCommand(i).Checked()) in.CheckedGridColorItem = i;
+  for (int32_t i = kGridItemSubBlue; i <= kGridItemSelSubColor && in.CheckedSubGridColorItem < 0;
+       ++i)
+    if (GridItemCommand(i).Checked()) in.CheckedSubGridColorItem = i;
+  in.GridColorTag = list.Get("actGrid_SelColor").Tag();
+  in.SubGridColorTag = list.Get("actGrid_SelSubColor").Tag();
+  in.UserOrigin = ProbeInfo.UserOrigin;
+  in.ScreenPoint = ProbeInfo.ScreenPoint;
+  SettingsRecord = BuildSettingsRecord(SettingsRecord, in);
+}

@@ -1,0 +1,31 @@
+// The settings file beside the program: its 339-byte image read into the unit's three blocks
+// at start and written from them at exit.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+// The executable's path with the extension ".bin".
+std::wstring SettingsFilePath();
+
+// Fills SettingsRecord, KeyCommandTable and GestureCommandTable from the file; true only when
+// they were read. Holding Shift and Ctrl skips the file. A missing file, a folder of that
+// name, a size other than 339 bytes or a foreign header leaves the blocks unchanged.
+bool LoadSettings();
+bool LoadSettingsFrom(const std::wstring& path);
+
+// Writes the three blocks to the file; reports nothing. The new image is written beside the
+// old file and then takes its place in one step, so that an interrupted or failing save
+// leaves the previous file as it was.
+void SaveSettings();
+void SaveSettingsTo(const std::wstring& path);
+
+// Tests point the file elsewhere (an empty path: no file is read or written) and make
+// writes fail as a full disk would.
+struct SettingsFileHooks {
+  std::optional<std::wstring> Path;
+  std::function<BOOL(HANDLE file, const void* data, DWORD size, DWORD* written)> WriteFile;
+};
+SettingsFileHooks& SettingsFileHooksForTesting();

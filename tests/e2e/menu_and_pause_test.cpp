@@ -1,0 +1,154 @@
+// The popup menu and the pause of the real program, driven from outside with the keyboard:
+// Alt+F10 opens the menu at the client origin, its accelerator letters choose commands.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tests/e2e/program.h"
+#include "tests/e2e/scene.h"
+
+namespace {
+
+// The probe cell's interior at the design size and zoom 6.
+constexpr int kCellX = 18 * 6 + 1, kCellY = 16 * 6 + 1;
+constexpr COLORREF kRed = RGB(220, 20, 30), kGreen = RGB(10, 200, 40);
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  for (int waited = 0; waited < ms; waited += 50) {
+    if (done()) return true;
+    PumpFor(50);
+  }
+  return done();
+}
+
+struct MenuSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lParam) {
+  auto* search = reinterpret_cast<MenuSearch*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  wchar_t cls[16] = {};
+  GetClassNameW(hwnd, cls, 16);
+  if (pid == search->pid && wcscmp(cls, L"#32768") == 0 && IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class MenuAndPause : public testing::Test {
+ protected:
+  void SetUp() override {
+    // A stored state from an earlier run would change where and how the program starts.
+    DeleteFileW(SettingsFile().c_str());
+  }
+  void TearDown() override { DeleteFileW(SettingsFile().c_str()); }
+  static std::wstring SettingsFile() { return TestFolder() + L"loupist.bin"; }
+
+  // Starts the program with the pointer at (x, y) and remembers its client origin.
+  bool Start(int x, int y) {
+    MovePointer(x, y);
+    PumpFor(100);
+    program_ = std::make_unique<LoupistProcess>();
+    if (!program_->Window()) return false;
+    ClientToScreen(program_->Window(), &origin_);
+    return true;
+  }
+  COLORREF ProbeCell() const { return ScreenPixel(origin_.x + kCellX, origin_.y + kCellY); }
+  bool WaitForProbeCell(COLORREF want) const {
+    return WaitFor([&] { return ProbeCell() == want; }, 3000);
+  }
+
+  // The open popup menu of the program, or null.
+  HWND MenuWindow() const {
+    MenuSearch search{0, nullptr};
+    GetWindowThreadProcessId(program_->Window(), &search.pid);
+    EnumWindows(&FindMenuWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+  // Alt+F10 with the keyboard focus on the magnifier; answers the menu window.
+  HWND OpenMenu() {
+    SetForegroundWindow(program_->Window());
+    PumpFor(200);
+    PressKeys({VK_MENU, VK_F10});
+    HWND menu = nullptr;
+    WaitFor([&] { return (menu = MenuWindow()) != nullptr; }, 3000);
+    return menu;
+  }
+  // Opens the menu and types the accelerator letters of a submenu and of its item.
+  void ChooseFromMenu(WORD submenu, WORD item) {
+    ASSERT_NE(OpenMenu(), nullptr) << "Alt+F10 opened no menu";
+    PressKeys({submenu});
+    PumpFor(150);
+    PressKeys({item});
+    EXPECT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000)) << "the menu stayed";
+  }
+
+  std::unique_ptr<LoupistProcess> program_;
+  POINT origin_{0, 0};
+};
+
+TEST_F(MenuAndPause, AltF10OpensTheMenuAtTheClientOriginWhereverThePointerIs) {
+  ASSERT_TRUE(Start(640, 600));
+  MovePointer(900, 800);
+  PumpFor(200);
+  HWND menu = OpenMenu();
+  ASSERT_NE(menu, nullptr) << "Alt+F10 opened no menu";
+  RECT r{};
+  GetWindowRect(menu, &r);
+  EXPECT_EQ(r.left, origin_.x);
+  EXPECT_EQ(r.top, origin_.y);
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  EXPECT_EQ(pointer.x, 900) << "the menu does not follow the pointer";
+
+  PressKeys({VK_ESCAPE});
+  EXPECT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000));
+  EXPECT_FALSE(program_->WaitForExit(200)) << "the program goes on after a closed menu";
+}
+
+TEST_F(MenuAndPause, PauseFromTheMenuFreezesThePictureUntilItIsChosenAgain) {
+  auto red = std::make_unique<ColorWindow>(500, 400, 150, 150, kRed);
+  ASSERT_TRUE(Start(575, 475));
+  ASSERT_TRUE(WaitForProbeCell(kRed));
+
+  ChooseFromMenu('T', 'P');  // キャプチャ(&T) → 一時停止(&P)
+  PumpFor(300);
+  // The scene under the pointer changes; the picture does not.
+  red.reset();
+  ColorWindow green(500, 400, 150, 150, kGreen);
+  MovePointer(560, 460);
+  for (int i = 0; i < 6; ++i) {
+    PumpFor(250);
+    ASSERT_EQ(ProbeCell(), kRed) << "the paused picture changed after " << (i + 1) * 250 << " ms";
+  }
+
+  ChooseFromMenu('T', 'P');
+  EXPECT_TRUE(WaitForProbeCell(kGreen)) << "resuming brings back the live picture";
+}
+
+// On a desktop with a monitor left of the primary one, the whole-desktop snapshot must reach
+// that monitor's negative coordinates too. (Named for the two-monitor session.)
+class DualMonitorPause : public MenuAndPause {};
+
+TEST_F(DualMonitorPause, TheSnapshotReachesTheMonitorLeftOfThePrimary) {
+  if (GetSystemMetrics(SM_XVIRTUALSCREEN) >= 0) GTEST_SKIP() << "no monitor left of the primary";
+  const int x = GetSystemMetrics(SM_XVIRTUALSCREEN) + 300;
+  ColorWindow red(x - 75, 300, 150, 150, kRed);
+  ASSERT_TRUE(Start(640, 500));  // the window opens on the primary monitor
+  MovePointer(x, 375);
+  ASSERT_TRUE(WaitForProbeCell(kRed));
+  ChooseFromMenu('T', 'P');
+  PumpFor(300);
+  EXPECT_EQ(ProbeCell(), kRed) << "the snapshot is black where the desktop is negative";
+  MovePointer(640, 500);
+  PumpFor(500);
+  EXPECT_EQ(ProbeCell(), kRed);
+}
+
+}  // namespace

@@ -1,0 +1,219 @@
+// The settings file of the real program: each test runs its own copy of loupist.exe in a folder
+// of its own, so the file it writes beside itself is the test's alone.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "general/format.h"
+#include "my_settingfile/builtin_tables.h"
+#include "my_settingfile/settings_image.h"
+#include "tests/e2e/program.h"
+
+namespace {
+
+void SendKey(WORD key, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof(in));
+}
+
+std::vector<uint8_t> ReadAll(const std::wstring& path) {
+  std::vector<uint8_t> bytes;
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return bytes;
+  bytes.resize(GetFileSize(f, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  bytes.resize(read);
+  CloseHandle(f);
+  return bytes;
+}
+
+bool WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+  return written == bytes.size();
+}
+
+class ProgramSettings : public testing::Test {
+ protected:
+  void SetUp() override {
+    static int counter = 0;
+    sub_ = L"settings_e2e_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+           std::to_wstring(++counter);
+    folder_ = TestFolder() + sub_ + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((TestFolder() + L"loupist.exe").c_str(),
+                          (folder_ + L"loupist.exe").c_str(), FALSE));
+    // Put the pointer on the primary monitor, where the window opens without a file.
+    MovePointer(640, 600);
+  }
+  void TearDown() override {
+    for (const wchar_t* name : {L"loupist.exe", L"loupist.bin", L"loupist.bin.new"})
+      DeleteFileW((folder_ + name).c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  std::wstring SettingsPath() const { return folder_ + L"loupist.bin"; }
+  std::wstring ProgramName() const { return sub_ + L"\\loupist.exe"; }
+
+  void WriteSettings(const TSettingsRecord& record) {
+    TSettingsBlocks blocks;
+    blocks.Record = record;
+    blocks.Keys = BuiltinKeyCommandTable();
+    blocks.Gestures = BuiltinGestureCommandTable();
+    ASSERT_TRUE(WriteAll(SettingsPath(), EncodeSettingsImage(blocks)));
+  }
+
+  // Closes the program as the exit command does and decodes the file it leaves.
+  TSettingsBlocks CloseAndRead(LoupistProcess& program) {
+    PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10000));
+    TSettingsBlocks saved;
+    EXPECT_TRUE(DecodeSettingsImage(ReadAll(SettingsPath()), saved));
+    return saved;
+  }
+
+  static RECT Bounds(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+  }
+
+  std::wstring sub_;
+  std::wstring folder_;
+};
+
+// What the program itself stores for a window in its start state at the given place.
+TSettingsRecord PlainRecord(const Rect& place) {
+  TSettingsRecord r;
+  r.FormRect = place;
+  r.ZoomIndex = 4;
+  r.GridFlags = kGridShownBit;
+  r.GridColorItem = 2;
+  r.GridColor = 0x999999;
+  r.SubGridColor = 0xFF6666;
+  r.ColorInfoFlags = kColorRGBBit | kColorHTMLBit;
+  r.PositionInfoFlags = kPosScreenBit;
+  r.WindowInfoFlags = kWinInfoHandleBit | kWinInfoClassNameBit | kWinInfoTextBit;
+  return r;
+}
+
+TEST_F(ProgramSettings, ARunWithoutAFileLeavesOne) {
+  LoupistProcess program(ProgramName());
+  ASSERT_NE(program.Window(), nullptr);
+  wchar_t caption[64] = {};
+  GetWindowTextW(program.Window(), caption, 64);
+  const std::wstring text = caption;
+  EXPECT_EQ(text.substr(0, 12), L"Loupist:Ver ") << "caption " << WideToUtf8(text);
+  EXPECT_NE(text.find_first_of(L"0123456789"), std::wstring::npos);
+  EXPECT_EQ(text.find_first_not_of(L"0123456789.", 12), std::wstring::npos);
+  const RECT shown = Bounds(program.Window());
+  RECT client{};
+  GetClientRect(program.Window(), &client);
+
+  PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(program.WaitForExit(10000));
+  const std::vector<uint8_t> file = ReadAll(SettingsPath());
+  ASSERT_EQ(file.size(), 339u);
+  EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "QFOX");
+  EXPECT_EQ(file[4], 1);
+  EXPECT_EQ(file[5], 0);
+  for (int i = 6; i < 22; ++i) EXPECT_EQ(file[i], 0) << "header byte " << i;
+  // The last 256 bytes are the built-in key table (from offset 83) and gesture table (331).
+  TSettingsBlocks builtin;
+  builtin.Keys = BuiltinKeyCommandTable();
+  builtin.Gestures = BuiltinGestureCommandTable();
+  const std::vector<uint8_t> expected = EncodeSettingsImage(builtin);
+  EXPECT_TRUE(std::equal(file.begin() + 83, file.end(), expected.begin() + 83));
+  EXPECT_EQ(file[83], '0') << "the first key is the digit 0";
+  EXPECT_EQ(file[331] | (file[332] << 8), 8001) << "drag up: stay on top";
+
+  TSettingsBlocks saved;
+  ASSERT_TRUE(DecodeSettingsImage(file, saved));
+  EXPECT_EQ(saved.Record.FormRect.Left, shown.left);
+  EXPECT_EQ(saved.Record.FormRect.Top, shown.top);
+  EXPECT_EQ(saved.Record.FormRect.Right, shown.right);
+  EXPECT_LT(saved.Record.FormRect.Bottom, shown.bottom) << "the panel is left out";
+  EXPECT_EQ(saved.Record.ZoomIndex, 4);
+  EXPECT_EQ(saved.Record.CaptureMode, kCaptureModeFollow);
+}
+
+TEST_F(ProgramSettings, ASecondStartRestoresTheStoredState) {
+  TSettingsRecord r = PlainRecord(Rect{300, 200, 600, 450});
+  r.ZoomIndex = 7;  // 12x
+  r.GridFlags = 0;
+  r.GridColorItem = 5;
+  r.GridColor = 0x2040C0;
+  r.SubGridColorItem = 1;
+  r.SubGridColor = 0x10E010;
+  r.ColorInfoFlags = kColorCOLORREFBit;
+  r.PositionInfoFlags = kPosClientBit | kPosUserBit;
+  r.WindowInfoFlags = kWinInfoWindowSizeBit | kWinInfoExeNameBit;
+  r.UserPos = Point{12, 34};
+  r.OptionFlags = kOptStayOnTopBit | kOptBigFontBit | kOptSmoothCaptureBit;
+  r.CaptureMode = kCaptureModeFixed;
+  r.FixedPos = Point{640, 480};
+  WriteSettings(r);
+
+  LoupistProcess program(ProgramName());
+  ASSERT_NE(program.Window(), nullptr);
+  const RECT shown = Bounds(program.Window());
+  EXPECT_EQ(shown.left, 300);
+  EXPECT_EQ(shown.top, 200);
+  EXPECT_EQ(shown.right - shown.left, 300);
+  EXPECT_GT(shown.bottom - shown.top, 250) << "the panel lies below the stored height";
+  EXPECT_TRUE(GetWindowLongW(program.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  // Every choice went into the window's commands and state: closing stores them again.
+  const TSettingsBlocks saved = CloseAndRead(program);
+  EXPECT_EQ(saved.Record, r);
+}
+
+TEST_F(ProgramSettings, ShiftAndCtrlAtStartSkipTheFile) {
+  TSettingsRecord stored = PlainRecord(Rect{300, 200, 600, 450});
+  stored.ZoomIndex = 9;
+  WriteSettings(stored);
+  // No window of this test has the focus, so the keys count as held at once.
+  Sleep(300);
+  SendKey(VK_SHIFT, false);
+  SendKey(VK_CONTROL, false);
+  LoupistProcess program(ProgramName());
+  SendKey(VK_CONTROL, true);
+  SendKey(VK_SHIFT, true);
+  ASSERT_NE(program.Window(), nullptr);
+  const RECT shown = Bounds(program.Window());
+  EXPECT_EQ(shown.left, 75) << "the start place, not the stored one";
+  EXPECT_EQ(shown.top, 75);
+  const TSettingsBlocks saved = CloseAndRead(program);
+  EXPECT_EQ(saved.Record.ZoomIndex, 4) << "the run started from the defaults";
+  EXPECT_EQ(saved.Record.FormRect.Left, 75);
+}
+
+TEST_F(ProgramSettings, OutOfRangeValues) {
+  TSettingsRecord r = PlainRecord(Rect{400, 300, 450, 600});  // 50 pixels wide
+  r.ZoomIndex = 200;
+  r.UserPos = Point{-100, 5000};
+  WriteSettings(r);
+  LoupistProcess program(ProgramName());
+  ASSERT_NE(program.Window(), nullptr);
+  const RECT shown = Bounds(program.Window());
+  EXPECT_EQ(shown.left, 400) << "the stored position";
+  EXPECT_EQ(shown.top, 300);
+  EXPECT_EQ(shown.right - shown.left, 221) << "but not the stored size";
+  const TSettingsBlocks saved = CloseAndRead(program);
+  EXPECT_EQ(saved.Record.ZoomIndex, 9) << "the last zoom item";
+  EXPECT_EQ(saved.Record.UserPos, (Point{0, GetSystemMetrics(SM_CYVIRTUALSCREEN)}))
+      << "clamped to 0..width and 0..height of the desktop";
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+// The information panel as drawn, over windows of another process.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <memory>
+#include <string>
+
+#include "general/win/platform_info.h"
+#include "main/main.h"
+#include "tests/win/no_settings_file.h"
+#include "tests/win/panel_lines.h"
+#include "tests/win/probe_target_process.h"
+#include "tests/win/scene.h"
+#include "tests/win/test_access.h"
+
+namespace {
+using namespace probe_target;
+
+constexpr const char* kItems[kInfoItemCount] = {
+    "actColor_RGB",       "actColor_HTML",         "actColor_COLORREF",     "actPos_Screen",
+    "actPos_Client",      "actPos_User",           "actWinInfo_Handle",     "actWinInfo_ClassName",
+    "actWinInfo_Text",    "actWinInfo_WindowSize", "actWinInfo_ClientSize", "actWinInfo_Rect",
+    "actWinInfo_ExeName",
+};
+constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099;
+
+std::wstring HandleLine(HWND window) {
+  wchar_t text[64];
+  const auto value = static_cast<unsigned>(reinterpret_cast<uintptr_t>(window));
+  swprintf(text, 64, L"ﾊﾝﾄﾞﾙ    %08x %u", value, value);
+  return text;
+}
+
+class InfoPanel : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { target_ = new ProbeTargetProcess(); }
+  static void TearDownTestSuite() {
+    delete target_;
+    target_ = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    if (!IsNTPlatform()) GTEST_SKIP() << "the wide path runs on the NT family only";
+    SetCursorPos(1270, 1010);
+    app_ = std::make_unique<TApp_Loupist>();
+    SetWindowPos(app_->Handle(), nullptr, 40, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PumpFor(50);
+  }
+  void TearDown() override { app_.reset(); }
+
+  void SetAllItems(bool on) {
+    LoupistTestAccess a(*app_);
+    for (const char* name : kItems) a.Command(name).SetChecked(on);
+    a.Relayout();
+  }
+  // One capture cycle with the cursor at p.
+  void ProbeAt(const Point& p) {
+    SetCursorPos(p.X, p.Y);
+    app_->RefreshView();
+  }
+  std::string Line(int k, const std::wstring& text) {
+    LoupistTestAccess a(*app_);
+    return PanelLineDiff(*app_, a, k, text);
+  }
+
+  static ProbeTargetProcess* target_;
+  NoSettingsFile noSettingsFile_;
+  std::unique_ptr<TApp_Loupist> app_;
+};
+ProbeTargetProcess* InfoPanel::target_ = nullptr;
+
+TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
+  LoupistTestAccess a(*app_);
+  SetAllItems(true);
+  HWND red = target_->TopLevel(kRedClass);
+  a.Info().UserOrigin = Point{100, 50};
+  ProbeAt(Point{90, 60});
+  ASSERT_EQ(a.Info().Window, reinterpret_cast<uintptr_t>(red));
+
+  const std::wstring lines[kInfoItemCount] = {
+      L"RGB      R=255 G=0   B=0  ",
+      L"HTML     ff0000",
+      L"COLORREF 0000ff 255",
+      L"ｽｸﾘｰﾝ    X=90 Y=60",
+      L"ｸﾗｲｱﾝﾄ   X=80 Y=40 (10,20)",
+      L"任意     X=-10 Y=10 (100,50)",
+      HandleLine(red),
+      L"ｸﾗｽ名    LoupistProbeRed",
+      L"ﾃｷｽﾄ     Red window",
+      L"Wｻｲｽﾞ    L=10 T=20 W=300 H=200",
+      L"Cｻｲｽﾞ    W=300 H=200",
+      L"Rect     L=10 T=20 R=310 B=220",
+      L"実行ﾌｧｲﾙ " + target_->ExePath(),
+  };
+  for (int k = 1; k <= kInfoItemCount; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
+
+  // A child whose client origin lies at (200, 100) on the screen: its position is the one
+  // inside its parent.
+  ProbeAt(Point{250, 130});
+  EXPECT_EQ(Line(5, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
+  EXPECT_EQ(Line(6, L"任意     X=150 Y=80 (100,50)"), "");
+  EXPECT_EQ(Line(9, L"ﾃｷｽﾄ     Red child"), "");
+  EXPECT_EQ(Line(10, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
+  EXPECT_EQ(Line(12, L"Rect     L=200 T=100 R=300 B=160"), "");
+  // The same line with another text is told apart.
+  EXPECT_NE(Line(9, L"ﾃｷｽﾄ     Red window"), "");
+}
+
+TEST_F(InfoPanel, NoWindowUnderThePoint) {
+  LoupistTestAccess a(*app_);
+  SetAllItems(false);
+  a.Command("actPos_Client").SetChecked(true);
+  app_->ActionList_Main.ExecuteCode(kWindowToggle);
+  // Self-exclusion searches the whole tree, which finds nothing over the hidden window.
+  a.Command("actOpt_NoSelfCapture").SetChecked(true);
+  ProbeAt(Point{kHidden.CenterX(), kHidden.CenterY()});
+  ASSERT_EQ(a.Info().Window, 0u);
+  const std::wstring lines[] = {
+      L"ｸﾗｲｱﾝﾄ   X=1175 Y=930 (0,0)",
+      L"ﾊﾝﾄﾞﾙ    00000000 0",
+      L"ｸﾗｽ名    ",
+      L"ﾃｷｽﾄ     ",
+      L"Wｻｲｽﾞ    L=0 T=0 W=0 H=0",
+      L"Cｻｲｽﾞ    W=0 H=0",
+      L"Rect     L=0 T=0 R=0 B=0",
+      L"実行ﾌｧｲﾙ ",
+  };
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
+}
+
+TEST_F(InfoPanel, TextOutsideTheCodePageIsDrawnAsItIs) {
+  LoupistTestAccess a(*app_);
+  SetAllItems(false);
+  a.Command("actWinInfo_Text").SetChecked(true);
+  a.Relayout();
+  ProbeAt(Point{kUnicode.CenterX(), kUnicode.CenterY()});
+  const std::wstring wide = std::wstring(L"ﾃｷｽﾄ     ") + kUnicodeText;
+  const std::wstring narrowed = L"ﾃｷｽﾄ     ?? ABC 日本語ﾃｷｽﾄ";
+  EXPECT_EQ(Line(1, wide), "");
+  EXPECT_NE(Line(1, narrowed), "") << "the font draws Hangul unlike question marks";
+}
+
+TEST_F(InfoPanel, ACopyTakesItsItemEvenWhenItsLineIsOff) {
+  LoupistTestAccess a(*app_);
+  a.Command("actWinInfo_ClassName").SetChecked(false);
+  a.Relayout();
+  ProbeAt(Point{90, 60});
+  const int height = RectHeight(a.InfoRect());
+  ASSERT_TRUE(app_->ActionList_Main.ExecuteCode(6025));  // the class-name copy
+  // The copy reports its text in the title line ("...をｺﾋﾟｰ <text>").
+  const std::wstring& status = a.StatusText();
+  const std::wstring value = L" LoupistProbeRed";
+  ASSERT_GE(status.size(), value.size());
+  EXPECT_EQ(status.substr(status.size() - value.size()), value);
+  EXPECT_EQ(RectHeight(a.InfoRect()), height);
+  EXPECT_FALSE(a.Command("actWinInfo_ClassName").Checked());
+}
+
+TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
+  LoupistTestAccess a(*app_);
+  const int h = a.LineHeight();
+  const int zoomArea = a.InfoRect().Top;
+  auto checked = [&](int first, int last) {
+    int n = 0;
+    for (int i = first; i <= last; ++i) n += a.Command(kItems[i - 1]).Checked() ? 1 : 0;
+    return n;
+  };
+
+  // Only the executable off: the toggle switches the whole group on, then off.
+  for (int i = 7; i <= 12; ++i) a.Command(kItems[i - 1]).SetChecked(true);
+  a.Command("actWinInfo_ExeName").SetChecked(false);
+  ASSERT_TRUE(app_->ActionList_Main.ExecuteCode(kWindowToggle));
+  EXPECT_EQ(checked(7, 13), 7);
+  app_->ActionList_Main.ExecuteCode(kWindowToggle);
+  EXPECT_EQ(checked(7, 13), 0);
+  EXPECT_EQ(checked(1, 6), 3) << "the other groups keep their lines";
+
+  // Everything off: the title line alone.
+  SetAllItems(true);
+  app_->ActionList_Main.ExecuteCode(kColorToggle);
+  app_->ActionList_Main.ExecuteCode(kPositionToggle);
+  app_->ActionList_Main.ExecuteCode(kWindowToggle);
+  EXPECT_EQ(checked(1, 13), 0);
+  EXPECT_EQ(RectHeight(a.InfoRect()), h);
+  EXPECT_EQ(app_->ClientHeight(), zoomArea + h);
+
+  // Everything on: fourteen lines, the zoom area unchanged.
+  app_->ActionList_Main.ExecuteCode(kColorToggle);
+  app_->ActionList_Main.ExecuteCode(kPositionToggle);
+  app_->ActionList_Main.ExecuteCode(kWindowToggle);
+  EXPECT_EQ(checked(1, 13), 13);
+  EXPECT_EQ(RectHeight(a.InfoRect()), 14 * h);
+  EXPECT_EQ(a.InfoRect().Top, zoomArea);
+  EXPECT_EQ(app_->ClientHeight(), zoomArea + 14 * h);
+}
+
+TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {
+  LoupistTestAccess a(*app_);
+  a.Command("actOpt_StayOnTop").SetChecked(true);  // an icon in the title line
+  ProbeAt(Point{90, 60});
+  const int h = a.LineHeight();
+  const int T = a.InfoRect().Top;
+  const int x = h + 2;
+  const Rect beforeIcons{x, T + 1, a.IconsLeft(), T + h - 1};
+  const Rect icon{a.IconsLeft(), T + 1, a.IconsLeft() + 14, T + 15};
+  const Rect titleLine{x, T + 1, a.View().Width() - 1, T + h - 1};
+  const std::wstring caption = ZoomCaption(a.Zoom());
+  ASSERT_EQ(PanelTextDiff(*app_, a, x, T + 2, beforeIcons, caption), "");
+  ASSERT_GT(PanelInkPixels(*app_, a, icon), 0);
+
+  const DWORD start = GetTickCount();
+  app_->ShowStatusText(L"ｺﾋﾟｰ");
+  EXPECT_EQ(PanelTextDiff(*app_, a, x, T + 2, titleLine, L"ｺﾋﾟｰ"), "")
+      << "the message, and neither caption nor icons";
+
+  ASSERT_TRUE(PumpUntil([&] { return a.StatusText().empty(); }, 4000));
+  const DWORD elapsed = GetTickCount() - start;
+  EXPECT_GE(elapsed, 1900u);
+  EXPECT_LT(elapsed, 2900u);
+  EXPECT_EQ(PanelTextDiff(*app_, a, x, T + 2, beforeIcons, caption), "");
+  EXPECT_GT(PanelInkPixels(*app_, a, icon), 0);
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+// probe_target.exe, started beside the test executable and ended with the owner.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win/unique_handle.h"
+#include "tests/win/tools/probe_target_layout.h"
+
+class ProbeTargetProcess {
+ public:
+  // Starts the helper and waits until all its windows stand; Ready() tells whether they do.
+  ProbeTargetProcess();
+  ProbeTargetProcess(const ProbeTargetProcess&) = delete;
+  ProbeTargetProcess& operator=(const ProbeTargetProcess&) = delete;
+  ~ProbeTargetProcess();
+
+  bool Ready() const { return ready_; }
+  DWORD ProcessId() const { return processId_; }
+  const std::wstring& ExePath() const { return exePath_; }
+
+  // The helper's top-level window of that class; nullptr when there is none.
+  HWND TopLevel(const wchar_t* className) const;
+  // The child (at any depth) of that class and text.
+  HWND Child(HWND parent, const wchar_t* className, const wchar_t* text) const;
+
+  // The hung window stops answering messages; returns once it has.
+  bool Hang();
+  // It answers again.
+  void Release();
+
+ private:
+  std::wstring exePath_;
+  UniqueKernelHandle readyEvent_, hangingEvent_, releaseEvent_;
+  UniqueKernelHandle process_, thread_;
+  DWORD processId_ = 0;
+  bool ready_ = false;
+};
