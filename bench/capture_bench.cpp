@@ -3,6 +3,7 @@
 // Usage under Wine: capture_bench.exe            (the measurements)
 //                   capture_bench.exe --scene    (the scene window, run as a child)
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -111,9 +112,42 @@ class ReferenceLoop {
     DeleteObject(subPen_);
     DeleteObject(panelPen_);
   }
+  // The window facts, asked plainly: the window under the point, its class, text,
+  // rectangles, parent and executable.
+  void Facts(POINT p) {
+    HWND w = WindowFromPoint(p);
+    if (HWND child =
+            w ? ChildWindowFromPointEx(w, ScreenToClientCopy(w, p), CWP_SKIPINVISIBLE) : nullptr)
+      w = child;
+    char cls[256];
+    GetClassNameA(w, cls, sizeof(cls));
+    wchar_t text[256];
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 500,
+                        &got);
+    RECT r, client;
+    GetWindowRect(w, &r);
+    GetClientRect(w, &client);
+    POINT corner{r.left, r.top};
+    ScreenToClient(GetParent(w), &corner);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid)) {
+      wchar_t exe[MAX_PATH];
+      GetModuleFileNameExW(process, nullptr, exe, MAX_PATH);
+      CloseHandle(process);
+    }
+  }
+  static POINT ScreenToClientCopy(HWND w, POINT p) {
+    ScreenToClient(w, &p);
+    return p;
+  }
+  bool facts_ = false;
+
   void Frame() {
     POINT p;
     GetCursorPos(&p);
+    if (facts_) Facts(p);
     const int sx = p.x - (srcW_ - 1) / 2, sy = p.y - (srcH_ - 1) / 2;
     HDC screen = GetDC(nullptr);
     PatBlt(captureDC_, 0, 0, srcW_, srcH_, BLACKNESS);
@@ -191,6 +225,7 @@ struct Config {
   const char* name;
   int width, zoomAreaHeight, zoom;
   bool grid;
+  bool allLines;  // all thirteen information lines on
 };
 
 void Measure(const Config& c, int cycles) {
@@ -198,6 +233,9 @@ void Measure(const Config& c, int cycles) {
   LoupistTestAccess a(*app);
   app->Timer_Main.SetInterval(600000);  // only our calls capture
   a.Command("actGrid_Disp").SetChecked(c.grid);
+  for (int item = 1; item <= kInfoItemCount; ++item) a.SetInfoItemChecked(item, c.allLines);
+  if (!c.allLines)  // the lines the program starts with
+    for (int item : {1, 2, 4, 7, 8, 9}) a.SetInfoItemChecked(item, true);
   a.Zoom() = c.zoom;
   SetWindowPos(app->Handle(), HWND_TOPMOST, 1280 - c.width - 5, 5, 0, 0, SWP_NOSIZE);
   app->SetClientSize(c.width, c.zoomAreaHeight + RectHeight(a.InfoRect()));
@@ -225,6 +263,7 @@ void Measure(const Config& c, int cycles) {
     if (a.InfoItemChecked(item)) lines.push_back(InfoDisplayText(item, a.Info()));
   ReferenceLoop ref(app->Handle(), app->ClientWidth(), app->ClientHeight(), a.InfoRect().Top,
                     c.zoom, c.grid, lines, a.View().Font());
+  ref.facts_ = true;  // the program reads the facts on every capture, whatever lines are on
   for (int i = 0; i < cycles; ++i) {
     SetCursorPos(points[i & 1].x, points[i & 1].y);
     const double t0 = Seconds();
@@ -274,10 +313,13 @@ int main(int argc, char** argv) {
 
   const int cycles = 400;
   const Config configs[] = {
-      {"221x150 zoom 6 grid", 221, 150, 6, true},
-      {"800x600 zoom 1", 800, 600, 1, true},
-      {"221x150 zoom 4 grid", 221, 150, 4, true},
-      {"800x600 zoom 20 grid", 800, 600, 20, true},
+      {"221x150 zoom 6 grid", 221, 150, 6, true, false},
+      {"800x600 zoom 1", 800, 600, 1, true, false},
+      {"221x150 zoom 4 grid", 221, 150, 4, true, false},
+      {"800x600 zoom 20 grid", 800, 600, 20, true, false},
+      {"221x150 zoom 6 all lines", 221, 150, 6, true, true},
+      {"800x600 zoom 1 all lines", 800, 600, 1, true, true},
+      {"800x600 zoom 20 all lines", 800, 600, 20, true, true},
   };
   for (const Config& c : configs) Measure(c, cycles);
 

@@ -78,6 +78,6 @@ endif()
 
 # Measurements of the capture cycle (make bench).
 add_executable(capture_bench ${CMAKE_SOURCE_DIR}/bench/capture_bench.cpp ${LOUPIST_RC})
-target_link_libraries(capture_bench PRIVATE loupist_core)
+target_link_libraries(capture_bench PRIVATE loupist_core psapi)
 target_include_directories(capture_bench PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(capture_bench PROPERTIES LINK_FLAGS "-mconsole")

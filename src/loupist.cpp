@@ -7,6 +7,7 @@
 #include "main/main.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_safedll/win/my_safedll.h"
+#include "my_settingfile/settings_unit.h"
 #include "platform/win/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
@@ -14,6 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   IsNTPlatform();  // fixed once, before any window exists
   // The monitor set lives from here until after the main window is gone.
   const MyMonitorsUnit monitorsUnit;
+  // Zero record, built-in key and gesture tables, before a file may replace them.
+  InitSettingsUnit();
 
   Application& app = Application::Instance();
   app.SetTitle(L"Loupist");

@@ -50,6 +50,7 @@ class LoupistTestAccess {
     t[0] += t1 - t0, t[1] += t2 - t1, t[2] += t3 - t2, t[3] += t4 - t3, t[4] += t5 - t4,
         t[5] += t6 - t5;
   }
+  void SetInfoItemChecked(int item, bool on) { app_.infoItemActions_[item - 1]->SetChecked(on); }
   bool InfoItemChecked(int item) const { return app_.infoItemActions_[item - 1]->Checked(); }
   // Commands, popup menu, capture modes.
   void ExecuteCommand(uint16_t code) { app_.ExecuteCommand(code); }

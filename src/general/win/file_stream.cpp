@@ -2,6 +2,7 @@
 
 #include "general/format.h"
 #include "general/win/codepage.h"
+#include "general/win/own_paths.h"
 #include "general/win/platform_info.h"
 
 UniqueKernelHandle OpenFileHandle(const std::wstring& path, DWORD access, DWORD share,
@@ -61,11 +62,7 @@ int64_t TFileStreamW::Seek(int64_t offset, DWORD origin) {
   return (static_cast<int64_t>(high) << 32) | low;
 }
 
-uint64_t TFileStreamW::Size() const {
-  DWORD high = 0;
-  const DWORD low = GetFileSize(handle_.get(), &high);
-  return (static_cast<uint64_t>(high) << 32) | low;
-}
+uint64_t TFileStreamW::Size() const { return GetFileSize64(handle_.get()); }
 
 void WriteTextFile(const std::wstring& path, const std::wstring& text) {
   UniqueKernelHandle file = OpenFileHandle(path, GENERIC_WRITE, 0, CREATE_ALWAYS);

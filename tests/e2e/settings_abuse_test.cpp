@@ -1,0 +1,224 @@
+// The real program against a settings file that is missing, damaged, in the way or out of
+// reach. Whatever the file, the program opens its window, ends cleanly when closed, and saves
+// where the file system lets it; where it does not, the file is left exactly as it was.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "my_settingfile/builtin_tables.h"
+#include "my_settingfile/settings_image.h"
+#include "tests/e2e/program.h"
+
+namespace {
+
+// The place the window takes without settings, with the pointer on the primary monitor.
+constexpr LONG kStartLeft = 75, kStartTop = 75;
+// A stored place that no start from the defaults gives.
+constexpr Rect kStoredPlace{330, 210, 630, 460};
+
+std::vector<uint8_t> ReadBytes(const std::wstring& path) {
+  std::vector<uint8_t> bytes;
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return bytes;
+  bytes.resize(GetFileSize(f, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  bytes.resize(read);
+  CloseHandle(f);
+  return bytes;
+}
+
+bool WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  if (!bytes.empty()) WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+  return written == bytes.size();
+}
+
+std::vector<uint8_t> ValidImage() {
+  TSettingsBlocks blocks;
+  blocks.Record.FormRect = kStoredPlace;
+  blocks.Record.ZoomIndex = 7;
+  blocks.Record.GridFlags = kGridShownBit;
+  blocks.Record.GridColorItem = 2;
+  blocks.Record.GridColor = 0x999999;
+  blocks.Record.SubGridColor = 0xFF6666;
+  blocks.Record.ColorInfoFlags = kColorRGBBit;
+  blocks.Record.PositionInfoFlags = kPosScreenBit;
+  blocks.Record.WindowInfoFlags = kWinInfoHandleBit;
+  blocks.Keys = BuiltinKeyCommandTable();
+  blocks.Gestures = BuiltinGestureCommandTable();
+  return EncodeSettingsImage(blocks);
+}
+
+class SettingsAbuse : public testing::Test {
+ protected:
+  void SetUp() override {
+    static int counter = 0;
+    sub_ = L"settings_abuse_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+           std::to_wstring(++counter);
+    folder_ = TestFolder() + sub_ + L"\\";
+    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW((TestFolder() + L"loupist.exe").c_str(),
+                          (folder_ + L"loupist.exe").c_str(), FALSE));
+    MovePointer(640, 600);
+  }
+  void TearDown() override {
+    SetFileAttributesW(folder_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    for (const wchar_t* name : {L"loupist.exe", L"loupist.bin", L"loupist.bin.new"})
+      DeleteFileW((folder_ + name).c_str());
+    RemoveDirectoryW(SettingsPath().c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  std::wstring SettingsPath() const { return folder_ + L"loupist.bin"; }
+  bool LeftoverNewFile() const {
+    return GetFileAttributesW((SettingsPath() + L".new").c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+
+  // Starts the program, answers the top-left corner of its window, then closes it and checks
+  // that it ended by itself with exit code 0.
+  POINT RunAndClose() {
+    POINT corner{-1, -1};
+    LoupistProcess program(sub_ + L"\\loupist.exe");
+    EXPECT_NE(program.Window(), nullptr) << "the main window did not appear";
+    if (!program.Window()) return corner;
+    EXPECT_TRUE(IsWindowVisible(program.Window()));
+    RECT r{};
+    GetWindowRect(program.Window(), &r);
+    corner = POINT{r.left, r.top};
+    PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10000)) << "the program did not end after WM_CLOSE";
+    EXPECT_EQ(program.ExitCode(), 0u);
+    return corner;
+  }
+
+  // The file the run left is a complete image of a run from the defaults.
+  void ExpectSavedFromDefaults() {
+    const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+    ASSERT_EQ(file.size(), 339u);
+    TSettingsBlocks saved;
+    ASSERT_TRUE(DecodeSettingsImage(file, saved));
+    EXPECT_EQ(saved.Record.FormRect.Left, kStartLeft);
+    EXPECT_EQ(saved.Record.FormRect.Top, kStartTop);
+    EXPECT_EQ(saved.Record.ZoomIndex, 4);
+    EXPECT_EQ(saved.Keys, BuiltinKeyCommandTable());
+    EXPECT_EQ(saved.Gestures, BuiltinGestureCommandTable());
+    EXPECT_FALSE(LeftoverNewFile());
+  }
+
+  std::wstring sub_;
+  std::wstring folder_;
+};
+
+TEST_F(SettingsAbuse, MissingOrEmptyFileStartsFromTheDefaultsAndSaves) {
+  POINT corner = RunAndClose();
+  EXPECT_EQ(corner.x, kStartLeft);
+  EXPECT_EQ(corner.y, kStartTop);
+  ExpectSavedFromDefaults();
+
+  ASSERT_TRUE(WriteBytes(SettingsPath(), {}));
+  corner = RunAndClose();
+  EXPECT_EQ(corner.x, kStartLeft);
+  EXPECT_EQ(corner.y, kStartTop);
+  ExpectSavedFromDefaults();
+}
+
+TEST_F(SettingsAbuse, RandomBytesBehindAValidHeaderNeverCrashTheProgram) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 3; ++round) {
+    std::vector<uint8_t> bytes(339);
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>(random() & 0xFF);
+    bytes[0] = 'Q', bytes[1] = 'F', bytes[2] = 'O', bytes[3] = 'X', bytes[4] = 1, bytes[5] = 0;
+    ASSERT_TRUE(WriteBytes(SettingsPath(), bytes));
+    SCOPED_TRACE("round " + std::to_string(round));
+    RunAndClose();
+    // Whatever was taken from the noise, what the program writes back decodes again.
+    const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+    ASSERT_EQ(file.size(), 339u);
+    TSettingsBlocks saved;
+    EXPECT_TRUE(DecodeSettingsImage(file, saved));
+    EXPECT_LE(saved.Record.ZoomIndex, 9);
+    EXPECT_FALSE(LeftoverNewFile());
+  }
+}
+
+TEST_F(SettingsAbuse, AFolderInThePlaceOfTheFileIsLeftAlone) {
+  ASSERT_TRUE(CreateDirectoryW(SettingsPath().c_str(), nullptr));
+  const POINT corner = RunAndClose();
+  EXPECT_EQ(corner.x, kStartLeft);
+  EXPECT_EQ(corner.y, kStartTop);
+  const DWORD attributes = GetFileAttributesW(SettingsPath().c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << "the folder is still a folder";
+  EXPECT_FALSE(LeftoverNewFile()) << "the image that could not take the name is removed";
+}
+
+// Windows refuses to replace a read-only file, so the original stays as it was. Wine replaces
+// it (the rename goes through and the attribute goes with the old file): then the file must at
+// least be the complete image of what the run held, never a damaged one.
+TEST_F(SettingsAbuse, AReadOnlyFileIsReadAndNeverLeftDamaged) {
+  const std::vector<uint8_t> original = ValidImage();
+  ASSERT_TRUE(WriteBytes(SettingsPath(), original));
+  ASSERT_TRUE(SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_READONLY));
+  const POINT corner = RunAndClose();
+  EXPECT_EQ(corner.x, kStoredPlace.Left) << "the stored values were taken";
+  EXPECT_EQ(corner.y, kStoredPlace.Top);
+  EXPECT_FALSE(LeftoverNewFile());
+  const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+  const DWORD attributes = GetFileAttributesW(SettingsPath().c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  const bool kept = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  RecordProperty("read_only_file_replaced", kept ? "no" : "yes");
+  if (kept) {
+    EXPECT_EQ(file, original);
+  } else {
+    ASSERT_EQ(file.size(), 339u);
+    TSettingsBlocks saved;
+    ASSERT_TRUE(DecodeSettingsImage(file, saved));
+    EXPECT_EQ(saved.Record.FormRect, kStoredPlace);
+    EXPECT_EQ(saved.Record.ZoomIndex, 7);
+  }
+}
+
+// The read-only attribute of a folder does not stop files being made in it (Windows reads it
+// as a hint for the shell; Wine, with this test's rights, writes there as well), so the
+// program reads and saves as usual.
+TEST_F(SettingsAbuse, AReadOnlyFolderStillTakesTheSave) {
+  ASSERT_TRUE(WriteBytes(SettingsPath(), ValidImage()));
+  ASSERT_TRUE(SetFileAttributesW(folder_.c_str(), FILE_ATTRIBUTE_READONLY));
+  const POINT corner = RunAndClose();
+  EXPECT_EQ(corner.x, kStoredPlace.Left);
+  EXPECT_EQ(corner.y, kStoredPlace.Top);
+  // Saved back as a complete image of what the run held: the stored place and zoom.
+  const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+  ASSERT_EQ(file.size(), 339u);
+  TSettingsBlocks saved;
+  ASSERT_TRUE(DecodeSettingsImage(file, saved));
+  EXPECT_EQ(saved.Record.FormRect.Left, kStoredPlace.Left);
+  EXPECT_EQ(saved.Record.ZoomIndex, 7);
+  EXPECT_FALSE(LeftoverNewFile());
+}
+
+TEST_F(SettingsAbuse, AFileLockedByAnotherProcessIsNeitherReadNorReplaced) {
+  const std::vector<uint8_t> original = ValidImage();
+  ASSERT_TRUE(WriteBytes(SettingsPath(), original));
+  HANDLE lock = CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  const POINT corner = RunAndClose();
+  CloseHandle(lock);
+  EXPECT_EQ(corner.x, kStartLeft) << "the locked file could not be read: the defaults";
+  EXPECT_EQ(corner.y, kStartTop);
+  EXPECT_EQ(ReadBytes(SettingsPath()), original);
+  EXPECT_FALSE(LeftoverNewFile());
+}
+
+}  // namespace
