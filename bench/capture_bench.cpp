@@ -13,6 +13,9 @@
 
 #include "main/main.h"
 #include "platform/win/application.h"
+#include "my_monitor/win/my_monitor.h"
+#include "my_settingfile/settings_unit.h"
+#include "tests/win/no_settings_file.h"
 #include "tests/win/test_access.h"
 
 namespace {
@@ -296,6 +299,9 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--scene") return RunScene();
   Application::Instance().SetTitle(L"Loupist");
   Application::Instance().ShowErrorBoxes = false;
+  const MyMonitorsUnit monitors;
+  InitSettingsUnit();
+  const NoSettingsFile noSettingsFile;  // measure the defaults; leave no file behind
 
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);

@@ -4,9 +4,11 @@
 
 Bitmap::Bitmap() : dc_(CreateCompatibleDC(nullptr)) {
   if (!dc_) throw std::runtime_error("CreateCompatibleDC failed");
-  pen_.reset(CreatePen(PS_SOLID, 1, penColor_));
+  pens_[0].color = penColor_;
+  pens_[0].pen.reset(CreatePen(PS_SOLID, 1, penColor_));
+  nextPen_ = 1;
   brush_.reset(CreateSolidBrush(brushColor_));
-  originalPen_ = SelectObject(dc_.get(), pen_.get());
+  originalPen_ = SelectObject(dc_.get(), pens_[0].pen.get());
   originalFont_ = GetCurrentObject(dc_.get(), OBJ_FONT);
   SetBkMode(dc_.get(), OPAQUE);
   SetBkColor(dc_.get(), brushColor_);
@@ -63,10 +65,22 @@ void Bitmap::SetBrushColor(COLORREF color) {
 }
 
 void Bitmap::SetPen(COLORREF color, int rop2) {
-  if (color != penColor_ || !pen_) {
-    UniquePen pen(CreatePen(PS_SOLID, 1, color));
-    SelectObject(dc_.get(), pen.get());
-    pen_ = std::move(pen);
+  if (color != penColor_) {
+    CachedPen* found = nullptr;
+    for (CachedPen& cached : pens_)
+      if (cached.pen && cached.color == color) found = &cached;
+    if (found) {
+      SelectObject(dc_.get(), found->pen.get());
+    } else {
+      // Select the new pen before the one it replaces in the cache is deleted: a pen
+      // still selected into a DC cannot be deleted.
+      UniquePen pen(CreatePen(PS_SOLID, 1, color));
+      SelectObject(dc_.get(), pen.get());
+      CachedPen& slot = pens_[nextPen_];
+      nextPen_ = (nextPen_ + 1) % pens_.size();
+      slot.pen = std::move(pen);
+      slot.color = color;
+    }
     penColor_ = color;
   }
   SetPenMode(rop2);

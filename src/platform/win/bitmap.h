@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -50,7 +51,14 @@ class Bitmap {
  private:
   UniqueDC dc_;
   UniqueBitmap bitmap_;
-  UniquePen pen_;
+  // Pens by colour: a cycle switches between a few colours, and creating a pen for every
+  // switch costs more than the lines it draws.
+  struct CachedPen {
+    COLORREF color = 0;
+    UniquePen pen;
+  };
+  std::array<CachedPen, 6> pens_;
+  size_t nextPen_ = 0;
   UniqueBrush brush_;
   UniqueFont font_;
   HGDIOBJ originalBitmap_ = nullptr;
