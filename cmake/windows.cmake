@@ -81,3 +81,7 @@ add_executable(capture_bench ${CMAKE_SOURCE_DIR}/bench/capture_bench.cpp ${LOUPI
 target_link_libraries(capture_bench PRIVATE loupist_core psapi)
 target_include_directories(capture_bench PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(capture_bench PROPERTIES LINK_FLAGS "-mconsole")
+
+add_executable(startup_bench ${CMAKE_SOURCE_DIR}/bench/startup_bench.cpp)
+target_link_libraries(startup_bench PRIVATE psapi)
+set_target_properties(startup_bench PROPERTIES LINK_FLAGS "-mconsole")
