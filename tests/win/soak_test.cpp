@@ -35,14 +35,14 @@ constexpr int kCyclesPerBlock = 125;
 // it a thousandfold.
 constexpr SIZE_T kAllowedGrowth = 2 * 1024 * 1024;
 
-constexpr const char* kZoomCommands[] = {"actZoom_1",  "actZoom_2", "actZoom_3", "actZoom_4",
+constexpr const char* kZoomCommands[] = {"actZoom_1",  "actZoom_2", "actZoom_3",  "actZoom_4",
                                          "actZoom_6",  "actZoom_8", "actZoom_10", "actZoom_12",
                                          "actZoom_16", "actZoom_20"};
 constexpr const char* kTextCopies[] = {
-    "actCopy_ColorRGB",      "actCopy_ColorHTML",       "actCopy_ColorCOLORREF",
-    "actCopy_PosScreen",     "actCopy_PosClient",       "actCopy_PosUser",
-    "actCopy_WInfoHandle",   "actCopy_WInfoClassName",  "actCopy_WInfoText",
-    "actCopy_WInfoExeName",  "actCopy_WInfoWindowSize", "actCopy_WInfoClientSize",
+    "actCopy_ColorRGB",     "actCopy_ColorHTML",       "actCopy_ColorCOLORREF",
+    "actCopy_PosScreen",    "actCopy_PosClient",       "actCopy_PosUser",
+    "actCopy_WInfoHandle",  "actCopy_WInfoClassName",  "actCopy_WInfoText",
+    "actCopy_WInfoExeName", "actCopy_WInfoWindowSize", "actCopy_WInfoClientSize",
     "actCopy_WInfoRect"};
 
 enum class Mode { kFollow, kFixed, kLoupe, kPaused };
@@ -201,10 +201,11 @@ TEST_F(Soak, TwentyThousandCyclesKeepNoHandleAndNoMemory) {
       static_cast<long long>(atEnd.Private) - static_cast<long long>(afterWarmUp.Private);
   printf("soak: pagefile %zu KB, private %zu KB after the warm-up\n", afterWarmUp.Pagefile / 1024,
          afterWarmUp.Private / 1024);
-  printf("soak: %d cycles, %d copies in %.1f s (%.2f ms a cycle); growth after warm-up: "
-         "pagefile %lld KB, private %lld KB\n",
-         cycle, copies_, elapsed, 1000.0 * elapsed / cycle, pagefileGrowth / 1024,
-         privateGrowth / 1024);
+  printf(
+      "soak: %d cycles, %d copies in %.1f s (%.2f ms a cycle); growth after warm-up: "
+      "pagefile %lld KB, private %lld KB\n",
+      cycle, copies_, elapsed, 1000.0 * elapsed / cycle, pagefileGrowth / 1024,
+      privateGrowth / 1024);
   RecordProperty("soak_ms_per_cycle", static_cast<int>(1000.0 * 1000.0 * elapsed / cycle));
   RecordProperty("soak_pagefile_growth_kb", static_cast<int>(pagefileGrowth / 1024));
   RecordProperty("soak_private_growth_kb", static_cast<int>(privateGrowth / 1024));

@@ -57,23 +57,22 @@ std::wstring ReadWindowText(HWND window) {
 
 std::wstring ReadWindowTextUnicode(HWND window) {
   {
-    const int length = GetWindowTextLengthW(window);
-    const int n = TextLimit(length > 0 ? static_cast<uint64_t>(length) : 0);
-    std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1, L'\0');
-    GetWindowTextW(window, buffer.data(), n);
+    // One read into a buffer of the full limit: a length asked for first may be stale by the
+    // time the text is read, and would cut a caption that grew meanwhile.
+    std::vector<wchar_t> buffer(kTextLimit + 1, L'\0');
+    GetWindowTextW(window, buffer.data(), kTextLimit);
     std::wstring text = UpToZero(buffer);
     if (!text.empty()) return text;
   }
   // Controls such as an edit box of another process keep their text to themselves; only the
   // window's own answer to the message has it.
-  DWORD_PTR length = 0;
-  if (!SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, length) || length == 0)
-    return std::wstring();
-  const int n = TextLimit(length);
-  std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1, L'\0');
+  // Again one message with the full limit rather than a length first: the text may change
+  // between two messages. It is also one time-out, not two, for a window that hangs.
+  std::vector<wchar_t> buffer(kTextLimit + 1, L'\0');
   DWORD_PTR copied = 0;
-  SendWithTimeout(window, WM_GETTEXT, static_cast<WPARAM>(n),
-                  reinterpret_cast<LPARAM>(buffer.data()), copied);
+  if (!SendWithTimeout(window, WM_GETTEXT, static_cast<WPARAM>(kTextLimit),
+                       reinterpret_cast<LPARAM>(buffer.data()), copied))
+    return std::wstring();
   return UpToZero(buffer);
 }
 
