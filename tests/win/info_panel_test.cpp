@@ -222,3 +222,27 @@ TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The executable name is kept while the probe stays over one window: it must still change
+// with the window, in either direction, and vanish with it.
+TEST_F(InfoPanel, TheExecutableFollowsTheWindowUnderThePoint) {
+  LoupistTestAccess a(*app_);
+  SceneWindow own(400, 700, 100, 100, [](int, int) { return RGB(0, 0, 255); });
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+
+  ProbeAt(Point{50, 50});  // the helper's red window
+  EXPECT_EQ(lstrcmpiW(a.Info().ExeName.c_str(), target_->ExePath().c_str()), 0);
+  ProbeAt(Point{450, 750});  // a window of this process
+  EXPECT_EQ(lstrcmpiW(a.Info().ExeName.c_str(), self), 0) << std::wstring(a.Info().ExeName).size();
+  ProbeAt(Point{51, 50});
+  EXPECT_EQ(lstrcmpiW(a.Info().ExeName.c_str(), target_->ExePath().c_str()), 0);
+  a.Command("actOpt_NoSelfCapture").SetChecked(true);
+  ProbeAt(Point{kHidden.CenterX(), kHidden.CenterY()});
+  ASSERT_EQ(a.Info().Window, 0u);
+  EXPECT_TRUE(a.Info().ExeName.empty());
+}
+
+}  // namespace

@@ -29,5 +29,16 @@ void TApp_Loupist::ReadWindowFacts() {
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
-  info.ExeName = GetWindowExeName(window);
+  info.ExeName = WindowExeName(window);
+}
+
+std::wstring TApp_Loupist::WindowExeName(HWND window) {
+  const DWORD process = window ? GetWindowProcessId(window) : 0;
+  if (process != 0 && window == exeNameWindow_ && process == exeNameProcess_) return exeName_;
+  std::wstring name = GetWindowExeName(window);
+  // Only a name that was read is kept: a process that could not be opened is asked again.
+  exeNameWindow_ = name.empty() ? nullptr : window;
+  exeNameProcess_ = name.empty() ? 0 : process;
+  exeName_ = name;
+  return name;
 }
