@@ -74,14 +74,6 @@ bool WaitForZoom(HWND window, double low, double high) {
   return false;
 }
 
-void SendKey(WORD key, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = key;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &in, sizeof(in));
-}
-
 void SendButton(DWORD flags) {
   INPUT in{};
   in.type = INPUT_MOUSE;

@@ -2,7 +2,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class LoupistProcess {
  public:
@@ -30,3 +32,9 @@ void PumpFor(int ms);
 void MovePointer(int x, int y);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
+// Presses (or releases) one key as a user would.
+void SendKey(WORD key, bool up);
+// A whole file, or nothing when it cannot be read.
+std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
+// Writes the file anew; true when every byte was written.
+bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);

@@ -18,30 +18,6 @@ constexpr LONG kStartLeft = 75, kStartTop = 75;
 // A stored place that no start from the defaults gives.
 constexpr Rect kStoredPlace{330, 210, 630, 460};
 
-std::vector<uint8_t> ReadBytes(const std::wstring& path) {
-  std::vector<uint8_t> bytes;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
-  bytes.resize(GetFileSize(f, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  CloseHandle(f);
-  return bytes;
-}
-
-bool WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  if (!bytes.empty())
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-  return written == bytes.size();
-}
-
 std::vector<uint8_t> ValidImage() {
   TSettingsBlocks blocks;
   blocks.Record.FormRect = kStoredPlace;
@@ -103,7 +79,7 @@ class SettingsAbuse : public testing::Test {
 
   // The file the run left is a complete image of a run from the defaults.
   void ExpectSavedFromDefaults() {
-    const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+    const std::vector<uint8_t> file = ReadFileBytes(SettingsPath());
     ASSERT_EQ(file.size(), 339u);
     TSettingsBlocks saved;
     ASSERT_TRUE(DecodeSettingsImage(file, saved));
@@ -125,7 +101,7 @@ TEST_F(SettingsAbuse, MissingOrEmptyFileStartsFromTheDefaultsAndSaves) {
   EXPECT_EQ(corner.y, kStartTop);
   ExpectSavedFromDefaults();
 
-  ASSERT_TRUE(WriteBytes(SettingsPath(), {}));
+  ASSERT_TRUE(WriteFileBytes(SettingsPath(), {}));
   corner = RunAndClose();
   EXPECT_EQ(corner.x, kStartLeft);
   EXPECT_EQ(corner.y, kStartTop);
@@ -138,11 +114,11 @@ TEST_F(SettingsAbuse, RandomBytesBehindAValidHeaderNeverCrashTheProgram) {
     std::vector<uint8_t> bytes(339);
     for (uint8_t& b : bytes) b = static_cast<uint8_t>(random() & 0xFF);
     bytes[0] = 'Q', bytes[1] = 'F', bytes[2] = 'O', bytes[3] = 'X', bytes[4] = 1, bytes[5] = 0;
-    ASSERT_TRUE(WriteBytes(SettingsPath(), bytes));
+    ASSERT_TRUE(WriteFileBytes(SettingsPath(), bytes));
     SCOPED_TRACE("round " + std::to_string(round));
     RunAndClose();
     // Whatever was taken from the noise, what the program writes back decodes again.
-    const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+    const std::vector<uint8_t> file = ReadFileBytes(SettingsPath());
     ASSERT_EQ(file.size(), 339u);
     TSettingsBlocks saved;
     EXPECT_TRUE(DecodeSettingsImage(file, saved));
@@ -167,13 +143,13 @@ TEST_F(SettingsAbuse, AFolderInThePlaceOfTheFileIsLeftAlone) {
 // least be the complete image of what the run held, never a damaged one.
 TEST_F(SettingsAbuse, AReadOnlyFileIsReadAndNeverLeftDamaged) {
   const std::vector<uint8_t> original = ValidImage();
-  ASSERT_TRUE(WriteBytes(SettingsPath(), original));
+  ASSERT_TRUE(WriteFileBytes(SettingsPath(), original));
   ASSERT_TRUE(SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_READONLY));
   const POINT corner = RunAndClose();
   EXPECT_EQ(corner.x, kStoredPlace.Left) << "the stored values were taken";
   EXPECT_EQ(corner.y, kStoredPlace.Top);
   EXPECT_FALSE(LeftoverNewFile());
-  const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+  const std::vector<uint8_t> file = ReadFileBytes(SettingsPath());
   const DWORD attributes = GetFileAttributesW(SettingsPath().c_str());
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
   const bool kept = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
@@ -193,13 +169,13 @@ TEST_F(SettingsAbuse, AReadOnlyFileIsReadAndNeverLeftDamaged) {
 // as a hint for the shell; Wine, with this test's rights, writes there as well), so the
 // program reads and saves as usual.
 TEST_F(SettingsAbuse, AReadOnlyFolderStillTakesTheSave) {
-  ASSERT_TRUE(WriteBytes(SettingsPath(), ValidImage()));
+  ASSERT_TRUE(WriteFileBytes(SettingsPath(), ValidImage()));
   ASSERT_TRUE(SetFileAttributesW(folder_.c_str(), FILE_ATTRIBUTE_READONLY));
   const POINT corner = RunAndClose();
   EXPECT_EQ(corner.x, kStoredPlace.Left);
   EXPECT_EQ(corner.y, kStoredPlace.Top);
   // Saved back as a complete image of what the run held: the stored place and zoom.
-  const std::vector<uint8_t> file = ReadBytes(SettingsPath());
+  const std::vector<uint8_t> file = ReadFileBytes(SettingsPath());
   ASSERT_EQ(file.size(), 339u);
   TSettingsBlocks saved;
   ASSERT_TRUE(DecodeSettingsImage(file, saved));
@@ -210,7 +186,7 @@ TEST_F(SettingsAbuse, AReadOnlyFolderStillTakesTheSave) {
 
 TEST_F(SettingsAbuse, AFileLockedByAnotherProcessIsNeitherReadNorReplaced) {
   const std::vector<uint8_t> original = ValidImage();
-  ASSERT_TRUE(WriteBytes(SettingsPath(), original));
+  ASSERT_TRUE(WriteFileBytes(SettingsPath(), original));
   HANDLE lock = CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -218,7 +194,7 @@ TEST_F(SettingsAbuse, AFileLockedByAnotherProcessIsNeitherReadNorReplaced) {
   CloseHandle(lock);
   EXPECT_EQ(corner.x, kStartLeft) << "the locked file could not be read: the defaults";
   EXPECT_EQ(corner.y, kStartTop);
-  EXPECT_EQ(ReadBytes(SettingsPath()), original);
+  EXPECT_EQ(ReadFileBytes(SettingsPath()), original);
   EXPECT_FALSE(LeftoverNewFile());
 }
 

@@ -13,37 +13,6 @@
 
 namespace {
 
-void SendKey(WORD key, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = key;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &in, sizeof(in));
-}
-
-std::vector<uint8_t> ReadAll(const std::wstring& path) {
-  std::vector<uint8_t> bytes;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
-  bytes.resize(GetFileSize(f, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  CloseHandle(f);
-  return bytes;
-}
-
-bool WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-  return written == bytes.size();
-}
-
 class ProgramSettings : public testing::Test {
  protected:
   void SetUp() override {
@@ -71,7 +40,7 @@ class ProgramSettings : public testing::Test {
     blocks.Record = record;
     blocks.Keys = BuiltinKeyCommandTable();
     blocks.Gestures = BuiltinGestureCommandTable();
-    ASSERT_TRUE(WriteAll(SettingsPath(), EncodeSettingsImage(blocks)));
+    ASSERT_TRUE(WriteFileBytes(SettingsPath(), EncodeSettingsImage(blocks)));
   }
 
   // Closes the program as the exit command does and decodes the file it leaves.
@@ -79,7 +48,7 @@ class ProgramSettings : public testing::Test {
     PostMessageW(program.Window(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(10000));
     TSettingsBlocks saved;
-    EXPECT_TRUE(DecodeSettingsImage(ReadAll(SettingsPath()), saved));
+    EXPECT_TRUE(DecodeSettingsImage(ReadFileBytes(SettingsPath()), saved));
     return saved;
   }
 
@@ -123,7 +92,7 @@ TEST_F(ProgramSettings, ARunWithoutAFileLeavesOne) {
 
   PostMessageW(program.Window(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(program.WaitForExit(10000));
-  const std::vector<uint8_t> file = ReadAll(SettingsPath());
+  const std::vector<uint8_t> file = ReadFileBytes(SettingsPath());
   ASSERT_EQ(file.size(), 339u);
   EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "QFOX");
   EXPECT_EQ(file[4], 1);
