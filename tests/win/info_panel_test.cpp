@@ -33,11 +33,8 @@ std::wstring HandleLine(HWND window) {
 
 class InfoPanel : public testing::Test {
  protected:
-  static void SetUpTestSuite() { target_ = new ProbeTargetProcess(); }
-  static void TearDownTestSuite() {
-    delete target_;
-    target_ = nullptr;
-  }
+  static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
+  static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
     ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
     if (!IsNTPlatform()) GTEST_SKIP() << "the wide path runs on the NT family only";
@@ -63,11 +60,11 @@ class InfoPanel : public testing::Test {
     return PanelLineDiff(*app_, a, k, text);
   }
 
-  static ProbeTargetProcess* target_;
+  static std::unique_ptr<ProbeTargetProcess> target_;
   NoSettingsFile noSettingsFile_;
   std::unique_ptr<TApp_Loupist> app_;
 };
-ProbeTargetProcess* InfoPanel::target_ = nullptr;
+std::unique_ptr<ProbeTargetProcess> InfoPanel::target_;
 
 TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   LoupistTestAccess a(*app_);

@@ -25,12 +25,9 @@ std::wstring OwnExeName() {
 class Win9xPath : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!IsNTPlatform()) target_ = new ProbeTargetProcess();
+    if (!IsNTPlatform()) target_ = std::make_unique<ProbeTargetProcess>();
   }
-  static void TearDownTestSuite() {
-    delete target_;
-    target_ = nullptr;
-  }
+  static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
     if (IsNTPlatform()) {
       // The copy that scripts/test runs must really see Windows 98, or nothing here is tested.
@@ -40,10 +37,10 @@ class Win9xPath : public testing::Test {
     }
     ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
   }
-  static ProbeTargetProcess* target_;
+  static std::unique_ptr<ProbeTargetProcess> target_;
   NoSettingsFile noSettingsFile_;
 };
-ProbeTargetProcess* Win9xPath::target_ = nullptr;
+std::unique_ptr<ProbeTargetProcess> Win9xPath::target_;
 
 TEST_F(Win9xPath, TheSystemIsWindows98) {
   EXPECT_FALSE(IsWin2000OrLater());

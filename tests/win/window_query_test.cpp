@@ -14,19 +14,16 @@ using namespace probe_target;
 
 class WindowQuery : public testing::Test {
  protected:
-  static void SetUpTestSuite() { target_ = new ProbeTargetProcess(); }
-  static void TearDownTestSuite() {
-    delete target_;
-    target_ = nullptr;
-  }
+  static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
+  static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
     ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
     if (!IsNTPlatform()) GTEST_SKIP() << "the wide path runs on the NT family only";
   }
   static HWND Top(const wchar_t* cls) { return target_->TopLevel(cls); }
-  static ProbeTargetProcess* target_;
+  static std::unique_ptr<ProbeTargetProcess> target_;
 };
-ProbeTargetProcess* WindowQuery::target_ = nullptr;
+std::unique_ptr<ProbeTargetProcess> WindowQuery::target_;
 
 double MillisecondsSince(LARGE_INTEGER start) {
   LARGE_INTEGER now, frequency;

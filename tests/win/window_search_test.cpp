@@ -21,11 +21,8 @@ Point CenterOf(const Box& top, const Box& child) {
 
 class WindowSearch : public testing::Test {
  protected:
-  static void SetUpTestSuite() { target_ = new ProbeTargetProcess(); }
-  static void TearDownTestSuite() {
-    delete target_;
-    target_ = nullptr;
-  }
+  static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
+  static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
     ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
     SetCursorPos(1270, 1010);
@@ -78,11 +75,11 @@ class WindowSearch : public testing::Test {
     };
   }
 
-  static ProbeTargetProcess* target_;
+  static std::unique_ptr<ProbeTargetProcess> target_;
   NoSettingsFile noSettingsFile_;
   std::unique_ptr<TApp_Loupist> app_;
 };
-ProbeTargetProcess* WindowSearch::target_ = nullptr;
+std::unique_ptr<ProbeTargetProcess> WindowSearch::target_;
 
 TEST_F(WindowSearch, OrdinaryModeAndTheFullWalkAgreeOnEveryWindow) {
   LoupistTestAccess a(*app_);
