@@ -23,24 +23,6 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
   return done();
 }
 
-struct MenuSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lParam) {
-  auto* search = reinterpret_cast<MenuSearch*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t cls[16] = {};
-  GetClassNameW(hwnd, cls, 16);
-  if (pid == search->pid && wcscmp(cls, L"#32768") == 0 && IsWindowVisible(hwnd)) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 class MenuAndPause : public testing::Test {
  protected:
   void SetUp() override {
@@ -66,10 +48,9 @@ class MenuAndPause : public testing::Test {
 
   // The open popup menu of the program, or null.
   HWND MenuWindow() const {
-    MenuSearch search{0, nullptr};
-    GetWindowThreadProcessId(program_->Window(), &search.pid);
-    EnumWindows(&FindMenuWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(program_->Window(), &pid);
+    return FindProcessWindow(pid, L"#32768");
   }
   // Alt+F10 with the keyboard focus on the magnifier; answers the menu window.
   HWND OpenMenu() {

@@ -12,22 +12,29 @@ std::wstring TestFolder() {
 namespace {
 struct FindData {
   DWORD pid;
+  const wchar_t* cls;
   HWND found;
 };
 
-BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
+BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM lParam) {
   auto* data = reinterpret_cast<FindData*>(lParam);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   wchar_t cls[64] = {};
   GetClassNameW(hwnd, cls, 64);
-  if (pid == data->pid && wcscmp(cls, L"TApp_Loupist") == 0 && IsWindowVisible(hwnd)) {
+  if (pid == data->pid && wcscmp(cls, data->cls) == 0 && IsWindowVisible(hwnd)) {
     data->found = hwnd;
     return FALSE;
   }
   return TRUE;
 }
 }  // namespace
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* cls) {
+  FindData data{pid, cls, nullptr};
+  EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&data));
+  return data.found;
+}
 
 LoupistProcess::LoupistProcess(const std::wstring& exeName) {
   std::wstring command = L"\"" + TestFolder() + exeName + L"\"";
@@ -40,9 +47,7 @@ LoupistProcess::LoupistProcess(const std::wstring& exeName) {
     return;
   WaitForInputIdle(info_.hProcess, 10000);
   for (int i = 0; i < 200 && !window_; ++i) {
-    FindData data{info_.dwProcessId, nullptr};
-    EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&data));
-    window_ = data.found;
+    window_ = FindProcessWindow(info_.dwProcessId, L"TApp_Loupist");
     if (!window_) Sleep(50);
   }
 }

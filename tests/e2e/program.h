@@ -25,6 +25,8 @@ class LoupistProcess {
 };
 
 std::wstring TestFolder();
+// The first visible top-level window of that process and class, or null.
+HWND FindProcessWindow(DWORD pid, const wchar_t* cls);
 // Screen pixel through the screen DC.
 COLORREF ScreenPixel(int x, int y);
 void PumpFor(int ms);
