@@ -82,6 +82,11 @@ target_link_libraries(capture_bench PRIVATE loupist_core psapi)
 target_include_directories(capture_bench PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(capture_bench PROPERTIES LINK_FLAGS "-mconsole")
 
+add_executable(idle_reference ${CMAKE_SOURCE_DIR}/bench/idle_reference.cpp)
+target_link_libraries(idle_reference PRIVATE psapi)
+target_include_directories(idle_reference PRIVATE ${CMAKE_SOURCE_DIR})
+set_target_properties(idle_reference PROPERTIES LINK_FLAGS "-mconsole")
+
 add_executable(startup_bench ${CMAKE_SOURCE_DIR}/bench/startup_bench.cpp)
 target_link_libraries(startup_bench PRIVATE psapi)
 set_target_properties(startup_bench PROPERTIES LINK_FLAGS "-mconsole")

@@ -1,0 +1,158 @@
+// The irreducible work of one frame, done with raw GDI and user32 calls and nothing else:
+// the yardstick that the program's capture cycle is measured against.
+#pragma once
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <string>
+#include <vector>
+
+// The irreducible work of one frame: screen copy, stretch, the same lines and text,
+// one copy to the window.
+class ReferenceLoop {
+ public:
+  ReferenceLoop(HWND window, int cw, int ch, int zoomAreaH, int zoom, bool grid,
+                const std::vector<std::wstring>& lines, HFONT font)
+      : window_(window),
+        cw_(cw),
+        ch_(ch),
+        top_(zoomAreaH),
+        zoom_(zoom),
+        grid_(grid),
+        lines_(lines) {
+    HDC screen = GetDC(nullptr);
+    captureDC_ = CreateCompatibleDC(screen);
+    viewDC_ = CreateCompatibleDC(screen);
+    capture_ = CreateCompatibleBitmap(screen, cw, zoomAreaH);
+    view_ = CreateCompatibleBitmap(screen, cw, ch);
+    ReleaseDC(nullptr, screen);
+    SelectObject(captureDC_, capture_);
+    SelectObject(viewDC_, view_);
+    SelectObject(viewDC_, font);
+    gridPen_ = CreatePen(PS_SOLID, 1, 0x999999);
+    subPen_ = CreatePen(PS_SOLID, 1, 0xFF0000);
+    panelPen_ = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
+    srcW_ = (cw + zoom - 1) / zoom;
+    srcH_ = (zoomAreaH + zoom - 1) / zoom;
+  }
+  ~ReferenceLoop() {
+    DeleteDC(captureDC_);
+    DeleteDC(viewDC_);
+    DeleteObject(capture_);
+    DeleteObject(view_);
+    DeleteObject(gridPen_);
+    DeleteObject(subPen_);
+    DeleteObject(panelPen_);
+  }
+  // The window facts, asked plainly: the window under the point, its class, text,
+  // rectangles, parent and executable.
+  void Facts(POINT p) {
+    HWND w = WindowFromPoint(p);
+    if (HWND child =
+            w ? ChildWindowFromPointEx(w, ScreenToClientCopy(w, p), CWP_SKIPINVISIBLE) : nullptr)
+      w = child;
+    char cls[256];
+    GetClassNameA(w, cls, sizeof(cls));
+    wchar_t text[256];
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 500,
+                        &got);
+    RECT r, client;
+    GetWindowRect(w, &r);
+    GetClientRect(w, &client);
+    POINT corner{r.left, r.top};
+    ScreenToClient(GetParent(w), &corner);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid)) {
+      wchar_t exe[MAX_PATH];
+      GetModuleFileNameExW(process, nullptr, exe, MAX_PATH);
+      CloseHandle(process);
+    }
+  }
+  static POINT ScreenToClientCopy(HWND w, POINT p) {
+    ScreenToClient(w, &p);
+    return p;
+  }
+  bool facts_ = false;
+
+  void Frame() {
+    POINT p;
+    GetCursorPos(&p);
+    Frame(p);
+  }
+  void Frame(POINT p) {
+    if (facts_) Facts(p);
+    const int sx = p.x - (srcW_ - 1) / 2, sy = p.y - (srcH_ - 1) / 2;
+    HDC screen = GetDC(nullptr);
+    PatBlt(captureDC_, 0, 0, srcW_, srcH_, BLACKNESS);
+    BitBlt(captureDC_, 0, 0, srcW_, srcH_, screen, sx, sy, SRCCOPY | CAPTUREBLT);
+    ReleaseDC(nullptr, screen);
+    StretchBlt(viewDC_, 0, 0, srcW_ * zoom_, srcH_ * zoom_, captureDC_, 0, 0, srcW_, srcH_,
+               SRCCOPY);
+    const int cx = ((srcW_ + 1) / 2 - 1) * zoom_ + 1, cy = ((srcH_ + 1) / 2 - 1) * zoom_ + 1;
+    if (grid_ && zoom_ >= 4) {
+      SelectObject(viewDC_, gridPen_);
+      for (int i = 1; i <= srcW_; ++i) {
+        MoveToEx(viewDC_, i * zoom_, 0, nullptr);
+        LineTo(viewDC_, i * zoom_, top_);
+      }
+      for (int i = 1; i <= srcH_; ++i) {
+        MoveToEx(viewDC_, 0, i * zoom_, nullptr);
+        LineTo(viewDC_, cw_, i * zoom_);
+      }
+      SelectObject(viewDC_, subPen_);
+      const int ox = (((srcW_ + 1) / 2 - 1) % 5) * zoom_, oy = (((srcH_ + 1) / 2 - 1) % 5) * zoom_;
+      for (int i = 0; i <= srcW_ / 5; ++i) {
+        MoveToEx(viewDC_, ox + 5 * zoom_ * i, 0, nullptr);
+        LineTo(viewDC_, ox + 5 * zoom_ * i, top_);
+      }
+      for (int i = 0; i <= srcH_ / 5; ++i) {
+        MoveToEx(viewDC_, 0, oy + 5 * zoom_ * i, nullptr);
+        LineTo(viewDC_, cw_, oy + 5 * zoom_ * i);
+      }
+    }
+    SetROP2(viewDC_, R2_NOT);
+    POINT frame[5] = {{cx - 2, cy - 2},
+                      {cx + zoom_, cy - 2},
+                      {cx + zoom_, cy + zoom_},
+                      {cx - 2, cy + zoom_},
+                      {cx - 2, cy - 2}};
+    Polyline(viewDC_, frame, 5);
+    SetROP2(viewDC_, R2_COPYPEN);
+    const COLORREF probe = GetPixel(viewDC_, cx, cy);
+    // Panel: background, swatch, title, lines, rules.
+    RECT panel{0, top_, cw_, ch_};
+    SetBkColor(viewDC_, GetSysColor(COLOR_WINDOW));
+    ExtTextOutW(viewDC_, 0, 0, ETO_OPAQUE, &panel, nullptr, 0, nullptr);
+    RECT swatch{2, top_ + 3, 13, top_ + 13};
+    SetBkColor(viewDC_, probe);
+    ExtTextOutW(viewDC_, 0, 0, ETO_OPAQUE, &swatch, nullptr, 0, nullptr);
+    SetBkColor(viewDC_, GetSysColor(COLOR_WINDOW));
+    SelectObject(viewDC_, panelPen_);
+    int y = top_ + 2;
+    TextOutW(viewDC_, 17, y, L" 6倍", 3);
+    for (const std::wstring& line : lines_) {
+      y += 15;
+      MoveToEx(viewDC_, 0, y - 2, nullptr);
+      LineTo(viewDC_, cw_, y - 2);
+      TextOutW(viewDC_, 2, y, line.c_str(), static_cast<int>(line.size()));
+    }
+    MoveToEx(viewDC_, 60, top_ + 16, nullptr);
+    LineTo(viewDC_, 60, ch_);
+    HDC dc = GetDC(window_);
+    BitBlt(dc, 0, 0, cw_, ch_, viewDC_, 0, 0, SRCCOPY);
+    ReleaseDC(window_, dc);
+  }
+
+ private:
+  HWND window_;
+  int cw_, ch_, top_, zoom_;
+  bool grid_;
+  std::vector<std::wstring> lines_;
+  HDC captureDC_, viewDC_;
+  HBITMAP capture_, view_;
+  HPEN gridPen_, subPen_, panelPen_;
+  int srcW_, srcH_;
+};
