@@ -61,11 +61,16 @@ class MenuAndPause : public testing::Test {
     WaitFor([&] { return (menu = MenuWindow()) != nullptr; }, 3000);
     return menu;
   }
-  // Opens the menu and types the accelerator letters of a submenu and of its item.
+  // Opens the menu and types the accelerator letters of a submenu and of its item, the
+  // item's only once the submenu is open: a busy machine may take its time to show it.
   void ChooseFromMenu(WORD submenu, WORD item) {
     ASSERT_NE(OpenMenu(), nullptr) << "Alt+F10 opened no menu";
     PressKeys({submenu});
-    PumpFor(150);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(program_->Window(), &pid);
+    ASSERT_TRUE(WaitFor([&] { return CountProcessWindows(pid, L"#32768") >= 2; }, 3000))
+        << "the submenu did not open";
+    PumpFor(50);
     PressKeys({item});
     EXPECT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000)) << "the menu stayed";
   }

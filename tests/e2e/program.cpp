@@ -14,6 +14,8 @@ struct FindData {
   DWORD pid;
   const wchar_t* cls;
   HWND found;
+  int count;
+  bool all;  // count every match instead of stopping at the first
 };
 
 BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM lParam) {
@@ -23,17 +25,24 @@ BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM lParam) {
   wchar_t cls[64] = {};
   GetClassNameW(hwnd, cls, 64);
   if (pid == data->pid && wcscmp(cls, data->cls) == 0 && IsWindowVisible(hwnd)) {
-    data->found = hwnd;
-    return FALSE;
+    if (!data->found) data->found = hwnd;
+    ++data->count;
+    return data->all;
   }
   return TRUE;
 }
 }  // namespace
 
 HWND FindProcessWindow(DWORD pid, const wchar_t* cls) {
-  FindData data{pid, cls, nullptr};
+  FindData data{pid, cls, nullptr, 0, false};
   EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&data));
   return data.found;
+}
+
+int CountProcessWindows(DWORD pid, const wchar_t* cls) {
+  FindData data{pid, cls, nullptr, 0, true};
+  EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&data));
+  return data.count;
 }
 
 LoupistProcess::LoupistProcess(const std::wstring& exeName) {

@@ -27,6 +27,8 @@ class LoupistProcess {
 std::wstring TestFolder();
 // The first visible top-level window of that process and class, or null.
 HWND FindProcessWindow(DWORD pid, const wchar_t* cls);
+// How many visible top-level windows of that process and class there are.
+int CountProcessWindows(DWORD pid, const wchar_t* cls);
 // Screen pixel through the screen DC.
 COLORREF ScreenPixel(int x, int y);
 void PumpFor(int ms);
