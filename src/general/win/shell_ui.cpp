@@ -4,6 +4,7 @@
 
 #include "general/win/codepage.h"
 #include "general/win/platform_info.h"
+#include "platform/win/application.h"
 
 ShellUiHooks& ShellUiHooksForTesting() {
   static ShellUiHooks hooks;
@@ -17,6 +18,7 @@ void ShowMessageBox(const std::string& text, const std::string& caption, HWND ow
     ShellUiHooksForTesting().ShowBox(text, caption, style);
     return;
   }
+  const ModalLoopScope modal;
   MessageBoxA(owner ? owner : GetActiveWindow(), text.c_str(), caption.c_str(), style);
 }
 

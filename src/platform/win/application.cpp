@@ -49,6 +49,7 @@ int Application::Run() {
 }
 
 void Application::ProcessMessages() {
+  if (InModalLoop()) return;
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -74,6 +75,7 @@ void Application::ShowException(const std::exception_ptr& error) {
   // box is open, further reports only update LastErrorText.
   if (!ShowErrorBoxes || showingError_) return;
   showingError_ = true;
+  const ModalLoopScope modal;
   MessageBoxW(GetActiveWindow(), text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
   showingError_ = false;
 }

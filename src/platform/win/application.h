@@ -16,8 +16,17 @@ class Application {
 
   // Runs until WM_QUIT; gives the exit code.
   int Run();
-  // Handles every message waiting for this thread, then returns.
+  // Handles every message waiting for this thread, then returns. Does nothing while a
+  // modal loop runs: that loop takes its own messages, and a key or button meant for an
+  // open menu, box, dialog or window move must reach it, not our handlers.
   void ProcessMessages();
+
+  // A menu, message box, dialog or move/size loop of this thread starts or ends.
+  void EnterModalLoop() { ++modalLoops_; }
+  void LeaveModalLoop() {
+    if (modalLoops_ > 0) --modalLoops_;
+  }
+  bool InModalLoop() const { return modalLoops_ > 0; }
   bool Terminated() const { return terminated_; }
 
   // Shows the exception in a message box captioned with the title; the program goes on.
@@ -49,6 +58,16 @@ class Application {
   std::wstring title_;
   bool terminated_ = false;
   bool showingError_ = false;
+  int modalLoops_ = 0;
+};
+
+// Marks a modal call of our own (message box, colour chooser) for its duration.
+class ModalLoopScope {
+ public:
+  ModalLoopScope() { Application::Instance().EnterModalLoop(); }
+  ~ModalLoopScope() { Application::Instance().LeaveModalLoop(); }
+  ModalLoopScope(const ModalLoopScope&) = delete;
+  ModalLoopScope& operator=(const ModalLoopScope&) = delete;
 };
 
 // UTF-8 (our exception messages) to UTF-16.

@@ -65,6 +65,17 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefaultHandler(msg, wParam, lParam);
 }
 
+// The system's menu and move/size loops announce themselves to the window they serve.
+void Form::TrackSystemLoop(UINT msg) {
+  if (msg == WM_ENTERMENULOOP || msg == WM_ENTERSIZEMOVE) {
+    ++systemLoops_;
+    Application::Instance().EnterModalLoop();
+  } else if ((msg == WM_EXITMENULOOP || msg == WM_EXITSIZEMOVE) && systemLoops_ > 0) {
+    --systemLoops_;
+    Application::Instance().LeaveModalLoop();
+  }
+}
+
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Form* form = nullptr;
   if (msg == WM_NCCREATE) {
@@ -76,6 +87,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   }
   if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
 
+  form->TrackSystemLoop(msg);
   LRESULT result = 0;
   bool handled = false;
   Application::Instance().Guarded([&] {
@@ -84,6 +96,8 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   });
   if (!handled) result = DefWindowProcW(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
+    // A loop that ends after its window is gone sends it no end message.
+    for (; form->systemLoops_ > 0; --form->systemLoops_) Application::Instance().LeaveModalLoop();
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->handle_ = nullptr;
   }

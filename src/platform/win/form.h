@@ -32,5 +32,7 @@ class Form {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void TrackSystemLoop(UINT msg);
   HWND handle_ = nullptr;
+  int systemLoops_ = 0;  // menu and move/size loops entered and not yet left
 };
