@@ -32,8 +32,10 @@ if(LOUPIST_TESTS)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
   # In-process tests: real windows and bitmaps, linked with the program's code.
+  # Helpers that both Wine test programs use.
+  file(GLOB common_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/common/*.cpp)
   file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
-  add_executable(win_tests ${win_test_sources} ${LOUPIST_RC})
+  add_executable(win_tests ${win_test_sources} ${common_test_sources} ${LOUPIST_RC})
   target_link_libraries(win_tests PRIVATE loupist_core gtest)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(win_tests PROPERTIES LINK_FLAGS "-mconsole")
@@ -48,7 +50,7 @@ if(LOUPIST_TESTS)
 
   # End-to-end tests: start loupist.exe and drive it from outside.
   file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-  add_executable(e2e_tests ${e2e_sources})
+  add_executable(e2e_tests ${e2e_sources} ${common_test_sources})
   target_link_libraries(e2e_tests PRIVATE loupist_portable gtest gdi32 user32)
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
   set_target_properties(e2e_tests PROPERTIES LINK_FLAGS "-mconsole")

@@ -60,7 +60,7 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
 
 // Runs the tests' own display_mode.exe; answers its exit code (0: the mode changed).
 DWORD SetDisplayMode(const std::wstring& device, int width, int height) {
-  std::wstring command = L"\"" + TestFolder() + L"display_mode.exe\" " + device + L" " +
+  std::wstring command = L"\"" + ProgramFolder() + L"display_mode.exe\" " + device + L" " +
                          std::to_wstring(width) + L" " + std::to_wstring(height);
   std::vector<wchar_t> line(command.begin(), command.end());
   line.push_back(L'\0');
@@ -68,7 +68,7 @@ DWORD SetDisplayMode(const std::wstring& device, int width, int height) {
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      TestFolder().c_str(), &startup, &process))
+                      ProgramFolder().c_str(), &startup, &process))
     return 0xFFFFFFFF;
   DWORD code = 0xFFFFFFFF;
   // Keep handling messages: the change is broadcast to this process's windows too.
@@ -90,7 +90,7 @@ class DualMonitor : public testing::Test {
   }
   // The programs save their place at exit; other tests expect to start without it.
   void TearDown() override { DeleteFileW(SettingsFile().c_str()); }
-  static std::wstring SettingsFile() { return TestFolder() + L"loupist.bin"; }
+  static std::wstring SettingsFile() { return ProgramFolder() + L"loupist.bin"; }
 
   // Starts the program with the pointer at (x, y), which picks the monitor it opens on.
   std::unique_ptr<LoupistProcess> Start(int x, int y) {

@@ -84,7 +84,7 @@ void SendButton(DWORD flags) {
 class InputE2E : public testing::Test {
  protected:
   void SetUp() override {
-    DeleteFileW((TestFolder() + L"loupist.bin").c_str());
+    DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
     MovePointer(600, 550);
     program_ = std::make_unique<LoupistProcess>();
     ASSERT_NE(program_->Window(), nullptr);
@@ -93,7 +93,7 @@ class InputE2E : public testing::Test {
   }
   void TearDown() override {
     program_.reset();
-    DeleteFileW((TestFolder() + L"loupist.bin").c_str());
+    DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
   }
   HWND Window() const { return program_->Window(); }
   StripeWindow stripes_{400, 400, 400, 300};
@@ -214,7 +214,7 @@ bool IsWorkAreaCorner(const RECT& window, const WorkAreas& areas, size_t* which)
 
 TEST(DualMonitorInput, QAlternatesTheWindowBetweenTheWorkAreasCorners) {
   if (GetSystemMetrics(SM_CMONITORS) < 2) GTEST_SKIP() << "needs two monitors";
-  DeleteFileW((TestFolder() + L"loupist.bin").c_str());
+  DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
   WorkAreas areas;
   EnumDisplayMonitors(nullptr, nullptr, &CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
   ASSERT_EQ(areas.rects.size(), 2u);
@@ -245,7 +245,7 @@ TEST(DualMonitorInput, QAlternatesTheWindowBetweenTheWorkAreasCorners) {
     ASSERT_TRUE(IsWorkAreaCorner(r, areas, &third));
     EXPECT_EQ(third, first);
   }
-  DeleteFileW((TestFolder() + L"loupist.bin").c_str());
+  DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 class NoLeftoverSettings : public testing::EmptyTestEventListener {
   void OnTestStart(const testing::TestInfo&) override { Remove(); }
   void OnTestEnd(const testing::TestInfo&) override { Remove(); }
-  static void Remove() { DeleteFileW((TestFolder() + L"loupist.bin").c_str()); }
+  static void Remove() { DeleteFileW((ProgramFolder() + L"loupist.bin").c_str()); }
 };
 }  // namespace
 

@@ -30,7 +30,7 @@ class MenuAndPause : public testing::Test {
     DeleteFileW(SettingsFile().c_str());
   }
   void TearDown() override { DeleteFileW(SettingsFile().c_str()); }
-  static std::wstring SettingsFile() { return TestFolder() + L"loupist.bin"; }
+  static std::wstring SettingsFile() { return ProgramFolder() + L"loupist.bin"; }
 
   // Starts the program with the pointer at (x, y) and remembers its client origin.
   bool Start(int x, int y) {

@@ -2,13 +2,6 @@
 
 #include <vector>
 
-std::wstring TestFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
-
 namespace {
 struct FindData {
   DWORD pid;
@@ -46,13 +39,13 @@ int CountProcessWindows(DWORD pid, const wchar_t* cls) {
 }
 
 LoupistProcess::LoupistProcess(const std::wstring& exeName) {
-  std::wstring command = L"\"" + TestFolder() + exeName + L"\"";
+  std::wstring command = L"\"" + ProgramFolder() + exeName + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   std::vector<wchar_t> line(command.begin(), command.end());
   line.push_back(L'\0');
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      TestFolder().c_str(), &startup, &info_))
+                      ProgramFolder().c_str(), &startup, &info_))
     return;
   WaitForInputIdle(info_.hProcess, 10000);
   for (int i = 0; i < 200 && !window_; ++i) {
@@ -90,18 +83,6 @@ COLORREF ScreenPixel(int x, int y) {
   return c;
 }
 
-void PumpFor(int ms) {
-  const DWORD start = GetTickCount();
-  MSG msg;
-  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
 void MovePointer(int x, int y) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -131,36 +112,4 @@ void PressKeys(std::initializer_list<WORD> keys) {
     inputs.push_back(in);
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void SendKey(WORD key, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = key;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &in, sizeof(in));
-}
-
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path) {
-  std::vector<uint8_t> bytes;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
-  bytes.resize(GetFileSize(f, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  CloseHandle(f);
-  return bytes;
-}
-
-bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  if (!bytes.empty())
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-  return written == bytes.size();
 }

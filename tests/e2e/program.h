@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/win_test_support.h"
+
 class LoupistProcess {
  public:
   // Starts the program; Window() is null when it did not show its window in time.
@@ -24,21 +26,13 @@ class LoupistProcess {
   HWND window_ = nullptr;
 };
 
-std::wstring TestFolder();
 // The first visible top-level window of that process and class, or null.
 HWND FindProcessWindow(DWORD pid, const wchar_t* cls);
 // How many visible top-level windows of that process and class there are.
 int CountProcessWindows(DWORD pid, const wchar_t* cls);
 // Screen pixel through the screen DC.
 COLORREF ScreenPixel(int x, int y);
-void PumpFor(int ms);
 // Moves the pointer as a user would, through the input queue.
 void MovePointer(int x, int y);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
-// Presses (or releases) one key as a user would.
-void SendKey(WORD key, bool up);
-// A whole file, or nothing when it cannot be read.
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
-// Writes the file anew; true when every byte was written.
-bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);

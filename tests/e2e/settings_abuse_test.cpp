@@ -40,9 +40,9 @@ class SettingsAbuse : public testing::Test {
     static int counter = 0;
     sub_ = L"settings_abuse_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
            std::to_wstring(++counter);
-    folder_ = TestFolder() + sub_ + L"\\";
+    folder_ = ProgramFolder() + sub_ + L"\\";
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
-    ASSERT_TRUE(CopyFileW((TestFolder() + L"loupist.exe").c_str(),
+    ASSERT_TRUE(CopyFileW((ProgramFolder() + L"loupist.exe").c_str(),
                           (folder_ + L"loupist.exe").c_str(), FALSE));
     MovePointer(640, 600);
   }

@@ -19,9 +19,9 @@ class ProgramSettings : public testing::Test {
     static int counter = 0;
     sub_ = L"settings_e2e_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
            std::to_wstring(++counter);
-    folder_ = TestFolder() + sub_ + L"\\";
+    folder_ = ProgramFolder() + sub_ + L"\\";
     CreateDirectoryW(folder_.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((TestFolder() + L"loupist.exe").c_str(),
+    ASSERT_TRUE(CopyFileW((ProgramFolder() + L"loupist.exe").c_str(),
                           (folder_ + L"loupist.exe").c_str(), FALSE));
     // Put the pointer on the primary monitor, where the window opens without a file.
     MovePointer(640, 600);

@@ -130,12 +130,12 @@ TEST_F(Copy, CtrlWritesTheTextFileAndOpensIt) {
   const std::wstring path = OwnPathWithExtension(L".txt");
   HeldKey ctrl(VK_CONTROL);
   EXPECT_EQ(CopyText("actCopy_WInfoExeName").Unicode, L"C:\\Program Files\\ツール\\notepad.exe");
-  EXPECT_EQ(ReadBytes(path), Bytes("C:\\Program Files\\\x83\x63\x81\x5B\x83\x8B\\notepad.exe"));
+  EXPECT_EQ(ReadFileBytes(path), Bytes("C:\\Program Files\\\x83\x63\x81\x5B\x83\x8B\\notepad.exe"));
   ASSERT_EQ(opened_.size(), 1u);
   EXPECT_EQ(opened_[0], path);
   // The next one replaces the contents, shorter as they are.
   CopyText("actCopy_ColorRGB");
-  EXPECT_EQ(ReadBytes(path), Bytes("255 128 0"));
+  EXPECT_EQ(ReadFileBytes(path), Bytes("255 128 0"));
   EXPECT_EQ(opened_.size(), 2u);
   EXPECT_TRUE(boxes_.empty());
 }
@@ -231,7 +231,7 @@ TEST_F(Copy, CtrlWritesTheBitmapFile) {
     Access().Command("actCopy_Picture").Execute();
   }
   const std::wstring path = OwnPathWithExtension(L".bmp");
-  const std::vector<uint8_t> file = ReadBytes(path);
+  const std::vector<uint8_t> file = ReadFileBytes(path);
   ASSERT_GT(file.size(), 54u);
   const std::vector<uint8_t> dib(file.begin() + 14, file.end());
   const std::vector<uint8_t> clip = ReadClipboardElsewhere().Dib;
@@ -312,7 +312,7 @@ std::vector<uint8_t> HostCommandOutput(const std::string& command, const std::ws
   const std::wstring done = output + L".done";
   for (int i = 0; i < 100 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
     PumpFor(50);
-  return ReadBytes(output);
+  return ReadFileBytes(output);
 }
 
 TEST_F(Copy, TheXClipboardOfTheDesktopHoldsTheText) {

@@ -39,14 +39,6 @@ std::wstring ProbeCommand(const std::wstring& arguments) {
   return L"\"" + ProgramFolder() + L"clipboard_probe.exe\" " + arguments;
 }
 
-void SendKey(WORD key, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = key;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &in, sizeof(in));
-}
-
 }  // namespace
 
 ScratchFolder::ScratchFolder() {
@@ -81,38 +73,8 @@ void RemovePath(const std::wstring& path) {
   RemoveDirectoryW(path.c_str());
 }
 
-std::vector<uint8_t> ReadBytes(const std::wstring& path) {
-  std::vector<uint8_t> bytes;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
-  bytes.resize(GetFileSize(f, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  CloseHandle(f);
-  return bytes;
-}
-
-bool WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-  return ok && written == bytes.size();
-}
-
 std::vector<uint8_t> Bytes(const std::string& text) {
   return std::vector<uint8_t>(text.begin(), text.end());
-}
-
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
 // Under Wine a key sent to a window of this thread counts as down once the thread has taken the
@@ -139,14 +101,14 @@ ClipboardView ReadClipboardElsewhere() {
   const std::wstring base = folder / L"clip";
   ClipboardView view;
   view.Ran = RunAndWait(ProbeCommand(L"dump \"" + base + L"\""), 10000);
-  const std::vector<uint8_t> formats = ReadBytes(base + L".formats");
+  const std::vector<uint8_t> formats = ReadFileBytes(base + L".formats");
   view.Formats.assign(formats.begin(), formats.end());
-  const std::vector<uint8_t> unicode = ReadBytes(base + L".unicode");
+  const std::vector<uint8_t> unicode = ReadFileBytes(base + L".unicode");
   view.Unicode.resize(unicode.size() / 2);
   if (!unicode.empty()) std::memcpy(&view.Unicode[0], unicode.data(), view.Unicode.size() * 2);
-  const std::vector<uint8_t> text = ReadBytes(base + L".text");
+  const std::vector<uint8_t> text = ReadFileBytes(base + L".text");
   view.Text.assign(text.begin(), text.end());
-  view.Dib = ReadBytes(base + L".dib");
+  view.Dib = ReadFileBytes(base + L".dib");
   return view;
 }
 

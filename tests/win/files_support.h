@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/win_test_support.h"
+
 // A fresh folder under the system's temporary folder, removed with its files at the end.
 class ScratchFolder {
  public:
@@ -24,11 +26,7 @@ class ScratchFolder {
 
 // Removes a file or a folder with everything in it; missing paths are fine.
 void RemovePath(const std::wstring& path);
-std::vector<uint8_t> ReadBytes(const std::wstring& path);
-bool WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> Bytes(const std::string& text);
-// The folder of the running test program, with its trailing backslash.
-std::wstring ProgramFolder();
 
 // A key held down through the input queue, as a user holds it; released at the end.
 class HeldKey {

@@ -53,7 +53,7 @@ TEST(Files, ExistenceAndSize) {
   EXPECT_FALSE(FileExistsAny(folder / L"missing.bin"));
   ASSERT_TRUE(CreateDirectoryW((folder / L"dir.bin").c_str(), nullptr));
   EXPECT_FALSE(FileExistsAny(folder / L"dir.bin")) << "a folder is no file";
-  ASSERT_TRUE(WriteBytes(folder / L"file.bin", std::vector<uint8_t>(339, 7)));
+  ASSERT_TRUE(WriteFileBytes(folder / L"file.bin", std::vector<uint8_t>(339, 7)));
   EXPECT_TRUE(FileExistsAny(folder / L"file.bin"));
 
   EXPECT_EQ(GetFileSize64(INVALID_HANDLE_VALUE), 0u);
@@ -67,12 +67,12 @@ TEST(Files, ExistenceAndSize) {
 TEST(Files, TextFileHoldsExactlyTheCodePageBytes) {
   ScratchFolder folder;
   const std::wstring path = folder / L"copy.txt";
-  ASSERT_TRUE(WriteBytes(path, std::vector<uint8_t>(100, 'x')));
+  ASSERT_TRUE(WriteFileBytes(path, std::vector<uint8_t>(100, 'x')));
   WriteTextFile(path, kJapanese);
-  EXPECT_EQ(ReadBytes(path), Bytes(kJapaneseCp932)) << "no BOM, no zero, no line end, no tail";
+  EXPECT_EQ(ReadFileBytes(path), Bytes(kJapaneseCp932)) << "no BOM, no zero, no line end, no tail";
   WriteTextFile(path, L"");
   EXPECT_TRUE(FileExistsAny(path));
-  EXPECT_TRUE(ReadBytes(path).empty());
+  EXPECT_TRUE(ReadFileBytes(path).empty());
   // A file that cannot be created is skipped without a word.
   WriteTextFile(folder / L"no such folder\\copy.txt", L"x");
   EXPECT_FALSE(FileExistsAny(folder / L"no such folder\\copy.txt"));
@@ -120,14 +120,14 @@ TEST(Files, StreamCreateErrorNamesThePath) {
 TEST(Files, BitmapFileReplacesALargerFileAndReadsBack) {
   ScratchFolder folder;
   const std::wstring path = folder / L"picture.bmp";
-  ASSERT_TRUE(WriteBytes(path, std::vector<uint8_t>(100000, 0xAB)));
+  ASSERT_TRUE(WriteFileBytes(path, std::vector<uint8_t>(100000, 0xAB)));
   TMyBitmap bitmap;
   bitmap.SetSize(5, 3);  // 5 pixels of 3 bytes: rows padded to 16 bytes
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x) bitmap.FillRect(x, y, x + 1, y + 1, RGB(x * 50, y * 100, 7));
   bitmap.SaveToFile(path);
 
-  const std::vector<uint8_t> file = ReadBytes(path);
+  const std::vector<uint8_t> file = ReadFileBytes(path);
   ASSERT_EQ(file.size(), 14u + 40u + 16u * 3u);
   EXPECT_EQ(file[0], 'B');
   EXPECT_EQ(file[1], 'M');

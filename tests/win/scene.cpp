@@ -67,18 +67,6 @@ LRESULT CALLBACK SceneWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-void PumpFor(int ms) {
-  const DWORD start = GetTickCount();
-  MSG msg;
-  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
   const DWORD start = GetTickCount();
   MSG msg;

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "tests/common/win_test_support.h"
+
 // A borderless top-level window whose client area is painted by a colour function
 // of the client pixel. Shown without activation, topmost so that nothing covers it.
 class SceneWindow {
@@ -24,7 +26,5 @@ class SceneWindow {
   int width_, height_;
 };
 
-// Handles messages for about `ms` milliseconds (timers, paints).
-void PumpFor(int ms);
 // Pumps until the predicate holds or the time runs out; answers the predicate.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs);

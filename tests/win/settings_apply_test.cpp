@@ -47,7 +47,7 @@ class SettingsApply : public testing::Test {
     blocks.Record = record;
     blocks.Keys = BuiltinKeyCommandTable();
     blocks.Gestures = BuiltinGestureCommandTable();
-    EXPECT_TRUE(WriteBytes(path_, EncodeSettingsImage(blocks)));
+    EXPECT_TRUE(WriteFileBytes(path_, EncodeSettingsImage(blocks)));
     return std::make_unique<TApp_Loupist>();
   }
 
@@ -55,7 +55,7 @@ class SettingsApply : public testing::Test {
   TSettingsRecord SavedRecord(std::unique_ptr<TApp_Loupist>& app) {
     app.reset();
     TSettingsBlocks saved;
-    EXPECT_TRUE(DecodeSettingsImage(ReadBytes(path_), saved));
+    EXPECT_TRUE(DecodeSettingsImage(ReadFileBytes(path_), saved));
     return saved.Record;
   }
 
@@ -220,7 +220,7 @@ TEST_F(SettingsApply, EndOfSessionAndMinimisedClose) {
   // The session may end: the settings are saved at once, and the window keeps working.
   EXPECT_EQ(SendMessageW(app->Handle(), WM_QUERYENDSESSION, 0, 0), 1);
   TSettingsBlocks saved;
-  ASSERT_TRUE(DecodeSettingsImage(ReadBytes(path_), saved));
+  ASSERT_TRUE(DecodeSettingsImage(ReadFileBytes(path_), saved));
   EXPECT_EQ(saved.Record.ZoomIndex, 8);
   EXPECT_EQ(app->Tag, 1);
 
@@ -241,7 +241,7 @@ TEST_F(SettingsApply, NoFileMeansDefaultsAndAFileAtExit) {
   const RECT b = Bounds(*app);
   const Rect panel = a.InfoRect();
   app.reset();
-  const std::vector<uint8_t> saved = ReadBytes(path_);
+  const std::vector<uint8_t> saved = ReadFileBytes(path_);
   ASSERT_EQ(saved.size(), 339u);
   TSettingsBlocks blocks;
   ASSERT_TRUE(DecodeSettingsImage(saved, blocks));

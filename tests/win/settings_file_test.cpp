@@ -53,7 +53,7 @@ TEST_F(SettingsFile, ReadsOnlyAWellFormedFileOfExactly339Bytes) {
   std::vector<uint8_t> magic = image;
   magic[0] = 'q';
   for (const auto* bad : {&longer, &shorter, &version2, &magic}) {
-    ASSERT_TRUE(WriteBytes(path_, *bad));
+    ASSERT_TRUE(WriteFileBytes(path_, *bad));
     EXPECT_FALSE(LoadSettings());
     EXPECT_EQ(CurrentSettingsImage(), start) << "nothing in memory changes";
   }
@@ -64,14 +64,14 @@ TEST_F(SettingsFile, ReadsOnlyAWellFormedFileOfExactly339Bytes) {
 
   // Spare header bytes are not looked at.
   image[10] = 0x5A;
-  ASSERT_TRUE(WriteBytes(path_, image));
+  ASSERT_TRUE(WriteFileBytes(path_, image));
   EXPECT_TRUE(LoadSettings());
   image[10] = 0;
   EXPECT_EQ(CurrentSettingsImage(), image);
 }
 
 TEST_F(SettingsFile, ReadsWhileAnotherProgramHasItOpen) {
-  ASSERT_TRUE(WriteBytes(path_, SampleImage()));
+  ASSERT_TRUE(WriteFileBytes(path_, SampleImage()));
   HANDLE other =
       CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
@@ -82,7 +82,7 @@ TEST_F(SettingsFile, ReadsWhileAnotherProgramHasItOpen) {
 }
 
 TEST_F(SettingsFile, ShiftAndCtrlAtStartSkipTheFile) {
-  ASSERT_TRUE(WriteBytes(path_, SampleImage()));
+  ASSERT_TRUE(WriteFileBytes(path_, SampleImage()));
   {
     HeldKey shift(VK_SHIFT), ctrl(VK_CONTROL);
     EXPECT_FALSE(LoadSettings());
@@ -94,21 +94,21 @@ TEST_F(SettingsFile, ShiftAndCtrlAtStartSkipTheFile) {
 }
 
 TEST_F(SettingsFile, SaveReplacesTheWholeFile) {
-  ASSERT_TRUE(WriteBytes(path_, std::vector<uint8_t>(5000, 0xEE)));  // foreign and larger
+  ASSERT_TRUE(WriteFileBytes(path_, std::vector<uint8_t>(5000, 0xEE)));  // foreign and larger
   ASSERT_TRUE(TakeSettingsImage(SampleImage()));
   SaveSettings();
-  EXPECT_EQ(ReadBytes(path_), SampleImage()) << "reserved bytes pass through";
+  EXPECT_EQ(ReadFileBytes(path_), SampleImage()) << "reserved bytes pass through";
   EXPECT_FALSE(FileExistsAny(path_ + L".new")) << "no scratch file is left";
 
   RemovePath(path_);
   InitSettingsUnit();
   SaveSettings();
-  EXPECT_EQ(ReadBytes(path_), StartImage());
+  EXPECT_EQ(ReadFileBytes(path_), StartImage());
 }
 
 TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   const std::vector<uint8_t> previous = SampleImage();
-  ASSERT_TRUE(WriteBytes(path_, previous));
+  ASSERT_TRUE(WriteFileBytes(path_, previous));
 
   // The disk fills up half-way through the image.
   SettingsFileHooksForTesting().WriteFile = [](HANDLE file, const void* data, DWORD size,
@@ -118,7 +118,7 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
     return FALSE;
   };
   SaveSettings();
-  EXPECT_EQ(ReadBytes(path_), previous);
+  EXPECT_EQ(ReadFileBytes(path_), previous);
   EXPECT_FALSE(FileExistsAny(path_ + L".new"));
 
   // The write claims success but stops short.
@@ -127,7 +127,7 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
     return WriteFile(file, data, size - 1, written, nullptr);
   };
   SaveSettings();
-  EXPECT_EQ(ReadBytes(path_), previous);
+  EXPECT_EQ(ReadFileBytes(path_), previous);
   SettingsFileHooksForTesting().WriteFile = nullptr;
 
   // Another program holds the file without sharing: it cannot be replaced now.
@@ -135,7 +135,7 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
   SaveSettings();
   CloseHandle(locked);
-  EXPECT_EQ(ReadBytes(path_), previous);
+  EXPECT_EQ(ReadFileBytes(path_), previous);
   EXPECT_FALSE(FileExistsAny(path_ + L".new"));
 
   // A folder that does not exist: nothing is written, nothing is reported.
@@ -145,7 +145,7 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   // Once the trouble is gone, the next save goes through.
   SettingsFileHooksForTesting().Path = path_;
   SaveSettings();
-  EXPECT_EQ(ReadBytes(path_), StartImage());
+  EXPECT_EQ(ReadFileBytes(path_), StartImage());
 }
 
 TEST_F(SettingsFile, PathIsTheProgramsWithBin) {

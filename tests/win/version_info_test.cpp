@@ -106,7 +106,7 @@ TEST(VersionInfo, OwnResource) {
 
 TEST(VersionInfo, MissingResourcesGiveEmptyText) {
   ScratchFolder folder;
-  ASSERT_TRUE(WriteBytes(folder / L"plain.exe", Bytes("not a program")));
+  ASSERT_TRUE(WriteFileBytes(folder / L"plain.exe", Bytes("not a program")));
   EXPECT_EQ(GetFileVersionText(folder / L"plain.exe"), L"");
   EXPECT_EQ(GetProductNameText(folder / L"plain.exe"), L"");
   EXPECT_EQ(GetFileVersionText(folder / L"missing.exe"), L"");
