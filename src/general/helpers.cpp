@@ -49,6 +49,8 @@ int32_t Clamp(int32_t value, int32_t low, int32_t high) {
 
 int32_t WrapAround(int32_t value, int32_t low, int32_t high) {
   if (low == high) return low;
+  // An empty range has no value to carry into; high == low - 1 would divide by zero.
+  if (high < low) throw CheckedError("WrapAround: empty range");
   if (low <= value && value <= high) return value;
   // 64-bit so that wide ranges and far-off values cannot overflow.
   const int64_t n = static_cast<int64_t>(high) - low + 1;

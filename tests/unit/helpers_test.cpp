@@ -30,6 +30,12 @@ TEST(WrapAround, CarriesCyclicallyIntoTheRange) {
   EXPECT_EQ(WrapAround(INT32_MAX, INT32_MIN, INT32_MAX - 1), INT32_MIN);
 }
 
+TEST(WrapAround, AnEmptyRangeIsACheckedErrorNotACrash) {
+  EXPECT_THROW(WrapAround(1, 1, 0), CheckedError);  // the range that divided by zero
+  EXPECT_THROW(WrapAround(1, 5, 2), CheckedError);
+  EXPECT_THROW(WrapAround(0, INT32_MAX, INT32_MIN), CheckedError);
+}
+
 TEST(Rounding, HalvesGoAwayFromZero) {
   EXPECT_EQ(RoundNearest(0.5L), 1);
   EXPECT_EQ(RoundNearest(-0.5L), -1);
