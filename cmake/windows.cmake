@@ -11,7 +11,7 @@ add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timest
 file(GLOB LOUPIST_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
 add_library(loupist_core STATIC ${LOUPIST_WIN_SOURCES})
 target_link_libraries(loupist_core PUBLIC loupist_portable gdi32 user32 kernel32 comdlg32
-                      shell32 version msimg32)
+                      shell32)
 target_compile_options(loupist_core PRIVATE ${LOUPIST_WARNINGS})
 
 set(LOUPIST_RC ${CMAKE_SOURCE_DIR}/src/resources/loupist.rc)
@@ -36,7 +36,7 @@ if(LOUPIST_TESTS)
   file(GLOB common_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/common/*.cpp)
   file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
   add_executable(win_tests ${win_test_sources} ${common_test_sources} ${LOUPIST_RC})
-  target_link_libraries(win_tests PRIVATE loupist_core gtest)
+  target_link_libraries(win_tests PRIVATE loupist_core gtest version)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(win_tests PROPERTIES LINK_FLAGS "-mconsole")
 
@@ -71,6 +71,14 @@ if(LOUPIST_TESTS)
     COMMENT "Building display_mode.exe (64-bit)")
   add_custom_target(display_mode DEPENDS ${CMAKE_BINARY_DIR}/display_mode.exe)
   add_dependencies(e2e_tests display_mode)
+
+  # A stranger's library, which the in-process tests plant beside themselves to prove that
+  # system libraries are never searched for by bare name. Built into a folder of its own.
+  add_library(planted_library SHARED ${CMAKE_SOURCE_DIR}/tests/win/tools/planted_library.cpp)
+  set_target_properties(planted_library PROPERTIES PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted)
+  target_compile_options(planted_library PRIVATE ${LOUPIST_WARNINGS})
+  add_dependencies(win_tests planted_library)
 
   # Another program's view of the clipboard, started by the in-process copy tests.
   add_executable(clipboard_probe ${CMAKE_SOURCE_DIR}/tests/tools/clipboard_probe.cpp)

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
 #include "platform/win/unique_handle.h"
+#include "tests/common/win_test_support.h"
 #include "tests/win/probe_target_process.h"
 
 namespace {
@@ -159,6 +161,26 @@ TEST(LateBoundProc, AFailedLoadIsTriedAgainAndASuccessfulOneIsKept) {
     EXPECT_EQ(noEntry.Get(), nullptr);
   }
   EXPECT_EQ(handle_count::Live(handle_count::kLibrary), librariesBefore);
+}
+
+TEST(LateBoundProc, ALibraryBesideTheProgramIsNeverTakenForASystemOne) {
+  // The stranger's library lies beside this program, where a search by bare name looks first.
+  const std::wstring name = L"loupist_planted_" + std::to_wstring(GetCurrentProcessId()) + L".dll";
+  const std::wstring planted = ProgramFolder() + name;
+  ASSERT_TRUE(CopyFileW((ProgramFolder() + L"planted\\planted_library.dll").c_str(),
+                        planted.c_str(), FALSE));
+  const std::wstring mark = ProgramFolder() + L"planted_library_loaded";
+  DeleteFileW(mark.c_str());
+  LateBoundProc proc(name, "DllMain");
+  EXPECT_EQ(proc.Get(), nullptr) << "the library was found outside the system folder";
+  EXPECT_EQ(GetFileAttributesW(mark.c_str()), INVALID_FILE_ATTRIBUTES);
+  {
+    // The same name by bare name is found: the test would catch a search outside the system.
+    UniqueLibrary byName(LoadLibraryW(name.c_str()));
+    EXPECT_TRUE(byName);
+  }
+  DeleteFileW(mark.c_str());
+  DeleteFileW(planted.c_str());
 }
 
 TEST(PlatformInfo, WineReportsTheNTFamily) {

@@ -1,5 +1,6 @@
-// An entry point of a library that is loaded by name when it is first needed, for calls
-// that not every system offers in the same place.
+// An entry point of a system library that is loaded from the system folder when it is first
+// needed: for calls that not every system offers in the same place, and for libraries that
+// must not be loaded before the library search is hardened.
 #pragma once
 #include <windows.h>
 
