@@ -114,6 +114,21 @@ WheelAction DecideWheel(bool up, bool altDown, bool ctrlDown) {
   return up ? WheelAction::kZoomUp : WheelAction::kZoomDown;
 }
 
+WheelAxis WheelAxisOf(bool altDown, bool ctrlDown) {
+  if (altDown) return WheelAxis::kHorizontal;
+  return ctrlDown ? WheelAxis::kVertical : WheelAxis::kZoom;
+}
+
+int32_t TakeWheelNotches(WheelRemainder& remainder, int32_t delta, WheelAxis axis) {
+  if (axis != remainder.Axis || (delta > 0) != (remainder.Delta > 0)) remainder.Delta = 0;
+  remainder.Axis = axis;
+  // 64-bit: a message's delta is a 16-bit value, but nothing stops a sender from adding up.
+  const int64_t total = static_cast<int64_t>(remainder.Delta) + delta;
+  const int64_t notches = total / kWheelNotch;  // truncates toward zero, both ways
+  remainder.Delta = static_cast<int32_t>(total - notches * kWheelNotch);
+  return CheckedNarrow(notches);
+}
+
 PanResult PanProbePoint(const PanInput& in, const MonitorLayout& monitors) {
   const Rect desktop = monitors.GetDesktopRect();
   const int32_t z = in.Zoom;
@@ -140,13 +155,13 @@ PanResult PanProbePoint(const PanInput& in, const MonitorLayout& monitors) {
 }
 
 Point DoubleClickTarget(const Point& pressed, const Point& probe, const Point& srcHalf,
-                        int32_t zoom, int32_t desktopWidth, int32_t desktopHeight) {
+                        int32_t zoom, const Rect& desktop) {
   if (zoom < 1) throw CheckedError("Zoom factor out of range");
   Point t;
-  t.Y = Clamp(CheckedSub(CheckedAdd(pressed.Y / zoom, probe.Y), srcHalf.Y), 0,
-              CheckedSub(desktopHeight, 1));
-  t.X = Clamp(CheckedSub(CheckedAdd(pressed.X / zoom, probe.X), srcHalf.X), 0,
-              CheckedSub(desktopWidth, 1));
+  t.Y = Clamp(CheckedSub(CheckedAdd(pressed.Y / zoom, probe.Y), srcHalf.Y), desktop.Top,
+              CheckedSub(desktop.Bottom, 1));
+  t.X = Clamp(CheckedSub(CheckedAdd(pressed.X / zoom, probe.X), srcHalf.X), desktop.Left,
+              CheckedSub(desktop.Right, 1));
   return t;
 }
 

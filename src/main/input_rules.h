@@ -59,6 +59,20 @@ KeyUpAction DecideKeyUp(const TKeyCommandTable& table, uint16_t key, bool altDow
 enum class WheelAction { kZoomUp, kZoomDown, kMoveLeft, kMoveRight, kMoveUp, kMoveDown };
 WheelAction DecideWheel(bool up, bool altDown, bool ctrlDown);
 
+// Fine wheels and touchpads send one notch as several small messages, a fast wheel several
+// notches as one; a command runs once per whole notch.
+constexpr int32_t kWheelNotch = 120;
+enum class WheelAxis { kNone, kZoom, kVertical, kHorizontal };
+WheelAxis WheelAxisOf(bool altDown, bool ctrlDown);
+struct WheelRemainder {
+  int32_t Delta = 0;  // the part of a notch not yet acted on
+  WheelAxis Axis = WheelAxis::kNone;
+};
+// Adds one message's delta and answers the whole notches completed, positive upward. A turn
+// in the other direction, or a change of modifiers, starts from nothing, so a step never
+// runs on half a notch left over from before.
+int32_t TakeWheelNotches(WheelRemainder& remainder, int32_t delta, WheelAxis axis);
+
 // Panning the held point by dragging the picture: the picture follows the hand.
 struct PanInput {
   Point DragStartFixed;
@@ -73,10 +87,11 @@ struct PanResult {
 };
 PanResult PanProbePoint(const PanInput& in, const MonitorLayout& monitors);
 
-// The screen pixel shown at client point `pressed` of the picture (division truncates,
-// lower bounds 0 on both axes).
+// The screen pixel shown at client point `pressed` of the picture (division truncates),
+// kept on the desktop rectangle, which reaches into negative coordinates when a monitor lies
+// left of or above the primary one.
 Point DoubleClickTarget(const Point& pressed, const Point& probe, const Point& srcHalf,
-                        int32_t zoom, int32_t desktopWidth, int32_t desktopHeight);
+                        int32_t zoom, const Rect& desktop);
 
 // Step of a movement command: 10 with Shift, else 1, in the command's direction.
 Point MoveStep(uint16_t code, bool shiftDown);

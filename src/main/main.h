@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -155,9 +156,9 @@ class TApp_Loupist : public Form {
   // Both answer whether the key was consumed.
   bool FormKeyDown(uint16_t key, bool altDown);
   bool FormKeyUp(uint16_t key, bool altDown);
-  void FormMouseWheelUp(bool altDown, bool ctrlDown);
-  void FormMouseWheelDown(bool altDown, bool ctrlDown);
-  void RunWheel(bool up, bool altDown, bool ctrlDown);
+  void FormMouseWheelUp(bool altDown, bool ctrlDown, int32_t notches = 1);
+  void FormMouseWheelDown(bool altDown, bool ctrlDown, int32_t notches = 1);
+  void RunWheel(bool up, bool altDown, bool ctrlDown, int32_t notches);
   void FormMouseDown(int button, int x, int y, bool leftHeld);
   void FormMouseMove(int x, int y, bool leftHeld);
   void FormMouseUp(int button, int x, int y, bool ctrlDown, bool shiftDown);
@@ -171,6 +172,9 @@ class TApp_Loupist : public Form {
   void actMove_MonitorExecute(const Action* sender);
   // The window's cursor shape over its client area, as TrackFrame last set it.
   FrameCursor FCursorShape = FrameCursor::kArrow;
+  // Keys whose key-down this window received and whose key-up it has not yet seen.
+  std::bitset<256> FKeysDownSeen;
+  WheelRemainder FWheelRemainder;
 
   // ---- Settings, files, version caption, copies ----
   void BindCopyCommands();

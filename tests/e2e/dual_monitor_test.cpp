@@ -79,6 +79,12 @@ DWORD SetDisplayMode(const std::wstring& device, int width, int height) {
   return code;
 }
 
+// Minimises or restores another process's window as its taskbar button does.
+bool SetMinimised(HWND window, bool minimised) {
+  PostMessageW(window, WM_SYSCOMMAND, minimised ? SC_MINIMIZE : SC_RESTORE, 0);
+  return WaitFor([&] { return (IsIconic(window) != 0) == minimised; }, 3000);
+}
+
 class DualMonitor : public testing::Test {
  protected:
   void SetUp() override {
@@ -181,6 +187,22 @@ TEST_F(DualMonitor, LiveCaptureIsBlackWhereNoMonitorIs) {
   }
 }
 
+TEST_F(DualMonitor, AMinimisedWindowSentToTheNextMonitorIsRestoredThere) {
+  const RECT p = primary_.bounds;
+  auto program = Start((p.left + p.right) / 2, (p.top + p.bottom) / 2);
+  ASSERT_NE(program->Window(), nullptr);
+  const RECT opened = WindowRect(program->Window());
+  ASSERT_TRUE(SetMinimised(program->Window(), true));
+  // "モニター間移動" from the taskbar button's system menu.
+  PostMessageW(program->Window(), WM_SYSCOMMAND, 201, 0);
+  PumpFor(300);
+  ASSERT_TRUE(SetMinimised(program->Window(), false));
+  const RECT r = WindowRect(program->Window());
+  EXPECT_EQ(r.left, other_.work.left);
+  EXPECT_EQ(r.top, other_.work.top);
+  EXPECT_EQ(r.right - r.left, opened.right - opened.left) << "the size stays";
+}
+
 class DualMonitorModeChange : public DualMonitor {
  protected:
   void TearDown() override {
@@ -249,6 +271,37 @@ TEST_F(DualMonitorModeChange, AfterTheMonitorShrinksTheWindowIsBackInsideItsWork
   MovePointer(shrunk.bounds.left, shrunk.bounds.top + 150);
   EXPECT_TRUE(WaitForCell(0, 0, RGB(230, 220, 20)));
   if (OnNoMonitor(shrunk.bounds.left - 1, shrunk.bounds.top + 150)) EXPECT_EQ(Cell(-1, 0), kBlack);
+}
+
+TEST_F(DualMonitorModeChange, AMinimisedWindowIsRestoredInsideTheShrunkWorkArea) {
+  const RECT o = other_.bounds;
+  auto program = Start((o.left + o.right) / 2, (o.top + o.bottom) / 2);
+  ASSERT_NE(program->Window(), nullptr);
+  const RECT opened = WindowRect(program->Window());
+  const int width = opened.right - opened.left, height = opened.bottom - opened.top;
+  SetWindowPos(program->Window(), nullptr, o.right - width - 40, o.bottom - height - 10, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpFor(200);
+  ASSERT_TRUE(SetMinimised(program->Window(), true));
+
+  ASSERT_EQ(SetDisplayMode(other_.device, 800, 600), 0u);
+  changed_ = true;
+  Monitor shrunk{};
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        for (const Monitor& m : Monitors())
+          if (m.device == other_.device && m.bounds.bottom - m.bounds.top == 600) shrunk = m;
+        return shrunk.bounds.bottom - shrunk.bounds.top == 600;
+      },
+      5000));
+  PumpFor(300);
+  EXPECT_TRUE(IsIconic(program->Window())) << "the pull-back restored the window";
+  ASSERT_TRUE(SetMinimised(program->Window(), false));
+  const RECT r = WindowRect(program->Window());
+  const RECT& wa = shrunk.work;
+  EXPECT_TRUE(r.left >= wa.left && r.top >= wa.top && r.right <= wa.right && r.bottom <= wa.bottom)
+      << "restored at " << r.left << "," << r.top << "-" << r.right << "," << r.bottom
+      << ", work area " << wa.left << "," << wa.top << "-" << wa.right << "," << wa.bottom;
 }
 
 }  // namespace

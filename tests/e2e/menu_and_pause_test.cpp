@@ -118,6 +118,42 @@ TEST_F(MenuAndPause, PauseFromTheMenuFreezesThePictureUntilItIsChosenAgain) {
   EXPECT_TRUE(WaitForProbeCell(kGreen)) << "resuming brings back the live picture";
 }
 
+// The key-down of a letter typed into the menu goes to the menu; its key-up comes to the
+// window once the menu has closed and must not run the letter's own command as well.
+TEST_F(MenuAndPause, LettersTypedIntoTheMenuRunOnlyTheMenusCommand) {
+  ColorWindow red(500, 400, 150, 150, kRed), green(800, 400, 150, 150, kGreen);
+  ASSERT_TRUE(Start(575, 475));
+  ASSERT_TRUE(WaitForProbeCell(kRed));
+
+  ChooseFromMenu('T', 'F');  // キャプチャ(&T) → 定点キャプチャモード(&F), F's key-up to follow
+  PumpFor(300);
+  MovePointer(875, 475);
+  for (int i = 0; i < 5; ++i) {
+    PumpFor(200);
+    ASSERT_EQ(ProbeCell(), kRed) << "fixed-point mode went off again after " << (i + 1) * 200
+                                 << " ms";
+  }
+  // F typed to the window itself still toggles: the picture follows the pointer again.
+  PressKeys({'F'});
+  EXPECT_TRUE(WaitForProbeCell(kGreen)) << "a plain F did not leave fixed-point mode";
+
+  // Z opens the zoom submenu, Esc closes it, Esc closes the menu: nothing else may happen.
+  const DWORD clipboard = GetClipboardSequenceNumber();
+  DWORD pid = 0;
+  GetWindowThreadProcessId(program_->Window(), &pid);
+  ASSERT_NE(OpenMenu(), nullptr);
+  PressKeys({'Z'});
+  ASSERT_TRUE(WaitFor([&] { return CountProcessWindows(pid, L"#32768") >= 2; }, 3000));
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return CountProcessWindows(pid, L"#32768") == 1; }, 3000));
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000));
+  PumpFor(500);
+  EXPECT_EQ(GetClipboardSequenceNumber(), clipboard) << "Z's key-up copied the picture";
+  MovePointer(575, 475);
+  EXPECT_TRUE(WaitForProbeCell(kRed)) << "Esc's key-up paused the picture";
+}
+
 // On a desktop with a monitor left of the primary one, the whole-desktop snapshot must reach
 // that monitor's negative coordinates too. (Named for the two-monitor session.)
 class DualMonitorPause : public MenuAndPause {};

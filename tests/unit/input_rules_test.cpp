@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "my_settingfile/builtin_tables.h"
 
 namespace {
@@ -85,6 +87,36 @@ TEST(Wheel, AltIsTestedFirst) {
   EXPECT_EQ(DecideWheel(false, true, false), WheelAction::kMoveRight);
 }
 
+TEST(Wheel, OneStepPerWholeNotchBothWays) {
+  constexpr WheelAxis kZoom = WheelAxis::kZoom, kVertical = WheelAxis::kVertical;
+  struct Message {
+    int32_t delta;
+    WheelAxis axis;
+    int32_t notches;  // what this message completes
+  };
+  struct Case {
+    const char* what;
+    std::vector<Message> messages;
+  };
+  const Case cases[] = {
+      {"a touchpad's thirds", {{40, kZoom, 0}, {40, kZoom, 0}, {40, kZoom, 1}, {40, kZoom, 0}}},
+      {"two notches at once", {{240, kZoom, 2}}},
+      {"turning back drops the half notch", {{60, kZoom, 0}, {-120, kZoom, -1}}},
+      {"downward thirds",
+       {{-40, kZoom, 0}, {-80, kZoom, -1}, {-130, kZoom, -1}, {-110, kZoom, -1}}},
+      {"a new modifier starts afresh", {{100, kZoom, 0}, {100, kVertical, 0}, {20, kVertical, 1}}},
+      {"a classic wheel", {{120, kZoom, 1}, {120, kZoom, 1}, {-120, kZoom, -1}}},
+  };
+  for (const Case& c : cases) {
+    WheelRemainder remainder;
+    for (std::size_t i = 0; i < c.messages.size(); ++i) {
+      const Message& m = c.messages[i];
+      EXPECT_EQ(TakeWheelNotches(remainder, m.delta, m.axis), m.notches)
+          << c.what << ", message " << i + 1;
+    }
+  }
+}
+
 MonitorLayout TwoMonitors() {
   // A 1024 x 768 monitor left of a 1280 x 1024 primary: no monitor below the left one.
   return MonitorLayout({MonitorRecord{1, Rect{0, 0, 1280, 1024}, Rect{0, 0, 1280, 984}, true},
@@ -128,16 +160,28 @@ TEST(Panning, NeverStaysInAGapBetweenMonitors) {
   EXPECT_EQ(r.DragMonitor, 0);
 }
 
-TEST(DoubleClick, TargetTruncatesAndClampsAtZero) {
-  // Zoom 6, probe (100, 100), source half (18, 12): the press at (0, 0) shows (82, 88).
-  EXPECT_EQ(DoubleClickTarget(Point{0, 0}, Point{100, 100}, Point{18, 12}, 6, 1280, 1024),
-            (Point{82, 88}));
-  EXPECT_EQ(DoubleClickTarget(Point{113, 77}, Point{100, 100}, Point{18, 12}, 6, 1280, 1024),
-            (Point{100, 100}));
-  EXPECT_EQ(DoubleClickTarget(Point{5, 5}, Point{3, 3}, Point{18, 12}, 6, 1280, 1024),
-            (Point{0, 0}));
-  EXPECT_EQ(DoubleClickTarget(Point{200, 140}, Point{1275, 1020}, Point{18, 12}, 6, 1280, 1024),
-            (Point{1279, 1023}));
+TEST(DoubleClick, TargetTruncatesAndStaysOnTheDesktop) {
+  // Zoom 6, source half (18, 12). One monitor at the origin, and a desktop reaching left to
+  // -1024 and up to -200 with monitors left of and above the primary one.
+  const Rect single{0, 0, 1280, 1024}, wide{-1024, -200, 1280, 1024};
+  struct Case {
+    Point pressed, probe;
+    Rect desktop;
+    Point want;
+  };
+  const Case cases[] = {
+      {{0, 0}, {100, 100}, single, {82, 88}},       // the picture's top-left pixel
+      {{113, 77}, {100, 100}, single, {100, 100}},  // division truncates: the probe itself
+      {{5, 5}, {3, 3}, single, {0, 0}},             // held at the desktop's corner
+      {{200, 140}, {1275, 1020}, single, {1279, 1023}},
+      {{0, 0}, {-500, 100}, wide, {-518, 88}},  // on the left monitor: taken as it is
+      {{0, 0}, {-1020, -190}, wide, {-1024, -200}},
+      {{200, 140}, {1275, 1020}, wide, {1279, 1023}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DoubleClickTarget(c.pressed, c.probe, Point{18, 12}, 6, c.desktop), c.want)
+        << "press (" << c.pressed.X << ", " << c.pressed.Y << ") probe (" << c.probe.X << ", "
+        << c.probe.Y << ")";
 }
 
 TEST(Nudge, StepsAndDesktopEdges) {

@@ -151,6 +151,40 @@ TEST_F(Input, WheelZoomsOrWithModifiersNudges) {
   EXPECT_EQ(a_->Zoom(), 6);
 }
 
+TEST_F(Input, FineWheelsStepOncePerWholeNotch) {
+  const auto wheel = [&](int delta, WORD keys = 0) {
+    SendMessageW(app_->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), At(100, 100));
+  };
+  for (int i = 0; i < 3; ++i) wheel(40);  // a touchpad's swipe of one notch
+  EXPECT_EQ(a_->Zoom(), 8);
+  wheel(240);  // a fast wheel's two notches in one message
+  EXPECT_EQ(a_->Zoom(), 12);
+  wheel(60);
+  wheel(-120);  // the half notch up is dropped when the wheel turns back
+  EXPECT_EQ(a_->Zoom(), 10);
+  // Ctrl: two notches in one message nudge two pixels from the last captured position.
+  app_->RefreshView();
+  const Point seen = a_->Info().ScreenPoint;
+  wheel(-240, MK_CONTROL);
+  POINT p{};
+  GetCursorPos(&p);
+  EXPECT_EQ(p.y, seen.Y + 2);
+  EXPECT_EQ(beeps_, 0);
+}
+
+TEST_F(Input, AKeyUpWhoseKeyDownWentElsewhereIsLeftAlone) {
+  // As after a letter or Esc typed into the menu, a box or a dialog: only the key-up arrives.
+  const DWORD clipboard = GetClipboardSequenceNumber();
+  for (WPARAM key : {WPARAM{'F'}, WPARAM{'D'}, WPARAM{VK_ESCAPE}, WPARAM{'Z'}})
+    SendMessageW(app_->Handle(), WM_KEYUP, key, 0xC0000001);
+  EXPECT_EQ(GetClipboardSequenceNumber(), clipboard) << "Z copied the picture";
+  EXPECT_FALSE(a_->Command("actCapture_Fixed").Checked());
+  EXPECT_FALSE(a_->Command("actCapture_Pause").Checked());
+  EXPECT_EQ(beeps_, 0);
+  Key('F');  // a whole press still runs its command
+  EXPECT_TRUE(a_->Command("actCapture_Fixed").Checked());
+}
+
 TEST_F(Input, HoveringTheFrameSetsTheSizingCursor) {
   const int fx = GetSystemMetrics(SM_CXFRAME);
   SendMessageW(app_->Handle(), WM_MOUSEMOVE, 0, At(fx / 2, 40));

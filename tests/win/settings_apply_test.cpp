@@ -227,6 +227,11 @@ TEST_F(SettingsApply, EndOfSessionAndMinimisedClose) {
   // Closed while minimised: the normal bounds are stored, not the minimised ones.
   ShowWindow(app->Handle(), SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(app->Handle()));
+  // A session that goes on finds the window still minimised; the normal bounds are saved.
+  EXPECT_EQ(SendMessageW(app->Handle(), WM_QUERYENDSESSION, 0, 0), 1);
+  EXPECT_TRUE(IsIconic(app->Handle()));
+  ASSERT_TRUE(DecodeSettingsImage(ReadFileBytes(path_), saved));
+  EXPECT_EQ(saved.Record.FormRect, PlainRecord().FormRect);
   const TSettingsRecord closed = SavedRecord(app);
   EXPECT_EQ(closed.FormRect.Left, 100);
   EXPECT_EQ(closed.FormRect.Top, 120);

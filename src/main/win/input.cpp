@@ -5,6 +5,7 @@
 #include "general/checked.h"
 #include "general/helpers.h"
 #include "general/win/input_state.h"
+#include "general/win/window_placement.h"
 #include "main/main.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_unit.h"
@@ -55,16 +56,25 @@ bool TApp_Loupist::HandleInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+      FKeysDownSeen.set(wParam & 0xFF);
       return FormKeyDown(static_cast<uint16_t>(wParam), AltHeld());
     case WM_KEYUP:
     case WM_SYSKEYUP:
+      // The key-down of a letter or Esc typed into a menu, a box or a dialog went there; its
+      // key-up comes here after that window has closed and is none of our business.
+      if (!FKeysDownSeen.test(wParam & 0xFF)) return false;
+      FKeysDownSeen.reset(wParam & 0xFF);
       return FormKeyUp(static_cast<uint16_t>(wParam), AltHeld());
     case WM_MOUSEWHEEL: {
+      if (FInputBusy) return true;  // dropped whole, remainder and all
       const bool ctrl = (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0;
-      if (GET_WHEEL_DELTA_WPARAM(wParam) > 0)
-        FormMouseWheelUp(AltHeld(), ctrl);
-      else
-        FormMouseWheelDown(AltHeld(), ctrl);
+      const bool alt = AltHeld();
+      const int32_t notches =
+          TakeWheelNotches(FWheelRemainder, GET_WHEEL_DELTA_WPARAM(wParam), WheelAxisOf(alt, ctrl));
+      if (notches > 0)
+        FormMouseWheelUp(alt, ctrl, notches);
+      else if (notches < 0)
+        FormMouseWheelDown(alt, ctrl, -notches);
       return true;
     }
     case WM_LBUTTONDOWN:
@@ -143,35 +153,29 @@ void TApp_Loupist::EndActualSize() {
 
 // ---- Wheel ----
 
-void TApp_Loupist::FormMouseWheelUp(bool altDown, bool ctrlDown) {
-  RunWheel(true, altDown, ctrlDown);
+void TApp_Loupist::FormMouseWheelUp(bool altDown, bool ctrlDown, int32_t notches) {
+  RunWheel(true, altDown, ctrlDown, notches);
 }
 
-void TApp_Loupist::FormMouseWheelDown(bool altDown, bool ctrlDown) {
-  RunWheel(false, altDown, ctrlDown);
+void TApp_Loupist::FormMouseWheelDown(bool altDown, bool ctrlDown, int32_t notches) {
+  RunWheel(false, altDown, ctrlDown, notches);
 }
 
-void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown) {
+void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown, int32_t notches) {
   WithInputBusy(FInputBusy, [&] {
-    switch (DecideWheel(up, altDown, ctrlDown)) {
-      case WheelAction::kMoveLeft:
-        actMove_LeftExecute(&ActionList_Main.Get("actMove_Left"));
-        break;
-      case WheelAction::kMoveRight:
-        actMove_LeftExecute(&ActionList_Main.Get("actMove_Right"));
-        break;
-      case WheelAction::kMoveUp:
-        actMove_LeftExecute(&ActionList_Main.Get("actMove_Up"));
-        break;
-      case WheelAction::kMoveDown:
-        actMove_LeftExecute(&ActionList_Main.Get("actMove_Down"));
-        break;
-      case WheelAction::kZoomUp:
-        StepZoom(ActionList_Main.Get("actZoom_Up"));
-        break;
-      case WheelAction::kZoomDown:
-        StepZoom(ActionList_Main.Get("actZoom_Down"));
-        break;
+    const WheelAction action = DecideWheel(up, altDown, ctrlDown);
+    if (action == WheelAction::kZoomUp || action == WheelAction::kZoomDown) {
+      Action& zoom = ActionList_Main.Get(up ? "actZoom_Up" : "actZoom_Down");
+      for (int32_t i = 0; i < notches; ++i) StepZoom(zoom);
+    } else {
+      // One nudge of all the notches: in follow mode a nudge counts from the last captured
+      // position, so separate nudges within one message would move the cursor only once.
+      const char* command = action == WheelAction::kMoveLeft    ? "actMove_Left"
+                            : action == WheelAction::kMoveRight ? "actMove_Right"
+                            : action == WheelAction::kMoveUp    ? "actMove_Up"
+                                                                : "actMove_Down";
+      const Point step = MoveStep(ActionList_Main.Get(command).Code(), IsKeyDown(VK_SHIFT));
+      NudgeBy(CheckedMul(step.X, notches), CheckedMul(step.Y, notches));
     }
     Application::Instance().ProcessMessages();
   });
@@ -263,9 +267,8 @@ void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shi
 
 void TApp_Loupist::FormDblClick() {
   if (!actCapture_Fixed->Checked()) return;
-  TMyMonitors& monitors = MyMonitors();
   const Point target = DoubleClickTarget(FDragStartPos, ProbeInfo.ScreenPoint, FSrcHalf, FZoom,
-                                         monitors.DesktopWidth(), monitors.DesktopHeight());
+                                         MyMonitors().GetDesktopRect());
   if (target != ProbeInfo.ScreenPoint) GlideProbePoint(target);
 }
 
@@ -297,8 +300,15 @@ void TApp_Loupist::NudgeBy(int32_t dx, int32_t dy) {
 }
 
 void TApp_Loupist::actMove_MonitorExecute(const Action*) {
+  // Run from the taskbar button's system menu the window may be minimised: it is its
+  // restored place that moves, so a restore brings it back where the user sent it.
+  const Rect bounds = NormalWindowRect(Handle());
+  const auto moveTo = [&](const Point& corner) {
+    SetNormalWindowRect(Handle(), Rect{corner.X, corner.Y, CheckedAdd(corner.X, RectWidth(bounds)),
+                                       CheckedAdd(corner.Y, RectHeight(bounds))});
+  };
   if (IsKeyDown(VK_SHIFT)) {
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    moveTo(Point{0, 0});
     return;
   }
   TMyMonitors& monitors = MyMonitors();
@@ -306,6 +316,5 @@ void TApp_Loupist::actMove_MonitorExecute(const Action*) {
   const int32_t n = monitors.NumberOfWindow(Handle());
   const int32_t m = WrapAround(CheckedAdd(n, 1), 1, monitors.Count());
   const Rect work = monitors.Items(m - 1).WorkAreaRect();
-  SetWindowPos(Handle(), nullptr, work.Left, work.Top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  moveTo(Point{work.Left, work.Top});
 }

@@ -109,10 +109,11 @@ void TApp_Loupist::FormCreate() {
   }
 }
 
-// Shared by window destruction and the end-of-session query.
+// Shared by window destruction and the end-of-session query. The stored place is the
+// window's normal one, read from its placement, so a minimised window is never restored for
+// it: a session that goes on keeps the window as the user left it.
 void TApp_Loupist::SaveOnClose() {
   Tag = 0;
-  if (IsZoomed(Handle()) || IsIconic(Handle())) ShowWindow(Handle(), SW_SHOWNORMAL);
   StoreSettings();
   SaveSettings();
 }

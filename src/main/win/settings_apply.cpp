@@ -3,6 +3,7 @@
 // in exactly the state the same menu choices would have left.
 #include "general/checked.h"
 #include "general/win/input_state.h"
+#include "general/win/window_placement.h"
 #include "main/main.h"
 #include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
@@ -127,9 +128,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
 void TApp_Loupist::StoreSettings() {
   ActionList& list = ActionList_Main;
   TSettingsStoreInput in;
-  RECT bounds{};
-  GetWindowRect(Handle(), &bounds);
-  in.WindowBounds = Rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+  in.WindowBounds = NormalWindowRect(Handle());
   in.InfoAreaHeight = RectHeight(FInfoRect);
   in.ZoomIndex = FZoomIndex;
 

@@ -6,6 +6,7 @@
 
 #include "general/checked.h"
 #include "general/helpers.h"
+#include "general/win/window_placement.h"
 
 namespace {
 
@@ -113,10 +114,10 @@ int32_t TMyMonitors::DesktopWidth() { return RectWidth(GetDesktopRect()); }
 int32_t TMyMonitors::DesktopHeight() { return RectHeight(GetDesktopRect()); }
 
 void TMyMonitors::KeepFormOnMonitor(HWND window) {
-  RECT r{};
-  if (!GetWindowRect(window, &r)) return;
-  KeepBoundsOnMonitor(window, r.left, r.top, CheckedSub(r.right, r.left),
-                      CheckedSub(r.bottom, r.top));
+  if (!IsWindow(window)) return;
+  // A minimised window is kept by the place it comes back to.
+  const Rect r = NormalWindowRect(window);
+  KeepBoundsOnMonitor(window, r.Left, r.Top, RectWidth(r), RectHeight(r));
 }
 
 void TMyMonitors::KeepBoundsOnMonitor(HWND window, int32_t left, int32_t top, int32_t width,
@@ -125,7 +126,8 @@ void TMyMonitors::KeepBoundsOnMonitor(HWND window, int32_t left, int32_t top, in
   int32_t index = IndexOfRect(bounds);
   if (index == -1) index = 0;
   const Point place = PlaceOnWorkArea(Items(index).WorkAreaRect(), left, top, width, height);
-  SetWindowPos(window, nullptr, place.X, place.Y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetNormalWindowRect(
+      window, Rect{place.X, place.Y, CheckedAdd(place.X, width), CheckedAdd(place.Y, height)});
 }
 
 int32_t TMyMonitors::IndexOfHandle(HMONITOR handle) const {
@@ -153,7 +155,10 @@ int32_t TMyMonitors::NumberOfHandle(HMONITOR handle) const {
 }
 
 int32_t TMyMonitors::NumberOfWindow(HWND window) const {
-  return NumberOfHandle(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+  // By the normal rectangle: a minimised window belongs to the monitor it comes back to.
+  const Rect r = NormalWindowRect(window);
+  const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
+  return NumberOfHandle(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST));
 }
 
 int32_t TMyMonitors::SystemMonitorCount() { return GetSystemMetrics(SM_CMONITORS); }
