@@ -203,6 +203,30 @@ TEST_F(DualMonitor, AMinimisedWindowSentToTheNextMonitorIsRestoredThere) {
   EXPECT_EQ(r.right - r.left, opened.right - opened.left) << "the size stays";
 }
 
+TEST_F(DualMonitor, DoubleClickCentresAPixelOfTheMonitorLeftOfThePrimary) {
+  const RECT o = other_.bounds, p = primary_.bounds;
+  if (o.left >= 0) GTEST_SKIP() << "no monitor left of the primary";
+  auto program = Start((p.left + p.right) / 2, (p.top + p.bottom) / 2);
+  ASSERT_NE(program->Window(), nullptr);
+  const int x = o.left + 300, y = 300;
+  ColorWindow green(x - 60, y - 60, 120, 120, RGB(10, 200, 40));
+  ColorWindow red(x - 5, y, 1, 1, RGB(220, 20, 30));  // five pixels left of the held point
+  SetForegroundWindow(program->Window());
+  MovePointer(x, y);
+  ASSERT_TRUE(WaitForCell(-5, 0, RGB(220, 20, 30)));
+  SendKey('F', false);  // fixed-point mode holds (x, y)
+  SendKey('F', true);
+  PumpFor(300);
+  MovePointer(origin_.x + kCellX + 2 - 5 * kZoom, origin_.y + kCellY + 2);
+  PumpFor(200);
+  for (int i = 0; i < 2; ++i) {
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
+  }
+  EXPECT_TRUE(WaitForCell(0, 0, RGB(220, 20, 30)))
+      << "the double-clicked pixel on the left monitor is not the probe point";
+}
+
 class DualMonitorModeChange : public DualMonitor {
  protected:
   void TearDown() override {

@@ -74,13 +74,6 @@ bool WaitForZoom(HWND window, double low, double high) {
   return false;
 }
 
-void SendButton(DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof(in));
-}
-
 class InputE2E : public testing::Test {
  protected:
   void SetUp() override {

@@ -34,5 +34,7 @@ int CountProcessWindows(DWORD pid, const wchar_t* cls);
 COLORREF ScreenPixel(int x, int y);
 // Moves the pointer as a user would, through the input queue.
 void MovePointer(int x, int y);
+// A mouse button event where the pointer is (MOUSEEVENTF_LEFTDOWN and the like).
+void SendButton(DWORD flags);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
