@@ -230,6 +230,7 @@ TEST_F(DualMonitor, DoubleClickCentresAPixelOfTheMonitorLeftOfThePrimary) {
 class DualMonitorModeChange : public DualMonitor {
  protected:
   void TearDown() override {
+    program_.reset();  // it saves its place at exit, which the base class then removes
     DualMonitor::TearDown();
     if (!changed_) return;
     // Later tests expect the session's layout.
@@ -245,50 +246,63 @@ class DualMonitorModeChange : public DualMonitor {
         5000))
         << "the other monitor did not return to its size";
   }
+  // Starts the program on the other monitor and puts it low there, so that it hangs below the
+  // bottom edge of the smaller mode; answers its rectangle.
+  RECT StartLowOnTheOtherMonitor() {
+    const RECT o = other_.bounds;
+    program_ = Start((o.left + o.right) / 2, (o.top + o.bottom) / 2);
+    if (!program_->Window()) return RECT{};
+    const RECT opened = WindowRect(program_->Window());
+    const int width = opened.right - opened.left, height = opened.bottom - opened.top;
+    const RECT low{o.right - width - 40, o.bottom - height - 10, o.right - 40, o.bottom - 10};
+    SetWindowPos(program_->Window(), nullptr, low.left, low.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(200);
+    return low;
+  }
+  // Shrinks the other monitor to 800 x 600 through the system; answers it as it then is, or
+  // a monitor with empty bounds when the change did not take.
+  Monitor ShrinkTheOtherMonitor() {
+    Monitor shrunk{};
+    EXPECT_EQ(SetDisplayMode(other_.device, 800, 600), 0u)
+        << "display_mode.exe could not change the mode";
+    changed_ = true;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+          for (const Monitor& m : Monitors())
+            if (m.device == other_.device && m.bounds.bottom - m.bounds.top == 600) shrunk = m;
+          return shrunk.bounds.bottom - shrunk.bounds.top == 600;
+        },
+        5000));
+    return shrunk;
+  }
   bool changed_ = false;
+  std::unique_ptr<LoupistProcess> program_;
 };
 
 TEST_F(DualMonitorModeChange, AfterTheMonitorShrinksTheWindowIsBackInsideItsWorkArea) {
-  const RECT o = other_.bounds;
-  auto program = Start((o.left + o.right) / 2, (o.top + o.bottom) / 2);
-  ASSERT_NE(program->Window(), nullptr);
-  const RECT opened = WindowRect(program->Window());
-  const int width = opened.right - opened.left, height = opened.bottom - opened.top;
-  // Low on the monitor, so that it hangs below the smaller mode's bottom edge.
-  const int left = o.right - width - 40, top = o.bottom - height - 10;
-  SetWindowPos(program->Window(), nullptr, left, top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  PumpFor(200);
-
-  const int newWidth = 800, newHeight = 600;
-  ASSERT_EQ(SetDisplayMode(other_.device, newWidth, newHeight), 0u)
-      << "display_mode.exe could not change the mode";
-  changed_ = true;
-  Monitor shrunk{};
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        for (const Monitor& m : Monitors())
-          if (m.device == other_.device && m.bounds.bottom - m.bounds.top == newHeight) shrunk = m;
-        return shrunk.bounds.bottom - shrunk.bounds.top == newHeight;
-      },
-      5000));
+  const RECT low = StartLowOnTheOtherMonitor();
+  ASSERT_NE(program_->Window(), nullptr);
+  const int left = low.left, width = low.right - low.left, height = low.bottom - low.top;
+  const Monitor shrunk = ShrinkTheOtherMonitor();
+  ASSERT_EQ(shrunk.bounds.bottom - shrunk.bounds.top, 600);
   const RECT& wa = shrunk.work;
-  ASSERT_GT(top + height, wa.bottom) << "the window must have been left outside";
+  ASSERT_GT(low.bottom, wa.bottom) << "the window must have been left outside";
 
   // Pulled up by its overhang only; its size and its left edge stay.
   const RECT want{left, wa.bottom - height, left + width, wa.bottom};
   EXPECT_TRUE(WaitFor(
       [&] {
-        const RECT r = WindowRect(program->Window());
+        const RECT r = WindowRect(program_->Window());
         return EqualRect(&r, &want) != 0;
       },
       3000))
-      << "window at " << WindowRect(program->Window()).left << ","
-      << WindowRect(program->Window()).top << ", want " << want.left << "," << want.top;
+      << "window at " << WindowRect(program_->Window()).left << ","
+      << WindowRect(program_->Window()).top << ", want " << want.left << "," << want.top;
 
   // The picture follows the new desktop: what lies beyond the shrunk monitor is black.
   POINT origin{0, 0};
-  ClientToScreen(program->Window(), &origin);
+  ClientToScreen(program_->Window(), &origin);
   origin_ = origin;
   ColorWindow yellow(shrunk.bounds.left - 100, shrunk.bounds.top + 100, 200, 100,
                      RGB(230, 220, 20));
@@ -298,30 +312,15 @@ TEST_F(DualMonitorModeChange, AfterTheMonitorShrinksTheWindowIsBackInsideItsWork
 }
 
 TEST_F(DualMonitorModeChange, AMinimisedWindowIsRestoredInsideTheShrunkWorkArea) {
-  const RECT o = other_.bounds;
-  auto program = Start((o.left + o.right) / 2, (o.top + o.bottom) / 2);
-  ASSERT_NE(program->Window(), nullptr);
-  const RECT opened = WindowRect(program->Window());
-  const int width = opened.right - opened.left, height = opened.bottom - opened.top;
-  SetWindowPos(program->Window(), nullptr, o.right - width - 40, o.bottom - height - 10, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  PumpFor(200);
-  ASSERT_TRUE(SetMinimised(program->Window(), true));
-
-  ASSERT_EQ(SetDisplayMode(other_.device, 800, 600), 0u);
-  changed_ = true;
-  Monitor shrunk{};
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        for (const Monitor& m : Monitors())
-          if (m.device == other_.device && m.bounds.bottom - m.bounds.top == 600) shrunk = m;
-        return shrunk.bounds.bottom - shrunk.bounds.top == 600;
-      },
-      5000));
+  StartLowOnTheOtherMonitor();
+  ASSERT_NE(program_->Window(), nullptr);
+  ASSERT_TRUE(SetMinimised(program_->Window(), true));
+  const Monitor shrunk = ShrinkTheOtherMonitor();
+  ASSERT_EQ(shrunk.bounds.bottom - shrunk.bounds.top, 600);
   PumpFor(300);
-  EXPECT_TRUE(IsIconic(program->Window())) << "the pull-back restored the window";
-  ASSERT_TRUE(SetMinimised(program->Window(), false));
-  const RECT r = WindowRect(program->Window());
+  EXPECT_TRUE(IsIconic(program_->Window())) << "the pull-back restored the window";
+  ASSERT_TRUE(SetMinimised(program_->Window(), false));
+  const RECT r = WindowRect(program_->Window());
   const RECT& wa = shrunk.work;
   EXPECT_TRUE(r.left >= wa.left && r.top >= wa.top && r.right <= wa.right && r.bottom <= wa.bottom)
       << "restored at " << r.left << "," << r.top << "-" << r.right << "," << r.bottom
