@@ -1,5 +1,7 @@
 #include "my_settingfile/settings_plan.h"
 
+#include <algorithm>
+
 #include "general/checked.h"
 #include "general/helpers.h"
 
@@ -50,11 +52,23 @@ TSettingsChecks ChecksOfRecord(const TSettingsRecord& r) {
 }
 
 // Width or height of a stored rectangle when it is a usable window side; 64-bit so that an
-// absurd rectangle is rejected instead of overflowing.
-std::optional<int32_t> StoredSide(int32_t low, int32_t high) {
-  const int64_t side = static_cast<int64_t>(high) - low;
-  if (side < kMinStoredWindowSide || side > INT32_MAX) return std::nullopt;
+// absurd rectangle is rejected instead of overflowing. A side larger than the desktop is
+// limited to it: the system's own sizing never makes the window larger than that.
+std::optional<int32_t> StoredSide(int32_t low, int32_t high, int32_t desktopSide) {
+  const int64_t side = std::min<int64_t>(static_cast<int64_t>(high) - low, desktopSide);
+  if (side < kMinStoredWindowSide) return std::nullopt;
   return static_cast<int32_t>(side);
+}
+
+bool IsWindowCoordinate(int64_t v) {
+  return v >= kMinWindowCoordinate && v <= kMaxWindowCoordinate;
+}
+
+// The range a point must lie in to be on the desktop: low .. low + extent - 1, or up to
+// low + extent itself when the far edge counts. A desktop of no extent still has its corner.
+int32_t ClampToDesktop(int32_t value, int32_t low, int32_t extent, bool farEdgeIncluded) {
+  const int32_t high = CheckedSub(CheckedAdd(low, extent), farEdgeIncluded ? 0 : 1);
+  return Clamp(value, low, std::max(low, high));
 }
 
 template <typename Bits>
@@ -63,6 +77,11 @@ void SetBit(Bits& flags, Bits bit, bool on) {
 }
 
 }  // namespace
+
+bool IsLayoutableRect(const Rect& r) {
+  return IsWindowCoordinate(r.Left) && IsWindowCoordinate(r.Top) && IsWindowCoordinate(r.Right) &&
+         IsWindowCoordinate(r.Bottom);
+}
 
 TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApplyEnvironment& env) {
   TSettingsApplyPlan plan;
@@ -77,15 +96,29 @@ TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApply
   if (record.SubGridColorItem < kSubGridColorItemCount)
     plan.SubGridColorItem = kFirstSubGridColorItem + record.SubGridColorItem;
 
-  // The bounds start at 0, not at the desktop's left or top edge, and include the size itself.
-  plan.UserOrigin = Point{Clamp(record.UserPos.X, 0, env.DesktopWidth),
-                          Clamp(record.UserPos.Y, 0, env.DesktopHeight)};
-  plan.FixedPos = record.FixedPos;
+  // The origin may sit on the desktop's far edge, as a point one past the last pixel.
+  plan.UserOrigin =
+      Point{ClampToDesktop(record.UserPos.X, env.DesktopLeft, env.DesktopWidth, true),
+            ClampToDesktop(record.UserPos.Y, env.DesktopTop, env.DesktopHeight, true)};
+  // The capture point must be a pixel of the desktop, or the first capture's arithmetic on it
+  // would run off the ends of the coordinate range.
+  plan.FixedPos =
+      Point{ClampToDesktop(record.FixedPos.X, env.DesktopLeft, env.DesktopWidth, false),
+            ClampToDesktop(record.FixedPos.Y, env.DesktopTop, env.DesktopHeight, false)};
 
-  const std::optional<int32_t> width = StoredSide(record.FormRect.Left, record.FormRect.Right);
-  const std::optional<int32_t> height = StoredSide(record.FormRect.Top, record.FormRect.Bottom);
-  if (width && height) plan.WindowSize = Size{*width, *height};
-  plan.WindowPos = env.ShiftDown ? Point{0, 0} : Point{record.FormRect.Left, record.FormRect.Top};
+  const Rect& stored = record.FormRect;
+  if (IsLayoutableRect(stored)) {
+    const std::optional<int32_t> width = StoredSide(stored.Left, stored.Right, env.DesktopWidth);
+    const std::optional<int32_t> height = StoredSide(stored.Top, stored.Bottom, env.DesktopHeight);
+    if (width && height) plan.WindowSize = Size{*width, *height};
+    // A stored size never reaches past the stored rectangle; the window's own size, kept
+    // when the stored one is refused, may still cross the range from the stored corner.
+    const Size size = plan.WindowSize.value_or(env.WindowSize);
+    if (IsWindowCoordinate(static_cast<int64_t>(stored.Left) + size.Width) &&
+        IsWindowCoordinate(static_cast<int64_t>(stored.Top) + size.Height))
+      plan.WindowPos = Point{stored.Left, stored.Top};
+  }
+  if (env.ShiftDown) plan.WindowPos = Point{0, 0};
   plan.KeepOnMonitor = !env.CtrlDown;
   return plan;
 }

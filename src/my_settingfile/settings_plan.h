@@ -41,8 +41,14 @@ struct TSettingsChecks {
 // What the window knows at the moment it applies the settings.
 struct TApplyEnvironment {
   int32_t ZoomItemCount = 10;  // items in the zoom submenu
+  // The virtual desktop, which may start left of or above the primary monitor.
+  int32_t DesktopLeft = 0;
+  int32_t DesktopTop = 0;
   int32_t DesktopWidth = 0;
   int32_t DesktopHeight = 0;
+  // The window's outer size before the settings apply; it keeps this size when the stored one
+  // is refused.
+  Size WindowSize;
   bool ShiftDown = false;  // start at (0, 0)
   bool CtrlDown = false;   // leave the window where the stored position puts it
 };
@@ -59,12 +65,18 @@ struct TSettingsApplyPlan {
   Point UserOrigin;
   Point FixedPos;  // the probe point, used only when CaptureFixed
   std::optional<Size> WindowSize;
-  Point WindowPos;
+  std::optional<Point> WindowPos;  // absent: the window stays where start-up put it
   bool KeepOnMonitor = true;
 };
 
 // Sizes of 50 pixels or less are taken for a damaged record, not for a wish.
 constexpr int32_t kMinStoredWindowSide = 51;
+
+// Window messages carry a window's coordinates in 16 signed bits, so a window whose edges lie
+// outside this range would report a position that is not its own.
+constexpr int32_t kMinWindowCoordinate = -32768;
+constexpr int32_t kMaxWindowCoordinate = 32767;
+bool IsLayoutableRect(const Rect& r);
 
 // A stored colour of 0x80000000 or more cannot be a command's Tag.
 bool IsStorableColor(uint32_t color);

@@ -18,7 +18,7 @@ constexpr LONG kStartLeft = 75, kStartTop = 75;
 // A stored place that no start from the defaults gives.
 constexpr Rect kStoredPlace{330, 210, 630, 460};
 
-std::vector<uint8_t> ValidImage() {
+TSettingsBlocks ValidBlocks() {
   TSettingsBlocks blocks;
   blocks.Record.FormRect = kStoredPlace;
   blocks.Record.ZoomIndex = 7;
@@ -31,8 +31,12 @@ std::vector<uint8_t> ValidImage() {
   blocks.Record.WindowInfoFlags = kWinInfoHandleBit;
   blocks.Keys = BuiltinKeyCommandTable();
   blocks.Gestures = BuiltinGestureCommandTable();
-  return EncodeSettingsImage(blocks);
+  return blocks;
 }
+
+std::vector<uint8_t> ValidImage() { return EncodeSettingsImage(ValidBlocks()); }
+
+bool IsWindowCoordinate(int32_t v) { return v >= -32768 && v <= 32767; }
 
 class SettingsAbuse : public testing::Test {
  protected:
@@ -196,6 +200,63 @@ TEST_F(SettingsAbuse, AFileLockedByAnotherProcessIsNeitherReadNorReplaced) {
   EXPECT_EQ(corner.y, kStartTop);
   EXPECT_EQ(ReadFileBytes(SettingsPath()), original);
   EXPECT_FALSE(LeftoverNewFile());
+}
+
+// Values at the far ends of the coordinate range once made the first capture or the window's
+// placement overflow while the window was being created: an error box, and since the file was
+// never rewritten, the same at every later start.
+TEST_F(SettingsAbuse, ValuesAtTheEndsOfTheCoordinateRangeStartAndAreSavedInRange) {
+  struct Case {
+    const char* what;
+    Rect formRect;
+    uint16_t captureMode;
+    Point fixedPos;
+    bool placeKept;  // else the window starts at its start-up place
+  };
+  const Case cases[] = {
+      {"fixed point at both ends of the range", kStoredPlace, kCaptureModeFixed,
+       Point{INT32_MAX, INT32_MIN}, true},
+      {"height near INT32_MAX", Rect{100, 100, 400, 2147483000}, kCaptureModeFollow, Point{},
+       false},
+      {"corner near INT32_MAX", Rect{2147483000, 2147483000, 2147483300, 2147483250},
+       kCaptureModeFollow, Point{}, false},
+  };
+  const Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                     GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TSettingsBlocks blocks = ValidBlocks();
+    blocks.Record.FormRect = c.formRect;
+    blocks.Record.CaptureMode = c.captureMode;
+    blocks.Record.FixedPos = c.fixedPos;
+    ASSERT_TRUE(WriteFileBytes(SettingsPath(), EncodeSettingsImage(blocks)));
+
+    const POINT corner = RunAndClose();
+    EXPECT_EQ(corner.x, c.placeKept ? kStoredPlace.Left : kStartLeft);
+    EXPECT_EQ(corner.y, c.placeKept ? kStoredPlace.Top : kStartTop);
+
+    const std::vector<uint8_t> file = ReadFileBytes(SettingsPath());
+    ASSERT_EQ(file.size(), 339u);
+    TSettingsBlocks saved;
+    ASSERT_TRUE(DecodeSettingsImage(file, saved));
+    const TSettingsRecord& r = saved.Record;
+    EXPECT_EQ(r.ZoomIndex, 7) << "the rest of the file was applied";
+    EXPECT_EQ(r.CaptureMode, c.captureMode);
+    EXPECT_TRUE(IsWindowCoordinate(r.FormRect.Left) && IsWindowCoordinate(r.FormRect.Top) &&
+                IsWindowCoordinate(r.FormRect.Right) && IsWindowCoordinate(r.FormRect.Bottom))
+        << r.FormRect.Left << "," << r.FormRect.Top << "," << r.FormRect.Right << ","
+        << r.FormRect.Bottom;
+    EXPECT_EQ(r.FormRect.Left, corner.x);
+    EXPECT_EQ(r.FormRect.Top, corner.y);
+    EXPECT_GE(r.FixedPos.X, desktop.Left);
+    EXPECT_LT(r.FixedPos.X, desktop.Right);
+    EXPECT_GE(r.FixedPos.Y, desktop.Top);
+    EXPECT_LT(r.FixedPos.Y, desktop.Bottom);
+    if (c.captureMode == kCaptureModeFixed)
+      EXPECT_EQ(r.FixedPos, (Point{desktop.Right - 1, desktop.Top})) << "the nearest corner";
+    EXPECT_FALSE(LeftoverNewFile());
+  }
 }
 
 }  // namespace

@@ -6,13 +6,22 @@
 
 namespace {
 
-TApplyEnvironment SingleFullHdMonitor() {
+TApplyEnvironment Desktop(int32_t left, int32_t top, int32_t width, int32_t height) {
   TApplyEnvironment env;
   env.ZoomItemCount = 10;
-  env.DesktopWidth = 1920;
-  env.DesktopHeight = 1080;
+  env.DesktopLeft = left;
+  env.DesktopTop = top;
+  env.DesktopWidth = width;
+  env.DesktopHeight = height;
+  env.WindowSize = Size{221, 194};
   return env;
 }
+
+TApplyEnvironment SingleFullHdMonitor() { return Desktop(0, 0, 1920, 1080); }
+// A 1280 x 1024 monitor left of a Full HD primary.
+TApplyEnvironment LeftMonitorDesktop() { return Desktop(-1280, 0, 3200, 1080); }
+// A 1024 x 768 monitor above the primary.
+TApplyEnvironment UpperMonitorDesktop() { return Desktop(0, -768, 1920, 1848); }
 
 // A record as the program itself writes it.
 TSettingsRecord SaneRecord() {
@@ -63,12 +72,51 @@ TEST(PlanApplySettings, ZoomIndexIsClampedToTheZoomSubmenu) {
   EXPECT_EQ(PlanApplySettings(r, env).ZoomIndex, 0);
 }
 
-TEST(PlanApplySettings, UserOriginIsClampedFromZeroToTheDesktopSizeInclusive) {
-  TSettingsRecord r;
-  r.UserPos = Point{-100, 5000};
-  EXPECT_EQ(PlanApplySettings(r, SingleFullHdMonitor()).UserOrigin, (Point{0, 1080}));
-  r.UserPos = Point{1920, 0};
-  EXPECT_EQ(PlanApplySettings(r, SingleFullHdMonitor()).UserOrigin, (Point{1920, 0}));
+// The user origin may lie on the desktop's far edge; the capture point must be one of its
+// pixels. On a single monitor at (0, 0) the desktop's bounds are 0 and its size.
+TEST(PlanApplySettings, UserOriginAndFixedPointAreClampedToTheDesktop) {
+  struct Case {
+    const char* what;
+    TApplyEnvironment env;
+    Point stored;
+    Point origin;
+    Point fixed;
+  };
+  const Case cases[] = {
+      {"one monitor, outside", SingleFullHdMonitor(), {-100, 5000}, {0, 1080}, {0, 1079}},
+      {"one monitor, far edge", SingleFullHdMonitor(), {1920, 0}, {1920, 0}, {1919, 0}},
+      {"one monitor, inside", SingleFullHdMonitor(), {640, 512}, {640, 512}, {640, 512}},
+      {"on the left monitor", LeftMonitorDesktop(), {-1000, 500}, {-1000, 500}, {-1000, 500}},
+      {"left of the left monitor",
+       LeftMonitorDesktop(),
+       {-5000, 3000},
+       {-1280, 1080},
+       {-1280, 1079}},
+      {"ends of the range, left monitor",
+       LeftMonitorDesktop(),
+       {INT32_MAX, INT32_MIN},
+       {1920, 0},
+       {1919, 0}},
+      {"on the upper monitor", UpperMonitorDesktop(), {5, -700}, {5, -700}, {5, -700}},
+      {"ends of the range, upper monitor",
+       UpperMonitorDesktop(),
+       {INT32_MIN, INT32_MIN},
+       {0, -768},
+       {0, -768}},
+      {"below the desktop, upper monitor",
+       UpperMonitorDesktop(),
+       {100, INT32_MAX},
+       {100, 1080},
+       {100, 1079}},
+  };
+  for (const Case& c : cases) {
+    TSettingsRecord r;
+    r.UserPos = c.stored;
+    r.FixedPos = c.stored;
+    const TSettingsApplyPlan plan = PlanApplySettings(r, c.env);
+    EXPECT_EQ(plan.UserOrigin, c.origin) << c.what;
+    EXPECT_EQ(plan.FixedPos, c.fixed) << c.what;
+  }
 }
 
 TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
@@ -128,11 +176,11 @@ TEST(PlanApplySettings, CaptureModeChoosesAtMostOneMode) {
   for (const Case& c : cases) {
     TSettingsRecord r;
     r.CaptureMode = c.mode;
-    r.FixedPos = Point{-3000, 77};
+    r.FixedPos = Point{1500, 77};
     const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
     EXPECT_EQ(plan.Checks.CaptureLupe, c.lupe) << c.mode;
     EXPECT_EQ(plan.Checks.CaptureFixed, c.fixed) << c.mode;
-    EXPECT_EQ(plan.FixedPos, (Point{-3000, 77})) << "the fixed point is taken unclamped";
+    EXPECT_EQ(plan.FixedPos, (Point{1500, 77}));
   }
 }
 
@@ -176,11 +224,10 @@ TEST(PlanApplySettings, WindowSizeNeedsMoreThanFiftyPixelsEachWay) {
     bool sized;
   };
   const Case cases[] = {
-      {{10, 20, 60, 300}, false},               // 50 wide
-      {{10, 20, 61, 71}, true},                 // 51 x 51
-      {{10, 20, 300, 70}, false},               // 50 high
-      {{300, 20, 10, 400}, false},              // inverted
-      {{INT32_MIN, 0, INT32_MAX, 100}, false},  // wider than any int32
+      {{10, 20, 60, 300}, false},   // 50 wide
+      {{10, 20, 61, 71}, true},     // 51 x 51
+      {{10, 20, 300, 70}, false},   // 50 high
+      {{300, 20, 10, 400}, false},  // inverted
       {{-10, -20, 1000, 700}, true},
   };
   for (const Case& c : cases) {
@@ -196,6 +243,46 @@ TEST(PlanApplySettings, WindowSizeNeedsMoreThanFiftyPixelsEachWay) {
       EXPECT_EQ(plan.WindowSize->Height, c.rect.Bottom - c.rect.Top);
     }
     EXPECT_EQ(plan.WindowPos, (Point{c.rect.Left, c.rect.Top}));
+  }
+}
+
+// Window messages carry coordinates in 16 bits: a stored place outside that range leaves the
+// window where start-up put it, at the size it has. Anything inside comes back as stored,
+// except a size larger than the desktop.
+TEST(PlanApplySettings, AStoredPlaceOutsideTheWindowCoordinateRangeFallsBack) {
+  struct Case {
+    const char* what;
+    Rect rect;
+    std::optional<Point> pos;
+    std::optional<Size> size;
+  };
+  const Case cases[] = {
+      {"ordinary", {100, 200, 400, 450}, Point{100, 200}, Size{300, 250}},
+      {"at the low end", {-32768, -32768, -32468, -32518}, Point{-32768, -32768}, Size{300, 250}},
+      {"at the high end", {32467, 32517, 32767, 32767}, Point{32467, 32517}, Size{300, 250}},
+      {"Left near INT32_MAX", {2147483000, 100, 2147483300, 350}, std::nullopt, std::nullopt},
+      {"Top near INT32_MAX", {100, 2147483000, 400, 2147483250}, std::nullopt, std::nullopt},
+      {"height near INT32_MAX", {100, 100, 400, 2147483000}, std::nullopt, std::nullopt},
+      {"wider than any int32", {INT32_MIN, 0, INT32_MAX, 100}, std::nullopt, std::nullopt},
+      {"Right one past the range", {32468, 0, 32768, 250}, std::nullopt, std::nullopt},
+      {"Left one before the range", {-32769, 0, -32469, 250}, std::nullopt, std::nullopt},
+      {"larger than the desktop",
+       {-32768, -32768, 32767, 32767},
+       Point{-32768, -32768},
+       Size{1920, 1080}},
+      {"wider than the desktop", {0, 0, 5000, 300}, Point{0, 0}, Size{1920, 300}},
+      {"as large as the desktop", {0, 0, 1920, 1080}, Point{0, 0}, Size{1920, 1080}},
+      {"small, own size fits", {32546, 32573, 32596, 32700}, Point{32546, 32573}, std::nullopt},
+      // The window keeps its 221 x 194, which from there would reach past 32767.
+      {"small, own size does not fit", {32700, 0, 32750, 300}, std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    TSettingsRecord r;
+    r.FormRect = c.rect;
+    const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+    EXPECT_EQ(plan.WindowPos, c.pos) << c.what;
+    EXPECT_EQ(plan.WindowSize, c.size) << c.what;
+    EXPECT_TRUE(plan.KeepOnMonitor) << c.what;
   }
 }
 
@@ -216,12 +303,29 @@ TEST(PlanApplySettings, ShiftStartsAtTheOriginAndCtrlSkipsTheMonitorPull) {
   plan = PlanApplySettings(r, env);
   EXPECT_EQ(plan.WindowPos, (Point{100, 200}));
   EXPECT_FALSE(plan.KeepOnMonitor);
+
+  // A place that cannot be laid out: Shift still starts at the origin, at the window's own
+  // size; Ctrl still leaves the window unpulled, where start-up put it.
+  TSettingsRecord far = SaneRecord();
+  far.FormRect = Rect{2147483000, 2147483000, 2147483300, 2147483250};
+  env.CtrlDown = false;
+  env.ShiftDown = true;
+  plan = PlanApplySettings(far, env);
+  EXPECT_EQ(plan.WindowPos, (Point{0, 0}));
+  EXPECT_FALSE(plan.WindowSize.has_value());
+  EXPECT_TRUE(plan.KeepOnMonitor);
+  env.ShiftDown = false;
+  env.CtrlDown = true;
+  plan = PlanApplySettings(far, env);
+  EXPECT_FALSE(plan.WindowPos.has_value());
+  EXPECT_FALSE(plan.KeepOnMonitor);
 }
 
 TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
   TSettingsRecord r = SaneRecord();
   r.Reserved = {1, 2, 3, 4};
-  const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+  // The fixed point (-5, 7) lies on the left monitor.
+  const TSettingsApplyPlan plan = PlanApplySettings(r, LeftMonitorDesktop());
   // The window grew its information area (90 pixels) below the stored height.
   const TSettingsStoreInput in = StoreInputOfPlan(plan, Rect{100, 200, 400, 540}, 90);
   EXPECT_EQ(BuildSettingsRecord(r, in), r);

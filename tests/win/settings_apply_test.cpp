@@ -2,6 +2,7 @@
 // gathered back into the record when it closes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "main/main.h"
@@ -138,8 +139,9 @@ TEST_F(SettingsApply, OutOfRangeValuesAreClampedOrIgnored) {
   LoupistTestAccess a(*app);
   EXPECT_EQ(a.Zoom(), 20) << "the last zoom item";
   EXPECT_EQ(a.ZoomIndex(), 9);
-  EXPECT_EQ(a.Info().UserOrigin, (Point{0, MyMonitors().DesktopHeight()}))
-      << "bounds 0..width and 0..height";
+  const Rect desktop = MyMonitors().GetDesktopRect();
+  EXPECT_EQ(a.Info().UserOrigin, (Point{std::max(-100, desktop.Left), desktop.Bottom}))
+      << "clamped to the desktop, its far edges included";
   EXPECT_TRUE(a.Command("actGrid_Gray").Checked());
   EXPECT_EQ(a.Command("actGrid_SelColor").Tag(), 0x999999);
   EXPECT_EQ(a.GridColor(), 0x999999u);

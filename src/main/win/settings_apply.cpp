@@ -42,8 +42,15 @@ bool TApp_Loupist::ApplySettings() {
   if (!LoadSettings()) return false;
   TApplyEnvironment env;
   env.ZoomItemCount = static_cast<int32_t>(Submenu("mniZoom").Items.size());
-  env.DesktopWidth = MyMonitors().DesktopWidth();
-  env.DesktopHeight = MyMonitors().DesktopHeight();
+  const Rect desktop = MyMonitors().GetDesktopRect();
+  env.DesktopLeft = desktop.Left;
+  env.DesktopTop = desktop.Top;
+  env.DesktopWidth = RectWidth(desktop);
+  env.DesktopHeight = RectHeight(desktop);
+  RECT bounds{};
+  GetWindowRect(Handle(), &bounds);
+  env.WindowSize =
+      Size{CheckedSub(bounds.right, bounds.left), CheckedSub(bounds.bottom, bounds.top)};
   env.ShiftDown = IsKeyDown(VK_SHIFT);
   env.CtrlDown = IsKeyDown(VK_CONTROL);
   ApplySettingsPlan(PlanApplySettings(SettingsRecord, env));
@@ -95,8 +102,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   RunInState(*actOpt_NoSelfCapture, c.OptNoSelfCapture);
   RunInState(*actOpt_SmoothCapture, c.OptSmoothCapture);
 
-  // Capture mode. The held point of fixed-point mode is taken as stored: it may lie on a
-  // monitor that is not there today, and the user can bring it back with the cursor.
+  // Capture mode; the held point of fixed-point mode is already on today's desktop.
   actCapture_Lupe->SetChecked(c.CaptureLupe);
   actCapture_Fixed->SetChecked(c.CaptureFixed);
   if (c.CaptureLupe) {
@@ -105,12 +111,14 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
     ProbeInfo.ScreenPoint = plan.FixedPos;
   }
 
-  // The window's place in one call; the layout adds the information area below.
+  // The window's place in one call; the layout adds the information area below. Without a
+  // stored place the window stays where start-up put it.
   RECT bounds{};
   GetWindowRect(Handle(), &bounds);
+  const Point place = plan.WindowPos.value_or(Point{bounds.left, bounds.top});
   const Size size = plan.WindowSize.value_or(
       Size{CheckedSub(bounds.right, bounds.left), CheckedSub(bounds.bottom, bounds.top)});
-  SetWindowPos(Handle(), nullptr, plan.WindowPos.X, plan.WindowPos.Y, size.Width, size.Height,
+  SetWindowPos(Handle(), nullptr, place.X, place.Y, size.Width, size.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   if (plan.KeepOnMonitor) {
     // The window is kept on its monitor as the layout will leave it, with the information
@@ -118,7 +126,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
     // bottom of the work area would end below the screen.
     int32_t infoHeight = 0;
     RenderInfoLines(nullptr, infoHeight);
-    MyMonitors().KeepBoundsOnMonitor(Handle(), plan.WindowPos.X, plan.WindowPos.Y, size.Width,
+    MyMonitors().KeepBoundsOnMonitor(Handle(), place.X, place.Y, size.Width,
                                      CheckedAdd(size.Height, infoHeight));
     SetWindowPos(Handle(), nullptr, 0, 0, size.Width, size.Height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
