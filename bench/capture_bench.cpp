@@ -13,11 +13,11 @@
 
 #include "bench/reference_loop.h"
 #include "main/main.h"
-#include "platform/win/application.h"
+#include "main/win/internals.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_unit.h"
-#include "tests/win/no_settings_file.h"
-#include "tests/win/test_access.h"
+#include "my_settingfile/win/settings_file.h"
+#include "platform/win/application.h"
 
 namespace {
 
@@ -88,9 +88,9 @@ struct Config {
 
 void Measure(const Config& c, int cycles) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   app->Timer_Main.SetInterval(600000);  // only our calls capture
-  a.Command("actGrid_Disp").SetChecked(c.grid);
+  a.Command(Cmd::actGrid_Disp).SetChecked(c.grid);
   for (int item = 1; item <= kInfoItemCount; ++item) a.SetInfoItemChecked(item, c.allLines);
   if (!c.allLines)  // the lines the program starts with
     for (int item : {1, 2, 4, 7, 8, 9}) a.SetInfoItemChecked(item, true);
@@ -131,7 +131,7 @@ void Measure(const Config& c, int cycles) {
   // A skipped tick: the probe point has not moved and the last capture is recent.
   SetCursorPos(points[0].x, points[0].y);
   app->RefreshView();
-  app->Timer_Main.Tag = 1000;
+  a.StillPeriod() = TApp_Loupist::kStillPeriod;
   const int skips = 20000;
   const double s0 = Seconds();
   for (int i = 0; i < skips; ++i) app->Timer_MainTimer(&app->Timer_Main);

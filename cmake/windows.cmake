@@ -8,11 +8,10 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # The runtime is linked in, so the exe needs nothing beyond the system's own DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 
-file(GLOB LOUPIST_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
-add_library(loupist_core STATIC ${LOUPIST_WIN_SOURCES})
-target_link_libraries(loupist_core PUBLIC loupist_portable gdi32 user32 kernel32 comdlg32
+# The Windows side of the units, with the system libraries they call.
+add_library(loupist_core INTERFACE)
+target_link_libraries(loupist_core INTERFACE loupist_portable gdi32 user32 kernel32 comdlg32
                       shell32)
-target_compile_options(loupist_core PRIVATE ${LOUPIST_WARNINGS})
 
 set(LOUPIST_RC ${CMAKE_SOURCE_DIR}/src/resources/loupist.rc)
 configure_file(${CMAKE_SOURCE_DIR}/src/resources/version.h.in

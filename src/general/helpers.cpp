@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 int32_t RectWidth(const Rect& r) { return CheckedSub(r.Right, r.Left); }
 int32_t RectHeight(const Rect& r) { return CheckedSub(r.Bottom, r.Top); }
@@ -80,10 +80,26 @@ int32_t DragAngle(const Point& start, const Point& end, int32_t doubleClickWidth
   return angle == 360 ? 0 : static_cast<int32_t>(angle);
 }
 
+DragWay DragWayOfAngle(int32_t angle) {
+  if (angle < 0) return DragWay::kNone;
+  if (angle <= 45 || angle >= 316) return DragWay::kRight;
+  if (angle <= 135) return DragWay::kUp;
+  if (angle <= 225) return DragWay::kLeft;
+  return DragWay::kDown;
+}
+
 std::wstring DragDirectionOfAngle(int32_t angle) {
-  if (angle < 0) return L"";
-  if (angle <= 45 || angle >= 316) return L"右";
-  if (angle <= 135) return L"上";
-  if (angle <= 225) return L"左";
-  return L"下";
+  switch (DragWayOfAngle(angle)) {
+    case DragWay::kRight:
+      return L"右";
+    case DragWay::kUp:
+      return L"上";
+    case DragWay::kLeft:
+      return L"左";
+    case DragWay::kDown:
+      return L"下";
+    case DragWay::kNone:
+      break;
+  }
+  return L"";
 }

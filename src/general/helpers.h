@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // Rounding works in long double (80-bit on x86 builds).
 int64_t RoundNearest(long double x);  // halves away from zero
@@ -18,5 +18,8 @@ int32_t WrapAround(int32_t value, int32_t low, int32_t high);
 // or -1 when neither axis moved further than three double-click sizes.
 int32_t DragAngle(const Point& start, const Point& end, int32_t doubleClickWidth,
                   int32_t doubleClickHeight);
-// "右", "上", "左", "下" or empty.
+// Which way a drag went: a quarter of the circle around each axis, or none for no angle.
+enum class DragWay { kNone, kUp, kDown, kLeft, kRight };
+DragWay DragWayOfAngle(int32_t angle);
+// The same as text: "右", "上", "左", "下" or empty.
 std::wstring DragDirectionOfAngle(int32_t angle);

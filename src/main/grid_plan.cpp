@@ -1,6 +1,6 @@
 #include "main/grid_plan.h"
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 
 int32_t GridGap(bool gridShown, int32_t zoom) { return gridShown && zoom > 3 ? 2 : 1; }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // Binary raster operations of a pen, with the drawing system's numbering.
 using PenMode = uint8_t;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/format.h"
 #include "general/paths.h"
 

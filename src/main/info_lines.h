@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // What the panel shows about the probe point. ClassName is held already widened from the
 // system code page, so that every text here is UTF-16 and formats alike.

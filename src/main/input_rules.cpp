@@ -1,6 +1,6 @@
 #include "main/input_rules.h"
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 
 FrameZone FrameZoneAt(int32_t x, int32_t y, int32_t w, int32_t h, int32_t fx, int32_t fy) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 #include "my_monitor/monitor_math.h"
 #include "my_settingfile/settings_record.h"
 

@@ -1,6 +1,6 @@
 #include "main/layout_calc.h"
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 
 Rect ScaleRect(const Rect& r, long double factor) {

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 #include "main/grid_plan.h"
 
 // ScaleRect: (0, 0, RoundOutward(width * f), RoundOutward(height * f)).

@@ -7,20 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 #include "main/grid_plan.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_plan.h"
 #include "platform/command_model.h"
-#include "resources/commands.h"
-#include "platform/win/bitmap.h"
-#include "platform/win/form.h"
-#include "platform/win/timer.h"
 #include "platform/win/app_hook.h"
+#include "platform/win/bitmap.h"
 #include "platform/win/color_dialog.h"
+#include "platform/win/form.h"
 #include "platform/win/popup_menu.h"
+#include "platform/win/timer.h"
+#include "resources/commands.h"
 
 class TApp_Loupist : public Form {
  public:
@@ -36,12 +36,19 @@ class TApp_Loupist : public Form {
   void FormPaint(HDC dc);
   void actOpt_BigFontExecute();
 
+  // How long a still cursor goes without a new capture: a second after an ordinary capture,
+  // a tenth of one after a forced refresh, so that what follows a command shows soon.
+  static constexpr uint32_t kStillPeriod = 1000;
+  static constexpr uint32_t kForcedPeriod = 100;
+
   Timer Timer_Main{1, 60, 1000};
   Timer Timer_Infomation{2, 2000, 0};
   ActionList ActionList_Main{MainCommandDefs()};
+  // The command table is built in the order of the ids.
+  Action& Command(Cmd id) { return ActionList_Main[IndexOf(id)]; }
 
  private:
-  friend class LoupistTestAccess;
+  friend class LoupistInternals;
 
   void FormCreate();
   void FormDestroy();
@@ -56,8 +63,11 @@ class TApp_Loupist : public Form {
   void DrawOverlay();
   // Information area.
   void DrawInfoArea();
-  void RenderInfoLines(const void* sender, int32_t& y);
-  void DrawInfoLine(const void* sender, const std::wstring& text, int32_t& y);
+  // What a walk over the information lines does: measure the height the shown lines need,
+  // draw them, or hand one item's copy text (shown or not) to its copy command.
+  enum class PanelPass { kMeasure, kDraw, kCopy };
+  void RenderInfoLines(PanelPass pass, int32_t& y, const Action* copyCommand = nullptr);
+  void DrawInfoLine(PanelPass pass, const std::wstring& text, int32_t& y);
   bool IsActiveWindow() const { return GetActiveWindow() == Handle(); }
   bool LupeMode() const;
   bool NoSelfCapture() const;
@@ -186,9 +196,9 @@ class TApp_Loupist : public Form {
   Action& ZoomItemCommand(int32_t index);
   Action& GridItemCommand(int32_t index);
   // Copies: the twelve values go through RenderInfoLines, which hands the one text to
-  // CopyItemText; sender is the copy command.
+  // CopyItemText with the copy command.
   void actCopy_TextExecute(Action& sender);
-  void CopyItemText(const void* sender, const std::wstring& text);
+  void CopyItemText(const Action& command, const std::wstring& text);
   void actCopy_PictureExecute(Action& sender);
   void CopyPictureWithoutGrid(Bitmap& picture);
 
@@ -215,6 +225,10 @@ class TApp_Loupist : public Form {
   int32_t FIconsLeft = 0;
   int32_t FLabelWidth = 0;
   uint32_t FLastCaptureTick = 0;
+  uint32_t FStillPeriod = kStillPeriod;
+  // Up while the pause takes its snapshot: that one cycle copies from the live screen and
+  // reads the window facts that the pause then keeps.
+  bool FTakingSnapshot = false;
   Point FRightDownPos;
   TProbeInfo ProbeInfo;
   bool FFixedDragging = false;

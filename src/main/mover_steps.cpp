@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 
 namespace {

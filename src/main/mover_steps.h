@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 struct TimedStep {
   Point At;

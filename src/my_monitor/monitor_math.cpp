@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 
 int32_t ClampMonitorIndex(int32_t index, int32_t count) {

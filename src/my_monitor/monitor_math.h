@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // The system's monitor handle, carried as an opaque integer; 0 is no monitor.
 using MonitorHandle = std::uintptr_t;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 
 bool operator==(const TSettingsChecks& a, const TSettingsChecks& b) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 #include "my_settingfile/settings_record.h"
 
 // Check states of the commands that the record keeps.

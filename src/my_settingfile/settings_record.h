@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // The window's place and the user's choices. Field widths are those of the file.
 struct TSettingsRecord {

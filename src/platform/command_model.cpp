@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 Action::Action(Passkey, ActionList& owner, const ActionDef& def)
     : owner_(owner),

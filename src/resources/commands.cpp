@@ -1,27 +1,28 @@
 #include "resources/commands.h"
 
+#include <iterator>
 #include <utility>
 
 namespace {
 
 // Categories, as the command list groups them.
-const wchar_t kZoom[] = L"ズーム";
-const wchar_t kGrid[] = L"グリッド";
-const wchar_t kColor[] = L"カラー情報";
-const wchar_t kPos[] = L"カーソル位置";
-const wchar_t kWinInfo[] = L"ウィンドウ情報";
-const wchar_t kCopy[] = L"コピー";
-const wchar_t kCapture[] = L"キャプチャ";
-const wchar_t kOpt[] = L"設定";
-const wchar_t kMenu[] = L"メニュー";
-const wchar_t kMove[] = L"移動";
-const wchar_t kFile[] = L"ファイル";
-const wchar_t kHelp[] = L"ヘルプ";
+constexpr wchar_t kZoom[] = L"ズーム";
+constexpr wchar_t kGrid[] = L"グリッド";
+constexpr wchar_t kColor[] = L"カラー情報";
+constexpr wchar_t kPos[] = L"カーソル位置";
+constexpr wchar_t kWinInfo[] = L"ウィンドウ情報";
+constexpr wchar_t kCopy[] = L"コピー";
+constexpr wchar_t kCapture[] = L"キャプチャ";
+constexpr wchar_t kOpt[] = L"設定";
+constexpr wchar_t kMenu[] = L"メニュー";
+constexpr wchar_t kMove[] = L"移動";
+constexpr wchar_t kFile[] = L"ファイル";
+constexpr wchar_t kHelp[] = L"ヘルプ";
 
 // clang-format off
 // Name, code, caption, hint, category, Tag, Checked at start, AutoCheck, GroupIndex, shortcut.
 // Groups: 1 zoom factors, 2 grid colours, 3 sub-grid colours, 4 capture modes.
-const ActionDef kMainCommands[] = {
+constexpr ActionDef kMainCommands[] = {
     {"actZoom_1", 1001, L" 1倍", L"1倍", kZoom, 1, false, false, 1, {}},
     {"actZoom_2", 1002, L" 2倍", L"2倍", kZoom, 2, false, false, 1, {}},
     {"actZoom_3", 1003, L" 3倍", L"3倍", kZoom, 3, false, false, 1, {}},
@@ -200,6 +201,27 @@ const ActionDef kMainCommands[] = {
 
 };
 // clang-format on
+
+constexpr const char* kCommandNames[] = {
+#define LOUPIST_COMMAND_NAME(name) #name,
+    LOUPIST_MAIN_COMMANDS(LOUPIST_COMMAND_NAME)
+#undef LOUPIST_COMMAND_NAME
+};
+
+constexpr bool SameText(const char* a, const char* b) {
+  for (; *a != '\0' && *a == *b; ++a, ++b) {
+  }
+  return *a == *b;
+}
+
+constexpr bool TableFollowsTheList() {
+  if (std::size(kMainCommands) != kMainCommandCount) return false;
+  for (std::size_t i = 0; i < kMainCommandCount; ++i)
+    if (!SameText(kMainCommands[i].Name, kCommandNames[i])) return false;
+  return true;
+}
+static_assert(TableFollowsTheList(),
+              "the command table must name the commands of LOUPIST_MAIN_COMMANDS, in its order");
 
 MenuItemDef Item(const char* name, const char* command) {
   MenuItemDef item;
@@ -400,25 +422,4 @@ const MenuItemDef& MainMenuDef() {
   return menu;
 }
 
-const MenuItemDef* FindMenuItem(const MenuItemDef& root, const std::string& name) {
-  for (const MenuItemDef& item : root.Items) {
-    if (item.Name == name) return &item;
-    if (const MenuItemDef* found = FindMenuItem(item, name)) return found;
-  }
-  return nullptr;
-}
-
-int32_t MenuIndexOf(const MenuItemDef& parent, const std::string& name) {
-  for (std::size_t i = 0; i < parent.Items.size(); ++i) {
-    if (parent.Items[i].Name == name) return static_cast<int32_t>(i);
-  }
-  return -1;
-}
-
-const std::wstring& MenuItemCaption(const MenuItemDef& item, const Action& action) {
-  return item.Caption.empty() ? action.Caption() : item.Caption;
-}
-
-const std::wstring& MenuItemHint(const MenuItemDef& item, const Action& action) {
-  return item.Hint.empty() ? action.Hint() : item.Hint;
-}
+const char* CommandName(Cmd id) { return kCommandNames[IndexOf(id)]; }

@@ -13,7 +13,7 @@
 #include <exception>
 #include <vector>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 #include "main/layout_calc.h"
 #include "my_monitor/monitor_math.h"

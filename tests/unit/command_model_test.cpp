@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <climits>
 #include <limits>
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 TEST(Clamp, TestsTheLowerBoundFirst) {
   struct Case {

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/format.h"
 
 namespace {

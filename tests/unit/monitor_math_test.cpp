@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 // Points and rectangles print as coordinates in failure messages.
 static void PrintTo(const Point& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 namespace {
 

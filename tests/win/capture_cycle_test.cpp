@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ class CaptureCycle : public testing::Test {
 };
 
 TEST_F(CaptureCycle, EnlargesTheSourceIntoZoomBlocksWithTheProbePixelAtTheCursorCell) {
-  LoupistTestAccess a(*app_);
-  a.Command("actGrid_Disp").SetChecked(false);  // plain blocks, no lines over them
+  LoupistInternals a(*app_);
+  a.Command(Cmd::actGrid_Disp).SetChecked(false);  // plain blocks, no lines over them
   a.Relayout();
   app_->RefreshView();
   ASSERT_EQ(a.Info().ScreenPoint, (Point{kProbe.x, kProbe.y}));
@@ -69,8 +69,8 @@ TEST_F(CaptureCycle, EnlargesTheSourceIntoZoomBlocksWithTheProbePixelAtTheCursor
 }
 
 TEST_F(CaptureCycle, SourceBeyondTheDesktopIsBlack) {
-  LoupistTestAccess a(*app_);
-  a.Command("actGrid_Disp").SetChecked(false);
+  LoupistInternals a(*app_);
+  a.Command(Cmd::actGrid_Disp).SetChecked(false);
   a.Relayout();
   // The scene at the desktop's top-left corner, the probe on its corner pixel.
   scene_ = std::make_unique<SceneWindow>(0, 0, 60, 60, [](int, int) { return RGB(255, 255, 255); });
@@ -87,7 +87,7 @@ TEST_F(CaptureCycle, SourceBeyondTheDesktopIsBlack) {
 }
 
 TEST_F(CaptureCycle, StillCursorSkipsWithinThePeriodButRefreshViewCaptures) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   // Live capture needs the running timer; a long interval keeps it from ticking on its own.
   app_->Timer_Main.SetInterval(600000);
   app_->RefreshView();
@@ -95,24 +95,25 @@ TEST_F(CaptureCycle, StillCursorSkipsWithinThePeriodButRefreshViewCaptures) {
 
   scene_->SetColor([](int, int) { return RGB(0, 128, 0); });
   a.LastCaptureTick() = GetTickCount();  // a capture has just happened
-  app_->Timer_Main.Tag = 1000;
+  a.StillPeriod() = TApp_Loupist::kStillPeriod;
   app_->Timer_MainTimer(&app_->Timer_Main);
   EXPECT_EQ(a.Info().Color, kProbeColor) << "a still cursor must not capture within the period";
 
   app_->RefreshView();
   EXPECT_EQ(a.Info().Color, RGB(0, 128, 0));
-  EXPECT_EQ(app_->Timer_Main.Tag, 100) << "a forced refresh shortens the still period";
+  EXPECT_EQ(a.StillPeriod(), TApp_Loupist::kForcedPeriod)
+      << "a forced refresh shortens the still period";
 
   // Past the period a tick captures again and restores the long period.
   scene_->SetColor([](int, int) { return RGB(0, 0, 128); });
   a.LastCaptureTick() = GetTickCount() - 150;
   app_->Timer_MainTimer(&app_->Timer_Main);
   EXPECT_EQ(a.Info().Color, RGB(0, 0, 128));
-  EXPECT_EQ(app_->Timer_Main.Tag, 1000);
+  EXPECT_EQ(a.StillPeriod(), TApp_Loupist::kStillPeriod);
 }
 
 TEST_F(CaptureCycle, TheCursorIsFollowed) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   SetCursorPos(kSceneLeft + 10, kSceneTop + 20);
   ASSERT_TRUE(PumpUntil(
       [&] {
@@ -123,7 +124,7 @@ TEST_F(CaptureCycle, TheCursorIsFollowed) {
 }
 
 TEST_F(CaptureCycle, SecondStatusTextEndsWithTheFirstOnesPeriod) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   const DWORD start = GetTickCount();
   app_->ShowStatusText(L"first");
   EXPECT_EQ(a.StatusText(), L"first");
@@ -139,7 +140,7 @@ TEST_F(CaptureCycle, SecondStatusTextEndsWithTheFirstOnesPeriod) {
 }
 
 TEST_F(CaptureCycle, AnyLayoutDropsTheStatusText) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   app_->ShowStatusText(L"copied");
   a.Relayout();
   EXPECT_TRUE(a.StatusText().empty());

@@ -10,9 +10,9 @@
 
 #include "general/win/platform_info.h"
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "tests/win/modal_driver.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ class CaptureModes : public testing::Test {
     app_.reset();
     scene_.reset();
   }
-  LoupistTestAccess Access() { return LoupistTestAccess(*app_); }
+  LoupistInternals Access() { return LoupistInternals(*app_); }
   HWND SceneHandle() const { return scene_->Handle(); }
 
   std::unique_ptr<SceneWindow> scene_;
@@ -57,15 +57,15 @@ class CaptureModes : public testing::Test {
 };
 
 TEST_F(CaptureModes, PauseFreezesPictureAndWindowFactsWhileTheSceneChangesUntilResumed) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   ASSERT_EQ(a.Info().Color, SceneColorAt(kProbe));
   const uint64_t sceneWindow = reinterpret_cast<uintptr_t>(SceneHandle());
   ASSERT_EQ(a.Info().Window, sceneWindow);
 
   a.ExecuteCommand(7011);
-  ASSERT_TRUE(a.Command("actCapture_Pause").Checked());
+  ASSERT_TRUE(a.Command(Cmd::actCapture_Pause).Checked());
   EXPECT_FALSE(app_->Timer_Main.Enabled());
-  EXPECT_EQ(a.Command("actCapture_Pause").Tag(), 0) << "the snapshot flag is down again";
+  EXPECT_EQ(a.Command(Cmd::actCapture_Pause).Tag(), 0) << "the snapshot flag is down again";
   EXPECT_EQ(a.Capture().Width(), GetSystemMetrics(SM_CXVIRTUALSCREEN));
   EXPECT_EQ(a.Capture().Height(), GetSystemMetrics(SM_CYVIRTUALSCREEN));
   EXPECT_EQ(a.Info().ScreenPoint, kProbe);
@@ -87,7 +87,7 @@ TEST_F(CaptureModes, PauseFreezesPictureAndWindowFactsWhileTheSceneChangesUntilR
   EXPECT_EQ(a.Info().Window, sceneWindow);
 
   a.ExecuteCommand(7011);
-  EXPECT_FALSE(a.Command("actCapture_Pause").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Pause).Checked());
   EXPECT_TRUE(app_->Timer_Main.Enabled());
   app_->RefreshView();
   EXPECT_EQ(a.Info().ScreenPoint, (Point{kSceneLeft + 10, kSceneTop + 10})) << "follows again";
@@ -96,9 +96,9 @@ TEST_F(CaptureModes, PauseFreezesPictureAndWindowFactsWhileTheSceneChangesUntilR
 }
 
 TEST_F(CaptureModes, UpdateRenewsTheSnapshotAroundTheSamePointAndOnlyWhilePaused) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(7012);
-  EXPECT_FALSE(a.Command("actCapture_Pause").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Pause).Checked());
   EXPECT_TRUE(app_->Timer_Main.Enabled());
 
   a.ExecuteCommand(7011);
@@ -110,7 +110,7 @@ TEST_F(CaptureModes, UpdateRenewsTheSnapshotAroundTheSamePointAndOnlyWhilePaused
     HeldKeys shift({VK_SHIFT});  // the update keeps its point whatever is held
     a.ExecuteCommand(7012);
   }
-  EXPECT_TRUE(a.Command("actCapture_Pause").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actCapture_Pause).Checked());
   EXPECT_FALSE(app_->Timer_Main.Enabled());
   EXPECT_EQ(a.Info().ScreenPoint, kProbe);
   EXPECT_EQ(a.Info().Color, kGreen);
@@ -118,7 +118,7 @@ TEST_F(CaptureModes, UpdateRenewsTheSnapshotAroundTheSamePointAndOnlyWhilePaused
 }
 
 TEST_F(CaptureModes, ShiftPauseRecentresOnTheCursorAndCtrlPauseBringsTheCursorBack) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(7011);
   scene_->SetColor([](int x, int y) { return RGB(y & 0xFF, x & 0xFF, 200); });
   const Point there{kSceneLeft + 40, kSceneTop + 170};
@@ -127,7 +127,7 @@ TEST_F(CaptureModes, ShiftPauseRecentresOnTheCursorAndCtrlPauseBringsTheCursorBa
     HeldKeys shift({VK_SHIFT});
     a.ExecuteCommand(7011);
   }
-  EXPECT_TRUE(a.Command("actCapture_Pause").Checked()) << "Shift pauses again, never resumes";
+  EXPECT_TRUE(a.Command(Cmd::actCapture_Pause).Checked()) << "Shift pauses again, never resumes";
   EXPECT_EQ(a.Info().ScreenPoint, there);
   EXPECT_EQ(a.Info().Color, RGB(170, 40, 200)) << "a new snapshot, centred on the cursor";
 
@@ -136,12 +136,12 @@ TEST_F(CaptureModes, ShiftPauseRecentresOnTheCursorAndCtrlPauseBringsTheCursorBa
     HeldKeys ctrl({VK_CONTROL});
     a.ExecuteCommand(7011);
   }
-  EXPECT_TRUE(a.Command("actCapture_Pause").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actCapture_Pause).Checked());
   EXPECT_EQ(CursorNow(), there) << "the cursor travelled back to the held point";
 }
 
 TEST_F(CaptureModes, ResumingEndsAnActualSizeViewHeldAcrossThePause) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(7011);
   a.SavedZoom() = 6;
   a.Zoom() = 1;
@@ -152,8 +152,8 @@ TEST_F(CaptureModes, ResumingEndsAnActualSizeViewHeldAcrossThePause) {
 }
 
 TEST_F(CaptureModes, TheFrozenPictureIsBlackBeyondTheDesktop) {
-  LoupistTestAccess a = Access();
-  a.Command("actGrid_Disp").SetChecked(false);
+  LoupistInternals a = Access();
+  a.Command(Cmd::actGrid_Disp).SetChecked(false);
   a.Relayout();
   SceneWindow corner(0, 0, 60, 60, [](int, int) { return RGB(255, 255, 255); });
   PutCursor(Point{0, 0});
@@ -168,9 +168,9 @@ TEST_F(CaptureModes, TheFrozenPictureIsBlackBeyondTheDesktop) {
 }
 
 TEST_F(CaptureModes, FixedPointModeHoldsItsPointWhileThePointerMoves) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(7002);
-  ASSERT_TRUE(a.Command("actCapture_Fixed").Checked());
+  ASSERT_TRUE(a.Command(Cmd::actCapture_Fixed).Checked());
   EXPECT_EQ(a.Info().ScreenPoint, kProbe);
   PutCursor(Point{kSceneLeft + 20, kSceneTop + 180});
   PumpFor(400);  // the timer runs
@@ -184,7 +184,7 @@ TEST_F(CaptureModes, FixedPointModeHoldsItsPointWhileThePointerMoves) {
     a.ExecuteCommand(7002);
   }
   EXPECT_EQ(CursorNow(), kProbe);
-  EXPECT_TRUE(a.Command("actCapture_Fixed").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actCapture_Fixed).Checked());
 
   // Shift: the held point glides to the cursor in four steps of 40 ms.
   const Point target{kProbe.X - 60, kProbe.Y + 50};
@@ -197,30 +197,30 @@ TEST_F(CaptureModes, FixedPointModeHoldsItsPointWhileThePointerMoves) {
   }
   EXPECT_EQ(a.Info().ScreenPoint, target);
   EXPECT_EQ(a.Info().Color, SceneColorAt(target));
-  EXPECT_TRUE(a.Command("actCapture_Fixed").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actCapture_Fixed).Checked());
 
   // Plain again: back to following the cursor.
   a.ExecuteCommand(7002);
-  EXPECT_FALSE(a.Command("actCapture_Fixed").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Fixed).Checked());
   PutCursor(Point{kSceneLeft + 5, kSceneTop + 5});
   app_->RefreshView();
   EXPECT_EQ(a.Info().ScreenPoint, (Point{kSceneLeft + 5, kSceneTop + 5}));
 }
 
 TEST_F(CaptureModes, ShiftFWithNeitherFixedPointNorPauseDoesNothing) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   PutCursor(Point{kSceneLeft + 150, kSceneTop + 150});
   HeldKeys shift({VK_SHIFT});
   const Point before = a.Info().ScreenPoint;
   const DWORD start = GetTickCount();
   a.ExecuteCommand(7002);
   EXPECT_LT(GetTickCount() - start, 40u) << "no glide";
-  EXPECT_FALSE(a.Command("actCapture_Fixed").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Fixed).Checked());
   EXPECT_EQ(a.Info().ScreenPoint, before);
 }
 
 TEST_F(CaptureModes, AShortGlideJumpsAtOnce) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(7002);
   const DWORD start = GetTickCount();
   a.GlideProbePoint(Point{kProbe.X + 5, kProbe.Y - 5});
@@ -231,17 +231,17 @@ TEST_F(CaptureModes, AShortGlideJumpsAtOnce) {
 bool Layered(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
 
 TEST_F(CaptureModes, LoupeModeCapturesAtTheZoomAreaCentreWithoutTheOwnWindow) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   ASSERT_EQ(a.LiveCaptureRop(), SRCCOPY | kCaptureBlt);
   a.ExecuteCommand(7001);
-  ASSERT_TRUE(a.Command("actCapture_Lupe").Checked());
+  ASSERT_TRUE(a.Command(Cmd::actCapture_Lupe).Checked());
   EXPECT_TRUE(Layered(app_->Handle()));
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(app_->Handle(), nullptr, &alpha, &flags));
   EXPECT_EQ(alpha, 255);
   EXPECT_TRUE(flags & LWA_ALPHA);
-  EXPECT_FALSE(a.Command("actOpt_NoSelfCapture").Enabled());
+  EXPECT_FALSE(a.Command(Cmd::actOpt_NoSelfCapture).Enabled());
   // Copies without CAPTUREBLT leave the layered window out (on Windows; Wine's screen
   // copy still shows it, so the picture itself is not compared here).
   EXPECT_EQ(a.LiveCaptureRop(), static_cast<DWORD>(SRCCOPY));
@@ -263,16 +263,16 @@ TEST_F(CaptureModes, LoupeModeCapturesAtTheZoomAreaCentreWithoutTheOwnWindow) {
   EXPECT_EQ(a.Info().ScreenPoint.X, kSceneLeft - 1 + (app_->ClientWidth() + 1) / 2);
 
   a.ExecuteCommand(7001);
-  EXPECT_FALSE(a.Command("actCapture_Lupe").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Lupe).Checked());
   EXPECT_FALSE(Layered(app_->Handle()));
-  EXPECT_TRUE(a.Command("actOpt_NoSelfCapture").Enabled());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_NoSelfCapture).Enabled());
   EXPECT_EQ(a.LiveCaptureRop(), SRCCOPY | kCaptureBlt);
 }
 
 TEST_F(CaptureModes, NoSelfCaptureMakesTheWindowLayeredAndTheCopiesLeaveItOut) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(8006);
-  EXPECT_TRUE(a.Command("actOpt_NoSelfCapture").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_NoSelfCapture).Checked());
   EXPECT_TRUE(Layered(app_->Handle()));
   EXPECT_EQ(a.LiveCaptureRop(), static_cast<DWORD>(SRCCOPY));
   EXPECT_EQ(a.SnapshotRop(), static_cast<DWORD>(SRCCOPY));
@@ -297,34 +297,34 @@ TEST_F(CaptureModes, CheckingFixedPointLeavesLoupeModeConsistently) {
   } cases[] = {{false, false, SRCCOPY | kCaptureBlt}, {true, true, SRCCOPY}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.noSelfCapture ? "with no-self-capture" : "without no-self-capture");
-    LoupistTestAccess a = Access();
-    if (c.noSelfCapture != a.Command("actOpt_NoSelfCapture").Checked()) a.ExecuteCommand(8006);
+    LoupistInternals a = Access();
+    if (c.noSelfCapture != a.Command(Cmd::actOpt_NoSelfCapture).Checked()) a.ExecuteCommand(8006);
     a.ExecuteCommand(7001);
     ASSERT_TRUE(Layered(app_->Handle()));
     a.ExecuteCommand(7002);
-    EXPECT_TRUE(a.Command("actCapture_Fixed").Checked());
-    EXPECT_FALSE(a.Command("actCapture_Lupe").Checked());
-    EXPECT_TRUE(a.Command("actOpt_NoSelfCapture").Enabled());
-    EXPECT_EQ(a.Command("actOpt_NoSelfCapture").Checked(), c.noSelfCapture);
+    EXPECT_TRUE(a.Command(Cmd::actCapture_Fixed).Checked());
+    EXPECT_FALSE(a.Command(Cmd::actCapture_Lupe).Checked());
+    EXPECT_TRUE(a.Command(Cmd::actOpt_NoSelfCapture).Enabled());
+    EXPECT_EQ(a.Command(Cmd::actOpt_NoSelfCapture).Checked(), c.noSelfCapture);
     EXPECT_EQ(Layered(app_->Handle()), c.wantLayered);
     EXPECT_EQ(a.LiveCaptureRop(), c.wantRop);
     // And the option works again at once.
     a.ExecuteCommand(8006);
     EXPECT_EQ(Layered(app_->Handle()), !c.noSelfCapture);
     a.ExecuteCommand(7002);  // fixed off for the next case
-    if (a.Command("actOpt_NoSelfCapture").Checked()) a.ExecuteCommand(8006);
+    if (a.Command(Cmd::actOpt_NoSelfCapture).Checked()) a.ExecuteCommand(8006);
   }
 }
 
 TEST_F(CaptureModes, TheUserOriginByModifierKeys) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   const int height = app_->ClientHeight();
-  ASSERT_FALSE(a.Command("actPos_User").Checked());
+  ASSERT_FALSE(a.Command(Cmd::actPos_User).Checked());
   const Point here{kSceneLeft + 33, kSceneTop + 44};
   PutCursor(here);
   a.ExecuteCommand(4010);
   EXPECT_EQ(a.Info().UserOrigin, here);
-  EXPECT_TRUE(a.Command("actPos_User").Checked()) << "a new origin shows its line";
+  EXPECT_TRUE(a.Command(Cmd::actPos_User).Checked()) << "a new origin shows its line";
   EXPECT_EQ(app_->ClientHeight(), height + a.LineHeight());
 
   {
@@ -347,7 +347,7 @@ TEST_F(CaptureModes, TheUserOriginByModifierKeys) {
 }
 
 TEST_F(CaptureModes, CtrlSpaceBringsTheCursorToTheOriginAtOnceWhenNearAndInNineStepsWhenFar) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.Info().UserOrigin = Point{500, 300};
   PutCursor(Point{508, 300});
   {
@@ -399,8 +399,8 @@ class Win9xPathCaptureModes : public CaptureModes {
 };
 
 TEST_F(Win9xPathCaptureModes, LoupeAndNoSelfCaptureUncheckThemselvesAndTheMenuHidesThem) {
-  LoupistTestAccess a = Access();
-  for (const char* name : {"actCapture_Lupe", "actOpt_NoSelfCapture"}) {
+  LoupistInternals a = Access();
+  for (Cmd name : {Cmd::actCapture_Lupe, Cmd::actOpt_NoSelfCapture}) {
     SCOPED_TRACE(name);
     Action& command = a.Command(name);
     EXPECT_FALSE(command.Enabled());

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "base/win/unique_handle.h"
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "platform/win/application.h"
-#include "platform/win/unique_handle.h"
 #include "tests/win/modal_driver.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -37,12 +37,12 @@ class Commands : public testing::Test {
     app_.reset();
     scene_.reset();
   }
-  LoupistTestAccess Access() { return LoupistTestAccess(*app_); }
+  LoupistInternals Access() { return LoupistInternals(*app_); }
 
   // A grid line pixel of the zoom area: the left edge of the cell two right of the
   // probe cell (no sub-grid there), in the middle of a cell two rows below it.
   COLORREF GridLinePixel() {
-    LoupistTestAccess a = Access();
+    LoupistInternals a = Access();
     const int z = a.Zoom();
     return a.View().Pixel(a.CursorCell().X - 1 + 2 * z, a.CursorCell().Y + 2 * z + z / 2);
   }
@@ -52,7 +52,7 @@ class Commands : public testing::Test {
 };
 
 // The check state, enabled state and Tag of every command.
-std::vector<std::string> CommandStates(LoupistTestAccess& a, TApp_Loupist& app) {
+std::vector<std::string> CommandStates(LoupistInternals& a, TApp_Loupist& app) {
   std::vector<std::string> states;
   for (std::size_t i = 0; i < app.ActionList_Main.Count(); ++i) {
     const Action& c = app.ActionList_Main[i];
@@ -65,25 +65,25 @@ std::vector<std::string> CommandStates(LoupistTestAccess& a, TApp_Loupist& app) 
 }
 
 TEST_F(Commands, ZoomStepsClimbTheLadderAndStopAtItsEnds) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   ASSERT_EQ(a.Zoom(), 6);
   a.ExecuteCommand(1090);  // actZoom_Up
   EXPECT_EQ(a.Zoom(), 8);
   EXPECT_EQ(a.ZoomIndex(), 5);
-  EXPECT_TRUE(a.Command("actZoom_8").Checked());
-  EXPECT_FALSE(a.Command("actZoom_6").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actZoom_8).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actZoom_6).Checked());
   EXPECT_EQ(a.SrcSize().Width, (221 + 7) / 8) << "the layout follows the new zoom";
 
   const int ladder[] = {10, 12, 16, 20, 20};
   for (int want : ladder) {
-    a.StepZoom("actZoom_Up");
+    a.StepZoom(Cmd::actZoom_Up);
     EXPECT_EQ(a.Zoom(), want);
   }
   EXPECT_EQ(a.ZoomIndex(), 9);
-  for (int i = 0; i < 12; ++i) a.StepZoom("actZoom_Down");
+  for (int i = 0; i < 12; ++i) a.StepZoom(Cmd::actZoom_Down);
   EXPECT_EQ(a.Zoom(), 1);
   EXPECT_EQ(a.ZoomIndex(), 0);
-  EXPECT_TRUE(a.Command("actZoom_1").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actZoom_1).Checked());
 
   // While the actual-size view is held, neither step does anything.
   a.ExecuteCommand(1004);
@@ -95,22 +95,22 @@ TEST_F(Commands, ZoomStepsClimbTheLadderAndStopAtItsEnds) {
   EXPECT_EQ(a.ZoomIndex(), 3);
   // Other commands are no steps.
   a.SavedZoom() = -1;
-  a.StepZoom("actGrid_Disp");
+  a.StepZoom(Cmd::actGrid_Disp);
   EXPECT_EQ(a.ZoomIndex(), 3);
 }
 
 TEST_F(Commands, Zoom12ChecksItselfAndUnchecksTheOthers) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(1012);
-  EXPECT_TRUE(a.Command("actZoom_12").Checked());
-  EXPECT_FALSE(a.Command("actZoom_6").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actZoom_12).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actZoom_6).Checked());
   EXPECT_EQ(a.Zoom(), 12);
   EXPECT_EQ(a.ZoomIndex(), 7);
   EXPECT_EQ(a.SavedZoom(), -1);
 }
 
 TEST_F(Commands, ACodeWithoutACommandBeepsAndChangesNothing) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   int beeps = 0;
   a.BeepHook() = [&] { ++beeps; };
   const auto before = CommandStates(a, *app_);
@@ -128,16 +128,16 @@ TEST_F(Commands, ACodeWithoutACommandBeepsAndChangesNothing) {
   ASSERT_FALSE(a.AlphaBlend());
   a.ExecuteCommand(8006);
   EXPECT_EQ(beeps, 4);
-  EXPECT_TRUE(a.Command("actOpt_NoSelfCapture").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_NoSelfCapture).Checked());
   EXPECT_TRUE(a.AlphaBlend());
 }
 
 TEST_F(Commands, GridColourCommandsSetColourAndPenMode) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(2004);
   EXPECT_EQ(a.GridPenMode(), kPenModeInvert);
-  EXPECT_TRUE(a.Command("actGrid_Invert").Checked());
-  EXPECT_FALSE(a.Command("actGrid_Gray").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Invert).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actGrid_Gray).Checked());
   EXPECT_EQ(GridLinePixel(), RGB(0, 0, 0)) << "inverted over white";
   a.ExecuteCommand(2005);
   EXPECT_EQ(a.GridPenMode(), kPenModeMask);
@@ -148,14 +148,14 @@ TEST_F(Commands, GridColourCommandsSetColourAndPenMode) {
   EXPECT_EQ(a.GridColor(), 0x999999u);
 
   a.ExecuteCommand(2010);
-  EXPECT_FALSE(a.Command("actGrid_Disp").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actGrid_Disp).Checked());
   EXPECT_EQ(GridLinePixel(), kWhite) << "no grid lines without the grid";
   a.ExecuteCommand(2010);
-  EXPECT_TRUE(a.Command("actGrid_Disp").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
 }
 
 TEST_F(Commands, AColourChosenAfterInvertDrawsTheGridInThatColour) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(2004);
   a.ExecuteCommand(2010);  // grid off: confirming the chooser turns it on again
   const COLORREF chosen = RGB(10, 200, 30);
@@ -176,17 +176,17 @@ TEST_F(Commands, AColourChosenAfterInvertDrawsTheGridInThatColour) {
   ASSERT_TRUE(driver.Fired()) << "the colour chooser did not open";
   EXPECT_TRUE(fullOpen) << "the custom-colour part is expanded";
   EXPECT_EQ(shownFirst, 0x999999u) << "the chooser opens with the remembered colour";
-  EXPECT_EQ(a.Command("actGrid_SelColor").Tag(), static_cast<int32_t>(chosen));
-  EXPECT_TRUE(a.Command("actGrid_SelColor").Checked());
-  EXPECT_FALSE(a.Command("actGrid_Invert").Checked());
+  EXPECT_EQ(a.Command(Cmd::actGrid_SelColor).Tag(), static_cast<int32_t>(chosen));
+  EXPECT_TRUE(a.Command(Cmd::actGrid_SelColor).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actGrid_Invert).Checked());
   EXPECT_EQ(a.GridColor(), chosen);
   EXPECT_EQ(a.GridPenMode(), kPenModeCopy);
-  EXPECT_TRUE(a.Command("actGrid_Disp").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
   EXPECT_EQ(GridLinePixel(), chosen) << "drawn in the colour, not inverted";
 }
 
 TEST_F(Commands, CtrlTakesTheProbeColourAndShiftItsInverseBothShowingTheGrid) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   ASSERT_EQ(a.Info().Color, kWhite);
   a.ExecuteCommand(2010);
   {
@@ -194,8 +194,8 @@ TEST_F(Commands, CtrlTakesTheProbeColourAndShiftItsInverseBothShowingTheGrid) {
     a.ExecuteCommand(2006);
   }
   EXPECT_EQ(a.GridColor(), kWhite);
-  EXPECT_EQ(a.Command("actGrid_SelColor").Tag(), static_cast<int32_t>(kWhite));
-  EXPECT_TRUE(a.Command("actGrid_Disp").Checked());
+  EXPECT_EQ(a.Command(Cmd::actGrid_SelColor).Tag(), static_cast<int32_t>(kWhite));
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
 
   a.ExecuteCommand(2010);
   {
@@ -203,7 +203,7 @@ TEST_F(Commands, CtrlTakesTheProbeColourAndShiftItsInverseBothShowingTheGrid) {
     a.ExecuteCommand(2006);
   }
   EXPECT_EQ(a.GridColor(), 0x000000u);
-  EXPECT_TRUE(a.Command("actGrid_Disp").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
   EXPECT_EQ(GridLinePixel(), RGB(0, 0, 0));
 
   // The sub-grid chooser the same way; the grid keeps its colour.
@@ -212,13 +212,13 @@ TEST_F(Commands, CtrlTakesTheProbeColourAndShiftItsInverseBothShowingTheGrid) {
     a.ExecuteCommand(2014);
   }
   EXPECT_EQ(a.SubGridColor(), kWhite);
-  EXPECT_TRUE(a.Command("actGrid_SelSubColor").Checked());
-  EXPECT_FALSE(a.Command("actGrid_SubBlue").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_SelSubColor).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actGrid_SubBlue).Checked());
   EXPECT_EQ(a.GridColor(), 0x000000u);
 }
 
 TEST_F(Commands, ACancelledChooserAppliesTheRememberedColourAndLeavesTheGridAlone) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(2005);  // light grey in mask mode
   a.ExecuteCommand(2010);  // grid off
   ModalDriver cancel(L"#32770", [](HWND dialog) {
@@ -230,9 +230,9 @@ TEST_F(Commands, ACancelledChooserAppliesTheRememberedColourAndLeavesTheGridAlon
   ASSERT_TRUE(cancel.Fired());
   EXPECT_EQ(a.GridColor(), 0x999999u);
   EXPECT_EQ(a.GridPenMode(), kPenModeCopy);
-  EXPECT_EQ(a.Command("actGrid_SelColor").Tag(), 0x999999);
-  EXPECT_TRUE(a.Command("actGrid_SelColor").Checked());
-  EXPECT_FALSE(a.Command("actGrid_Disp").Checked());
+  EXPECT_EQ(a.Command(Cmd::actGrid_SelColor).Tag(), 0x999999);
+  EXPECT_TRUE(a.Command(Cmd::actGrid_SelColor).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actGrid_Disp).Checked());
 
   // The sub-grid chooser confirmed: only the sub-grid colour changes.
   ModalDriver confirm(L"#32770", [](HWND dialog) {
@@ -245,11 +245,11 @@ TEST_F(Commands, ACancelledChooserAppliesTheRememberedColourAndLeavesTheGridAlon
   ASSERT_TRUE(confirm.Fired());
   EXPECT_EQ(a.SubGridColor(), RGB(0, 0, 128));
   EXPECT_EQ(a.GridColor(), 0x999999u);
-  EXPECT_TRUE(a.Command("actGrid_Disp").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
 }
 
 TEST_F(Commands, SmoothCaptureAndStayOnTop) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   app_->ShowStatusText(L"copied");
   a.ExecuteCommand(8007);
   EXPECT_EQ(app_->Timer_Main.Interval(), 30u);
@@ -263,10 +263,10 @@ TEST_F(Commands, SmoothCaptureAndStayOnTop) {
   };
   ASSERT_FALSE(topmost());
   a.ExecuteCommand(8001);
-  EXPECT_TRUE(a.Command("actOpt_StayOnTop").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_StayOnTop).Checked());
   EXPECT_TRUE(topmost());
   a.ExecuteCommand(8001);
-  EXPECT_FALSE(a.Command("actOpt_StayOnTop").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actOpt_StayOnTop).Checked());
   EXPECT_FALSE(topmost());
 }
 
@@ -289,10 +289,10 @@ MenuEntry EntryAt(HMENU menu, int position) {
 }
 
 TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(1012);
   a.ExecuteCommand(7001);  // loupe mode: no-self-capture greyed
-  a.Command("actWinInfo_ExeName").SetVisible(false);
+  a.Command(Cmd::actWinInfo_ExeName).SetVisible(false);
   SetCursorPos(900, 700);
 
   RECT menuRect{};
@@ -376,7 +376,7 @@ TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
 }
 
 TEST_F(Commands, AnItemChosenInTheMenuRunsItsCommand) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   ModalDriver driver(L"#32768", [](HWND) {
     // The accelerator letters: the grid submenu, then its display item.
     for (WORD key : {WORD{'G'}, WORD{'D'}}) {
@@ -387,14 +387,14 @@ TEST_F(Commands, AnItemChosenInTheMenuRunsItsCommand) {
       SendInput(2, in, sizeof(INPUT));
     }
   });
-  ASSERT_TRUE(a.Command("actGrid_Disp").Checked());
+  ASSERT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
   POINT origin{0, 0};
   ClientToScreen(app_->Handle(), &origin);
   Action* chosen = a.Menu().Popup(app_->Handle(), Point{origin.x, origin.y});
   ASSERT_TRUE(driver.Fired());
   ASSERT_NE(chosen, nullptr);
-  EXPECT_EQ(chosen->Name(), "actGrid_Disp");
-  EXPECT_FALSE(a.Command("actGrid_Disp").Checked());
+  EXPECT_EQ(chosen, &a.Command(Cmd::actGrid_Disp));
+  EXPECT_FALSE(a.Command(Cmd::actGrid_Disp).Checked());
 }
 
 TEST_F(Commands, AltIsSwallowedAndAltF10OpensTheMenu) {
@@ -427,7 +427,7 @@ TEST_F(Commands, AltF4ClosesTheWindowAndTheShortcutHookGoesWithIt) {
 }
 
 TEST_F(Commands, MinimiseAndTheVersionBox) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   a.ExecuteCommand(12001);
   EXPECT_TRUE(IsIconic(app_->Handle()));
   ShowWindow(app_->Handle(), SW_RESTORE);

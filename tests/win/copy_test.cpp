@@ -10,12 +10,12 @@
 
 #include "general/win/codepage.h"
 #include "general/win/own_paths.h"
-#include "general/win/shell_ui.h"
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "platform/win/application.h"
+#include "platform/win/shell_ui.h"
 #include "tests/win/files_support.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ class Copy : public testing::Test {
     RemovePath(OwnPathWithExtension(L".bmp"));
   }
 
-  LoupistTestAccess Access() { return LoupistTestAccess(*app_); }
+  LoupistInternals Access() { return LoupistInternals(*app_); }
 
   // The probe values every text copy below formats.
   void SetProbe() {
@@ -67,7 +67,7 @@ class Copy : public testing::Test {
   // Sets the probe values, runs the command and answers what another program then reads.
   // The status text is taken at once: the other program may take longer to answer than the
   // two seconds the text is shown.
-  ClipboardView CopyText(const char* command) {
+  ClipboardView CopyText(Cmd command) {
     SetProbe();
     Access().Command(command).Execute();
     status_ = Access().StatusText();
@@ -90,38 +90,38 @@ class Copy : public testing::Test {
 };
 
 TEST_F(Copy, ValuesInBothFormsAsAnotherProgramSeesThem) {
-  ClipboardView view = CopyText("actCopy_ColorRGB");
+  ClipboardView view = CopyText(Cmd::actCopy_ColorRGB);
   ASSERT_TRUE(view.Ran);
   EXPECT_EQ(view.Unicode, L"255 128 0");
   EXPECT_EQ(view.Text, "255 128 0");
   EXPECT_EQ(status_, L"カラー情報/RGBをｺﾋﾟｰ 255 128 0");
   {
     HeldKey shift(VK_SHIFT);
-    EXPECT_EQ(CopyText("actCopy_ColorRGB").Unicode, L"FF 80 0");
-    EXPECT_EQ(CopyText("actCopy_ColorHTML").Unicode, L"16744448");
-    EXPECT_EQ(CopyText("actCopy_WInfoHandle").Unicode, L"000A01F4");
-    EXPECT_EQ(CopyText("actCopy_WInfoClassName").Unicode, L"\"Button\"");
-    EXPECT_EQ(CopyText("actCopy_WInfoExeName").Unicode, L"notepad.exe");
-    EXPECT_EQ(CopyText("actCopy_PosClient").Unicode, L"(50, 30)");
+    EXPECT_EQ(CopyText(Cmd::actCopy_ColorRGB).Unicode, L"FF 80 0");
+    EXPECT_EQ(CopyText(Cmd::actCopy_ColorHTML).Unicode, L"16744448");
+    EXPECT_EQ(CopyText(Cmd::actCopy_WInfoHandle).Unicode, L"000A01F4");
+    EXPECT_EQ(CopyText(Cmd::actCopy_WInfoClassName).Unicode, L"\"Button\"");
+    EXPECT_EQ(CopyText(Cmd::actCopy_WInfoExeName).Unicode, L"notepad.exe");
+    EXPECT_EQ(CopyText(Cmd::actCopy_PosClient).Unicode, L"(50, 30)");
   }
-  EXPECT_EQ(CopyText("actCopy_ColorHTML").Unicode, L"FF8000");
-  EXPECT_EQ(CopyText("actCopy_WInfoHandle").Unicode, L"655860");
+  EXPECT_EQ(CopyText(Cmd::actCopy_ColorHTML).Unicode, L"FF8000");
+  EXPECT_EQ(CopyText(Cmd::actCopy_WInfoHandle).Unicode, L"655860");
   // The COLORREF line is off by default; its value is copied all the same.
-  ASSERT_FALSE(Access().Command("actColor_COLORREF").Checked());
-  EXPECT_EQ(CopyText("actCopy_ColorCOLORREF").Unicode, L"33023");
+  ASSERT_FALSE(Access().Command(Cmd::actColor_COLORREF).Checked());
+  EXPECT_EQ(CopyText(Cmd::actCopy_ColorCOLORREF).Unicode, L"33023");
   EXPECT_EQ(status_, L"カラー情報/COLORREFをｺﾋﾟｰ 33023");
 
   // Japanese text: the same characters as Unicode, code page 932 bytes as text.
-  view = CopyText("actCopy_WInfoText");
+  view = CopyText(Cmd::actCopy_WInfoText);
   EXPECT_EQ(view.Unicode, L"ウィンドウ ☃");
   EXPECT_EQ(view.Text, "\x83\x45\x83\x42\x83\x93\x83\x68\x83\x45 ?");
 }
 
 TEST_F(Copy, AnEmptyValueLeavesTheClipboard) {
-  CopyText("actCopy_ColorRGB");
+  CopyText(Cmd::actCopy_ColorRGB);
   SetProbe();
   Access().Info().Text.clear();
-  Access().Command("actCopy_WInfoText").Execute();
+  Access().Command(Cmd::actCopy_WInfoText).Execute();
   EXPECT_EQ(Access().StatusText(), L"ウィンドウ情報/テキストをｺﾋﾟｰ ");
   EXPECT_EQ(ReadClipboardElsewhere().Unicode, L"255 128 0");
 }
@@ -129,12 +129,12 @@ TEST_F(Copy, AnEmptyValueLeavesTheClipboard) {
 TEST_F(Copy, CtrlWritesTheTextFileAndOpensIt) {
   const std::wstring path = OwnPathWithExtension(L".txt");
   HeldKey ctrl(VK_CONTROL);
-  EXPECT_EQ(CopyText("actCopy_WInfoExeName").Unicode, L"C:\\Program Files\\ツール\\notepad.exe");
+  EXPECT_EQ(CopyText(Cmd::actCopy_WInfoExeName).Unicode, L"C:\\Program Files\\ツール\\notepad.exe");
   EXPECT_EQ(ReadFileBytes(path), Bytes("C:\\Program Files\\\x83\x63\x81\x5B\x83\x8B\\notepad.exe"));
   ASSERT_EQ(opened_.size(), 1u);
   EXPECT_EQ(opened_[0], path);
   // The next one replaces the contents, shorter as they are.
-  CopyText("actCopy_ColorRGB");
+  CopyText(Cmd::actCopy_ColorRGB);
   EXPECT_EQ(ReadFileBytes(path), Bytes("255 128 0"));
   EXPECT_EQ(opened_.size(), 2u);
   EXPECT_TRUE(boxes_.empty());
@@ -144,7 +144,7 @@ TEST_F(Copy, PictureAsShown) {
   app_->Timer_Main.SetEnabled(false);
   const std::vector<COLORREF> shown = ViewPixels();
   const int width = app_->ClientWidth(), height = app_->ClientHeight();
-  Access().Command("actCopy_Picture").Execute();
+  Access().Command(Cmd::actCopy_Picture).Execute();
   EXPECT_EQ(Access().StatusText(), L"ｽﾞｰﾑ画像をｺﾋﾟｰ ");
   const ClipboardView view = ReadClipboardElsewhere();
   ASSERT_TRUE(view.Has("dib")) << view.Formats;
@@ -161,7 +161,7 @@ TEST_F(Copy, PictureAsShown) {
 }
 
 // With Shift: the enlarged source without grid, above the panel as it was shown.
-void ExpectPictureWithoutGrid(LoupistTestAccess& a, const std::vector<uint8_t>& dib,
+void ExpectPictureWithoutGrid(LoupistInternals& a, const std::vector<uint8_t>& dib,
                               const std::vector<COLORREF>& shownPanel,
                               const std::function<COLORREF(int, int)>& screen) {
   const int zoom = a.Zoom();
@@ -185,9 +185,9 @@ void ExpectPictureWithoutGrid(LoupistTestAccess& a, const std::vector<uint8_t>& 
 COLORREF Pattern(int x, int y) { return RGB(x & 0xFF, y & 0xFF, (x * 7 + y * 3) & 0xFF); }
 
 TEST_F(Copy, PictureWithoutGridWhilePaused) {
-  LoupistTestAccess a = Access();
-  ASSERT_TRUE(a.Command("actGrid_Disp").Checked());
-  a.Command("actCapture_Pause").SetChecked(true);
+  LoupistInternals a = Access();
+  ASSERT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
+  a.Command(Cmd::actCapture_Pause).SetChecked(true);
   app_->Timer_Main.SetEnabled(false);
   a.Info().ScreenPoint = Point{600, 500};
   app_->RefreshView();
@@ -202,14 +202,14 @@ TEST_F(Copy, PictureWithoutGridWhilePaused) {
   const std::vector<COLORREF> shown = ViewPixels();
   {
     HeldKey shift(VK_SHIFT);
-    a.Command("actCopy_Picture").Execute();
+    a.Command(Cmd::actCopy_Picture).Execute();
   }
   ExpectPictureWithoutGrid(a, ReadClipboardElsewhere().Dib, shown, Pattern);
   EXPECT_FALSE(app_->Timer_Main.Enabled()) << "a paused window stays paused";
 }
 
 TEST_F(Copy, PictureWithoutGridWhileCapturing) {
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   SceneWindow scene(500, 400, 200, 200, [](int x, int y) { return Pattern(x + 500, y + 400); });
   SetCursorPos(600, 500);
   app_->Timer_Main.SetEnabled(true);
@@ -218,7 +218,7 @@ TEST_F(Copy, PictureWithoutGridWhileCapturing) {
   const std::vector<COLORREF> shown = ViewPixels();
   {
     HeldKey shift(VK_SHIFT);
-    a.Command("actCopy_Picture").Execute();
+    a.Command(Cmd::actCopy_Picture).Execute();
   }
   ExpectPictureWithoutGrid(a, ReadClipboardElsewhere().Dib, shown, Pattern);
   EXPECT_TRUE(app_->Timer_Main.Enabled()) << "the main timer runs again";
@@ -228,7 +228,7 @@ TEST_F(Copy, CtrlWritesTheBitmapFile) {
   app_->Timer_Main.SetEnabled(false);
   {
     HeldKey ctrl(VK_CONTROL);
-    Access().Command("actCopy_Picture").Execute();
+    Access().Command(Cmd::actCopy_Picture).Execute();
   }
   const std::wstring path = OwnPathWithExtension(L".bmp");
   const std::vector<uint8_t> file = ReadFileBytes(path);
@@ -248,7 +248,7 @@ TEST_F(Copy, ABitmapFileThatCannotBeCreatedIsReported) {
   ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
   {
     HeldKey ctrl(VK_CONTROL);
-    Access().Command("actCopy_Picture").Execute();
+    Access().Command(Cmd::actCopy_Picture).Execute();
   }
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].Text, WideToAnsi(L"ファイル " + path +
@@ -262,7 +262,7 @@ TEST_F(Copy, ABitmapFileThatCannotBeCreatedIsReported) {
 
 TEST_F(Copy, ABusyClipboard) {
   SetProbe();
-  Access().Command("actCopy_ColorRGB").Execute();
+  Access().Command(Cmd::actCopy_ColorRGB).Execute();
   ClipboardHeldElsewhere held(1500);
   ASSERT_TRUE(held.Holding());
   // A text copy gives up silently but still reports the copy.
@@ -270,11 +270,11 @@ TEST_F(Copy, ABusyClipboard) {
   application.LastErrorText.clear();
   SetProbe();
   Access().Info().Red = 1;
-  application.Guarded([&] { Access().Command("actCopy_ColorRGB").Execute(); });
+  application.Guarded([&] { Access().Command(Cmd::actCopy_ColorRGB).Execute(); });
   EXPECT_EQ(application.LastErrorText, L"");
   EXPECT_EQ(Access().StatusText(), L"カラー情報/RGBをｺﾋﾟｰ 1 128 0");
   // A picture copy ends with the error the application's handler shows.
-  application.Guarded([&] { Access().Command("actCopy_Picture").Execute(); });
+  application.Guarded([&] { Access().Command(Cmd::actCopy_Picture).Execute(); });
   EXPECT_EQ(application.LastErrorText, L"クリップボードを開くことができません");
 }
 
@@ -321,7 +321,7 @@ TEST_F(Copy, TheXClipboardOfTheDesktopHoldsTheText) {
   if (out.empty() || GetFileAttributesW(L"Z:\\usr\\bin\\xclip") == INVALID_FILE_ATTRIBUTES)
     GTEST_SKIP() << "not under Wine with xclip";
   SetProbe();
-  Access().Command("actCopy_WInfoText").Execute();
+  Access().Command(Cmd::actCopy_WInfoText).Execute();
   const std::vector<uint8_t> text = HostCommandOutput(
       "xclip -o -selection clipboard > '" + out + "'; touch '" + out + ".done'", folder / L"x.txt");
   EXPECT_EQ(std::string(text.begin(), text.end()), u8"ウィンドウ ☃");
@@ -335,7 +335,7 @@ namespace {
 // the whole-desktop copy are indexed from there.
 TEST_F(Copy, PictureWithoutGridOnBothMonitors) {
   if (GetSystemMetrics(SM_XVIRTUALSCREEN) >= 0) GTEST_SKIP() << "one monitor";
-  LoupistTestAccess a = Access();
+  LoupistInternals a = Access();
   const auto pattern = [](int x, int y) { return Pattern(x + 2048, y); };
   for (const Point p : {Point{-500, 300}, Point{600, 500}}) {
     SCOPED_TRACE(testing::Message() << "probe at " << p.X << "," << p.Y);
@@ -348,22 +348,22 @@ TEST_F(Copy, PictureWithoutGridOnBothMonitors) {
     std::vector<COLORREF> shown = ViewPixels();
     {
       HeldKey shift(VK_SHIFT);
-      a.Command("actCopy_Picture").Execute();
+      a.Command(Cmd::actCopy_Picture).Execute();
     }
     ExpectPictureWithoutGrid(a, ReadClipboardElsewhere().Dib, shown, pattern);
 
-    a.Command("actCapture_Pause").Execute();
-    ASSERT_TRUE(a.Command("actCapture_Pause").Checked());
+    a.Command(Cmd::actCapture_Pause).Execute();
+    ASSERT_TRUE(a.Command(Cmd::actCapture_Pause).Checked());
     SetCursorPos(p.X + 300, p.Y);  // the paused picture stays where it was
     app_->RefreshView();
     shown = ViewPixels();
     {
       HeldKey shift(VK_SHIFT);
-      a.Command("actCopy_Picture").Execute();
+      a.Command(Cmd::actCopy_Picture).Execute();
     }
     ExpectPictureWithoutGrid(a, ReadClipboardElsewhere().Dib, shown, pattern);
-    a.Command("actCapture_Pause").Execute();
-    ASSERT_FALSE(a.Command("actCapture_Pause").Checked());
+    a.Command(Cmd::actCapture_Pause).Execute();
+    ASSERT_FALSE(a.Command(Cmd::actCapture_Pause).Checked());
   }
 }
 

@@ -4,10 +4,10 @@
 #include "general/win/clipboard.h"
 #include "general/win/codepage.h"
 #include "general/win/file_stream.h"
-#include "general/win/my_bitmap.h"
 #include "general/win/own_paths.h"
-#include "general/win/shell_ui.h"
 #include "platform/win/application.h"
+#include "platform/win/my_bitmap.h"
+#include "platform/win/shell_ui.h"
 #include "tests/win/files_support.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "main/main.h"
-#include "tests/win/no_settings_file.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -104,12 +104,12 @@ TEST_P(GridOverlay, EveryZoomAreaPixelShowsPictureLineOrFrame) {
   const GridCase& c = GetParam();
   scene_->SetColor([picture = c.picture](int, int) { return picture; });
   SetCursorPos(kProbe.x, kProbe.y);
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   a.GridColor() = c.gridColor;
   a.GridPenMode() = c.penMode;
   a.SubGridColor() = kSubBlue;
   a.Zoom() = c.zoom;
-  a.Command("actGrid_Disp").SetChecked(c.grid == Grid::kShown);
+  a.Command(Cmd::actGrid_Disp).SetChecked(c.grid == Grid::kShown);
   a.Relayout();
   app_->RefreshView();
   ASSERT_EQ(a.Info().ScreenPoint, (Point{kProbe.x, kProbe.y}));

@@ -11,13 +11,13 @@
 #include <set>
 #include <string>
 
+#include "base/win/unique_handle.h"
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
 #include "main/main.h"
-#include "platform/win/unique_handle.h"
-#include "tests/win/no_settings_file.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ class HostileWindow : public testing::Test {
 
   // One forced capture cycle; answers its time.
   double TimedCycle() {
-    LoupistTestAccess a(*app_);
+    LoupistInternals a(*app_);
     a.LastCaptureTick() = 0;
     const double start = NowMs();
     app_->Timer_MainTimer(&app_->Timer_Main);
@@ -148,7 +148,7 @@ TEST_F(HostileWindow, ACaptionRewrittenEveryMillisecondIsReadWholeEachTime) {
   EXPECT_GE(seen.size(), 2u) << "the reads must see more than one caption";
 
   // The display goes on over the window, each cycle reading a whole caption.
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   double slowest = 0;
   for (int i = 0; i < 300; ++i) {
     slowest = std::max(slowest, TimedCycle());
@@ -161,7 +161,7 @@ TEST_F(HostileWindow, ACaptionRewrittenEveryMillisecondIsReadWholeEachTime) {
 }
 
 TEST_F(HostileWindow, AWindowGoneBetweenTheSearchAndTheQueriesGivesEmptyFacts) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   const Point centre{kLeft + kSize / 2, kTop + kSize / 2};
   const HWND found = a.FindWindowUnderCursor(centre);
   ASSERT_EQ(found, target_->Handle());
@@ -185,7 +185,7 @@ TEST_F(HostileWindow, AWindowGoneBetweenTheSearchAndTheQueriesGivesEmptyFacts) {
 }
 
 TEST_F(HostileWindow, TheDisplayGoesOnWhileTheWindowComesAndGoes) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   double slowest = 0;
   for (int round = 0; round < 5; ++round) {
     for (int i = 0; i < 40; ++i) slowest = std::max(slowest, TimedCycle());

@@ -7,20 +7,21 @@
 
 #include "general/win/platform_info.h"
 #include "main/main.h"
-#include "tests/win/no_settings_file.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/panel_lines.h"
 #include "tests/win/probe_target_process.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 using namespace probe_target;
 
-constexpr const char* kItems[kInfoItemCount] = {
-    "actColor_RGB",       "actColor_HTML",         "actColor_COLORREF",     "actPos_Screen",
-    "actPos_Client",      "actPos_User",           "actWinInfo_Handle",     "actWinInfo_ClassName",
-    "actWinInfo_Text",    "actWinInfo_WindowSize", "actWinInfo_ClientSize", "actWinInfo_Rect",
-    "actWinInfo_ExeName",
+constexpr Cmd kItems[kInfoItemCount] = {
+    Cmd::actColor_RGB,          Cmd::actColor_HTML,         Cmd::actColor_COLORREF,
+    Cmd::actPos_Screen,         Cmd::actPos_Client,         Cmd::actPos_User,
+    Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName,  Cmd::actWinInfo_Text,
+    Cmd::actWinInfo_WindowSize, Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
+    Cmd::actWinInfo_ExeName,
 };
 constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099;
 
@@ -46,8 +47,8 @@ class InfoPanel : public testing::Test {
   void TearDown() override { app_.reset(); }
 
   void SetAllItems(bool on) {
-    LoupistTestAccess a(*app_);
-    for (const char* name : kItems) a.Command(name).SetChecked(on);
+    LoupistInternals a(*app_);
+    for (Cmd name : kItems) a.Command(name).SetChecked(on);
     a.Relayout();
   }
   // One capture cycle with the cursor at p.
@@ -56,7 +57,7 @@ class InfoPanel : public testing::Test {
     app_->RefreshView();
   }
   std::string Line(int k, const std::wstring& text) {
-    LoupistTestAccess a(*app_);
+    LoupistInternals a(*app_);
     return PanelLineDiff(*app_, a, k, text);
   }
 
@@ -67,7 +68,7 @@ class InfoPanel : public testing::Test {
 std::unique_ptr<ProbeTargetProcess> InfoPanel::target_;
 
 TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   SetAllItems(true);
   HWND red = target_->TopLevel(kRedClass);
   a.Info().UserOrigin = Point{100, 50};
@@ -104,12 +105,12 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
 }
 
 TEST_F(InfoPanel, NoWindowUnderThePoint) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   SetAllItems(false);
-  a.Command("actPos_Client").SetChecked(true);
+  a.Command(Cmd::actPos_Client).SetChecked(true);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
   // Self-exclusion searches the whole tree, which finds nothing over the hidden window.
-  a.Command("actOpt_NoSelfCapture").SetChecked(true);
+  a.Command(Cmd::actOpt_NoSelfCapture).SetChecked(true);
   ProbeAt(Point{kHidden.CenterX(), kHidden.CenterY()});
   ASSERT_EQ(a.Info().Window, 0u);
   const std::wstring lines[] = {
@@ -126,9 +127,9 @@ TEST_F(InfoPanel, NoWindowUnderThePoint) {
 }
 
 TEST_F(InfoPanel, TextOutsideTheCodePageIsDrawnAsItIs) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   SetAllItems(false);
-  a.Command("actWinInfo_Text").SetChecked(true);
+  a.Command(Cmd::actWinInfo_Text).SetChecked(true);
   a.Relayout();
   ProbeAt(Point{kUnicode.CenterX(), kUnicode.CenterY()});
   const std::wstring wide = std::wstring(L"ﾃｷｽﾄ     ") + kUnicodeText;
@@ -138,8 +139,8 @@ TEST_F(InfoPanel, TextOutsideTheCodePageIsDrawnAsItIs) {
 }
 
 TEST_F(InfoPanel, ACopyTakesItsItemEvenWhenItsLineIsOff) {
-  LoupistTestAccess a(*app_);
-  a.Command("actWinInfo_ClassName").SetChecked(false);
+  LoupistInternals a(*app_);
+  a.Command(Cmd::actWinInfo_ClassName).SetChecked(false);
   a.Relayout();
   ProbeAt(Point{90, 60});
   const int height = RectHeight(a.InfoRect());
@@ -150,11 +151,11 @@ TEST_F(InfoPanel, ACopyTakesItsItemEvenWhenItsLineIsOff) {
   ASSERT_GE(status.size(), value.size());
   EXPECT_EQ(status.substr(status.size() - value.size()), value);
   EXPECT_EQ(RectHeight(a.InfoRect()), height);
-  EXPECT_FALSE(a.Command("actWinInfo_ClassName").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actWinInfo_ClassName).Checked());
 }
 
 TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   const int h = a.LineHeight();
   const int zoomArea = a.InfoRect().Top;
   auto checked = [&](int first, int last) {
@@ -165,7 +166,7 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
 
   // Only the executable off: the toggle switches the whole group on, then off.
   for (int i = 7; i <= 12; ++i) a.Command(kItems[i - 1]).SetChecked(true);
-  a.Command("actWinInfo_ExeName").SetChecked(false);
+  a.Command(Cmd::actWinInfo_ExeName).SetChecked(false);
   ASSERT_TRUE(app_->ActionList_Main.ExecuteCode(kWindowToggle));
   EXPECT_EQ(checked(7, 13), 7);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
@@ -192,8 +193,8 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
 }
 
 TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {
-  LoupistTestAccess a(*app_);
-  a.Command("actOpt_StayOnTop").SetChecked(true);  // an icon in the title line
+  LoupistInternals a(*app_);
+  a.Command(Cmd::actOpt_StayOnTop).SetChecked(true);  // an icon in the title line
   ProbeAt(Point{90, 60});
   const int h = a.LineHeight();
   const int T = a.InfoRect().Top;
@@ -225,7 +226,7 @@ namespace {
 // The executable name is kept while the probe stays over one window: it must still change
 // with the window, in either direction, and vanish with it.
 TEST_F(InfoPanel, TheExecutableFollowsTheWindowUnderThePoint) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   SceneWindow own(400, 700, 100, 100, [](int, int) { return RGB(0, 0, 255); });
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -236,7 +237,7 @@ TEST_F(InfoPanel, TheExecutableFollowsTheWindowUnderThePoint) {
   EXPECT_EQ(lstrcmpiW(a.Info().ExeName.c_str(), self), 0) << std::wstring(a.Info().ExeName).size();
   ProbeAt(Point{51, 50});
   EXPECT_EQ(lstrcmpiW(a.Info().ExeName.c_str(), target_->ExePath().c_str()), 0);
-  a.Command("actOpt_NoSelfCapture").SetChecked(true);
+  a.Command(Cmd::actOpt_NoSelfCapture).SetChecked(true);
   ProbeAt(Point{kHidden.CenterX(), kHidden.CenterY()});
   ASSERT_EQ(a.Info().Window, 0u);
   EXPECT_TRUE(a.Info().ExeName.empty());

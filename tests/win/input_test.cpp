@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "my_settingfile/settings_unit.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/modal_driver.h"
-#include "tests/win/no_settings_file.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ class Input : public testing::Test {
     InitSettingsUnit();
     SetCursorPos(600, 500);
     app_ = std::make_unique<TApp_Loupist>();
-    a_ = std::make_unique<LoupistTestAccess>(*app_);
+    a_ = std::make_unique<LoupistInternals>(*app_);
     a_->BeepHook() = [this] { ++beeps_; };
     app_->Timer_Main.SetInterval(600000);  // only the handlers capture
     app_->RefreshView();
@@ -52,7 +52,7 @@ class Input : public testing::Test {
   }
   NoSettingsFile noFile_;
   std::unique_ptr<TApp_Loupist> app_;
-  std::unique_ptr<LoupistTestAccess> a_;
+  std::unique_ptr<LoupistInternals> a_;
   int beeps_ = 0;
 };
 
@@ -64,7 +64,7 @@ TEST_F(Input, KeyOneHoldsTheActualSizeView) {
   EXPECT_EQ(a_->SavedZoom(), 6);
   Key(VK_PRIOR);  // Page Up while held does nothing
   EXPECT_EQ(a_->Zoom(), 1);
-  EXPECT_TRUE(a_->Command("actZoom_6").Checked());
+  EXPECT_TRUE(a_->Command(Cmd::actZoom_6).Checked());
   SendMessageW(app_->Handle(), WM_KEYUP, '1', 0xC0000001);
   EXPECT_EQ(a_->Zoom(), 6);
   EXPECT_EQ(a_->SavedZoom(), -1);
@@ -119,8 +119,8 @@ TEST_F(Input, ArrowsNudgeTheCursorFromTheLastCapturedPosition) {
 }
 
 TEST_F(Input, FixedPointArrowsMoveTheHeldPointAndStopAtTheDesktopEdge) {
-  a_->Command("actCapture_Fixed").Execute();
-  ASSERT_TRUE(a_->Command("actCapture_Fixed").Checked());
+  a_->Command(Cmd::actCapture_Fixed).Execute();
+  ASSERT_TRUE(a_->Command(Cmd::actCapture_Fixed).Checked());
   a_->Info().ScreenPoint = Point{GetSystemMetrics(SM_XVIRTUALSCREEN) + 1, 300};
   Key(VK_LEFT);
   EXPECT_EQ(a_->Info().ScreenPoint.X, GetSystemMetrics(SM_XVIRTUALSCREEN));
@@ -178,11 +178,11 @@ TEST_F(Input, AKeyUpWhoseKeyDownWentElsewhereIsLeftAlone) {
   for (WPARAM key : {WPARAM{'F'}, WPARAM{'D'}, WPARAM{VK_ESCAPE}, WPARAM{'Z'}})
     SendMessageW(app_->Handle(), WM_KEYUP, key, 0xC0000001);
   EXPECT_EQ(GetClipboardSequenceNumber(), clipboard) << "Z copied the picture";
-  EXPECT_FALSE(a_->Command("actCapture_Fixed").Checked());
-  EXPECT_FALSE(a_->Command("actCapture_Pause").Checked());
+  EXPECT_FALSE(a_->Command(Cmd::actCapture_Fixed).Checked());
+  EXPECT_FALSE(a_->Command(Cmd::actCapture_Pause).Checked());
   EXPECT_EQ(beeps_, 0);
   Key('F');  // a whole press still runs its command
-  EXPECT_TRUE(a_->Command("actCapture_Fixed").Checked());
+  EXPECT_TRUE(a_->Command(Cmd::actCapture_Fixed).Checked());
 }
 
 TEST_F(Input, HoveringTheFrameSetsTheSizingCursor) {
@@ -199,8 +199,8 @@ TEST_F(Input, HoveringTheFrameSetsTheSizingCursor) {
 }
 
 TEST_F(Input, PanningAtZoomTenFollowsTheHand) {
-  a_->Command("actCapture_Fixed").Execute();
-  a_->Command("actZoom_10").Execute();
+  a_->Command(Cmd::actCapture_Fixed).Execute();
+  a_->Command(Cmd::actZoom_10).Execute();
   ASSERT_EQ(a_->Zoom(), 10);
   a_->Info().ScreenPoint = Point{600, 500};
   POINT origin{0, 0};
@@ -219,12 +219,13 @@ TEST_F(Input, PanningAtZoomTenFollowsTheHand) {
 
 TEST_F(Input, RightDragsRunTheGestures) {
   struct Case {
-    const char* command;
+    Cmd command;
     int dx, dy;
   };
   // Up: stay on top; left: grid; down: no-self-capture.
-  const Case cases[] = {
-      {"actOpt_StayOnTop", 0, -40}, {"actGrid_Disp", -40, 0}, {"actOpt_NoSelfCapture", 0, 40}};
+  const Case cases[] = {{Cmd::actOpt_StayOnTop, 0, -40},
+                        {Cmd::actGrid_Disp, -40, 0},
+                        {Cmd::actOpt_NoSelfCapture, 0, 40}};
   for (const Case& c : cases) {
     const bool before = a_->Command(c.command).Checked();
     SendMessageW(app_->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, At(100, 100));
@@ -234,7 +235,7 @@ TEST_F(Input, RightDragsRunTheGestures) {
   // Right: pause.
   SendMessageW(app_->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, At(100, 100));
   SendMessageW(app_->Handle(), WM_RBUTTONUP, 0, At(140, 100));
-  EXPECT_TRUE(a_->Command("actCapture_Pause").Checked());
+  EXPECT_TRUE(a_->Command(Cmd::actCapture_Pause).Checked());
 }
 
 TEST_F(Input, ShortRightDragOpensTheMenuAtTheMouse) {
@@ -255,7 +256,7 @@ TEST_F(Input, ShortRightDragOpensTheMenuAtTheMouse) {
   ClientToScreen(app_->Handle(), &expected);
   EXPECT_EQ(at.x, expected.x);
   EXPECT_EQ(at.y, expected.y);
-  EXPECT_FALSE(a_->Command("actCapture_Pause").Checked());
+  EXPECT_FALSE(a_->Command(Cmd::actCapture_Pause).Checked());
 }
 
 TEST_F(Input, DoubleClickCentresAPixelOnlyInFixedPointMode) {
@@ -264,7 +265,7 @@ TEST_F(Input, DoubleClickCentresAPixelOnlyInFixedPointMode) {
   SendMessageW(app_->Handle(), WM_LBUTTONDBLCLK, 0, At(10, 10));
   EXPECT_EQ(a_->Info().ScreenPoint, (Point{600, 500})) << "follow mode: nothing";
 
-  a_->Command("actCapture_Fixed").Execute();
+  a_->Command(Cmd::actCapture_Fixed).Execute();
   a_->Info().ScreenPoint = Point{600, 500};
   app_->RefreshView();
   // Ten cells right of and five below the probe cell's pixel.

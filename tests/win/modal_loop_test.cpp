@@ -7,10 +7,10 @@
 #include <stdexcept>
 
 #include "main/main.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
 #include "platform/win/application.h"
 #include "tests/win/modal_driver.h"
-#include "tests/win/no_settings_file.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ class ModalLoops : public testing::Test {
   }
   // One tick of the main timer that captures, as it would arrive inside the loop.
   void Tick() {
-    LoupistTestAccess a(*app_);
+    LoupistInternals a(*app_);
     a.LastCaptureTick() = 0;
     app_->Timer_MainTimer(&app_->Timer_Main);
   }
@@ -57,7 +57,7 @@ class ModalLoops : public testing::Test {
 };
 
 TEST_F(ModalLoops, AKeyMeantForAnOpenMenuIsLeftToTheMenu) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   bool modalInside = false;
   ModalDriver driver(L"#32768", [&](HWND) {
     modalInside = Application::Instance().InModalLoop();

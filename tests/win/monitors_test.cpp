@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "my_monitor/win/my_monitor.h"
-#include "tests/win/no_settings_file.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -270,7 +270,7 @@ TEST(MainWindowMonitors, OpensBesideTheCornerOfTheMonitorUnderTheCursor) {
     const Rect w = WindowBounds(app->Handle());
     EXPECT_EQ(w.Left, b.Left + 75) << "monitor " << i;
     EXPECT_EQ(w.Top, b.Top + 75) << "monitor " << i;
-    LoupistTestAccess a(*app);
+    LoupistInternals a(*app);
     const Rect desktop = monitors.GetDesktopRect();
     EXPECT_EQ(a.Capture().Width(), RectWidth(desktop));
     EXPECT_EQ(a.Capture().Height(), RectHeight(desktop));
@@ -282,7 +282,7 @@ TEST(MainWindowMonitors, DisplayChangePullsTheWindowBackAndKeepsAnUnchangedBuffe
   TMyMonitors monitors;
   SetCursorPos(10, 10);
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   const int i = monitors.IndexOfPoint(Point{10, 10});
   const Rect wa = monitors.Items(i).WorkAreaRect();
   const Rect before = WindowBounds(app->Handle());

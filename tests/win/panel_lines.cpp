@@ -3,17 +3,17 @@
 #include "platform/win/bitmap.h"
 
 PanelColors PanelColorsOf(TApp_Loupist& app) {
-  LoupistTestAccess a(app);
+  LoupistInternals a(app);
   if (GetActiveWindow() != app.Handle())
     return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
-  if (a.Command("actCapture_Pause").Checked())
+  if (a.Command(Cmd::actCapture_Pause).Checked())
     return {GetSysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOTEXT)};
   return {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
 }
 
-int PanelLineY(LoupistTestAccess& a, int k) { return a.InfoRect().Top + 2 + k * a.LineHeight(); }
+int PanelLineY(LoupistInternals& a, int k) { return a.InfoRect().Top + 2 + k * a.LineHeight(); }
 
-std::string PanelTextDiff(TApp_Loupist& app, LoupistTestAccess& a, int x, int y, const Rect& area,
+std::string PanelTextDiff(TApp_Loupist& app, LoupistInternals& a, int x, int y, const Rect& area,
                           const std::wstring& text) {
   Bitmap& view = a.View();
   const PanelColors colors = PanelColorsOf(app);
@@ -37,14 +37,13 @@ std::string PanelTextDiff(TApp_Loupist& app, LoupistTestAccess& a, int x, int y,
   return std::string();
 }
 
-std::string PanelLineDiff(TApp_Loupist& app, LoupistTestAccess& a, int k,
-                          const std::wstring& text) {
+std::string PanelLineDiff(TApp_Loupist& app, LoupistInternals& a, int k, const std::wstring& text) {
   const int y = PanelLineY(a, k);
   const Rect line{2, y, a.View().Width() - 1, y + a.LineHeight() - 2};
   return PanelTextDiff(app, a, 2, y, line, text);
 }
 
-int PanelInkPixels(TApp_Loupist& app, LoupistTestAccess& a, const Rect& area) {
+int PanelInkPixels(TApp_Loupist& app, LoupistInternals& a, const Rect& area) {
   const COLORREF background = PanelColorsOf(app).Brush;
   int ink = 0;
   for (int row = area.Top; row < area.Bottom; ++row)

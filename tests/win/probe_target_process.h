@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win/unique_handle.h"
+#include "base/win/unique_handle.h"
 #include "tests/win/tools/probe_target_layout.h"
 
 class ProbeTargetProcess {

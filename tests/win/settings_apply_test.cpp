@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "my_settingfile/builtin_tables.h"
 #include "my_settingfile/settings_image.h"
 #include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/files_support.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -87,31 +87,31 @@ TEST_F(SettingsApply, EveryStoredChoiceComesBack) {
   r.FixedPos = Point{640, 512};
 
   auto app = StartWith(r);
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   EXPECT_EQ(a.Zoom(), 12);
   EXPECT_EQ(a.ZoomIndex(), 7);
-  EXPECT_TRUE(a.Command("actZoom_12").Checked());
-  EXPECT_FALSE(a.Command("actGrid_Disp").Checked());
-  EXPECT_TRUE(a.Command("actGrid_SelColor").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actZoom_12).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actGrid_Disp).Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_SelColor).Checked());
   EXPECT_EQ(a.GridColor(), 0x123456u);
   EXPECT_EQ(a.GridPenMode(), kPenModeCopy);
-  EXPECT_TRUE(a.Command("actGrid_SelSubColor").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_SelSubColor).Checked());
   EXPECT_EQ(a.SubGridColor(), 0x00AA00u);
-  const char* shown[] = {"actColor_COLORREF", "actPos_Client", "actPos_User", "actWinInfo_Rect",
-                         "actWinInfo_ExeName"};
-  const char* hidden[] = {"actColor_RGB",          "actColor_HTML",        "actPos_Screen",
-                          "actWinInfo_Handle",     "actWinInfo_ClassName", "actWinInfo_Text",
-                          "actWinInfo_WindowSize", "actWinInfo_ClientSize"};
-  for (const char* name : shown) EXPECT_TRUE(a.Command(name).Checked()) << name;
-  for (const char* name : hidden) EXPECT_FALSE(a.Command(name).Checked()) << name;
+  const Cmd shown[] = {Cmd::actColor_COLORREF, Cmd::actPos_Client, Cmd::actPos_User,
+                       Cmd::actWinInfo_Rect, Cmd::actWinInfo_ExeName};
+  const Cmd hidden[] = {Cmd::actColor_RGB,          Cmd::actColor_HTML,        Cmd::actPos_Screen,
+                        Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName, Cmd::actWinInfo_Text,
+                        Cmd::actWinInfo_WindowSize, Cmd::actWinInfo_ClientSize};
+  for (Cmd name : shown) EXPECT_TRUE(a.Command(name).Checked()) << name;
+  for (Cmd name : hidden) EXPECT_FALSE(a.Command(name).Checked()) << name;
   EXPECT_EQ(RectHeight(a.InfoRect()), 6 * a.LineHeight()) << "title line and five lines";
   EXPECT_EQ(a.Info().UserOrigin, (Point{33, 44}));
-  EXPECT_TRUE(a.Command("actOpt_StayOnTop").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_StayOnTop).Checked());
   EXPECT_TRUE(GetWindowLongW(app->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_TRUE(a.Command("actOpt_BigFont").Checked());
-  EXPECT_TRUE(a.Command("actOpt_SmoothCapture").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_BigFont).Checked());
+  EXPECT_TRUE(a.Command(Cmd::actOpt_SmoothCapture).Checked());
   EXPECT_EQ(app->Timer_Main.Interval(), 30u);
-  EXPECT_TRUE(a.Command("actCapture_Fixed").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actCapture_Fixed).Checked());
   EXPECT_EQ(a.Info().ScreenPoint, (Point{640, 512}));
   // The stored rectangle leaves out the panel; the layout puts it below.
   const RECT b = Bounds(*app);
@@ -136,19 +136,19 @@ TEST_F(SettingsApply, OutOfRangeValuesAreClampedOrIgnored) {
   r.ColorInfoFlags = kColorCOLORREFBit;  // the rest of the file still applies
 
   auto app = StartWith(r);
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   EXPECT_EQ(a.Zoom(), 20) << "the last zoom item";
   EXPECT_EQ(a.ZoomIndex(), 9);
   const Rect desktop = MyMonitors().GetDesktopRect();
   EXPECT_EQ(a.Info().UserOrigin, (Point{std::max(-100, desktop.Left), desktop.Bottom}))
       << "clamped to the desktop, its far edges included";
-  EXPECT_TRUE(a.Command("actGrid_Gray").Checked());
-  EXPECT_EQ(a.Command("actGrid_SelColor").Tag(), 0x999999);
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Gray).Checked());
+  EXPECT_EQ(a.Command(Cmd::actGrid_SelColor).Tag(), 0x999999);
   EXPECT_EQ(a.GridColor(), 0x999999u);
-  EXPECT_TRUE(a.Command("actGrid_SubBlue").Checked());
-  EXPECT_EQ(a.Command("actGrid_SelSubColor").Tag(), 0xFF6666);
-  EXPECT_TRUE(a.Command("actColor_COLORREF").Checked());
-  EXPECT_FALSE(a.Command("actColor_RGB").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_SubBlue).Checked());
+  EXPECT_EQ(a.Command(Cmd::actGrid_SelSubColor).Tag(), 0xFF6666);
+  EXPECT_TRUE(a.Command(Cmd::actColor_COLORREF).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actColor_RGB).Checked());
 
   const TSettingsRecord saved = SavedRecord(app);
   EXPECT_EQ(saved.ZoomIndex, 9);
@@ -201,24 +201,24 @@ TEST_F(SettingsApply, StoredCaptureModes) {
   r.CaptureMode = kCaptureModeFollow;
   r.FixedPos = Point{7, 9};
   auto app = StartWith(r);
-  LoupistTestAccess a(*app);
-  EXPECT_FALSE(a.Command("actCapture_Fixed").Checked());
-  EXPECT_FALSE(a.Command("actCapture_Lupe").Checked());
+  LoupistInternals a(*app);
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Fixed).Checked());
+  EXPECT_FALSE(a.Command(Cmd::actCapture_Lupe).Checked());
   EXPECT_NE(a.Info().ScreenPoint, (Point{7, 9})) << "the probe follows the cursor";
   app.reset();
 
   r.CaptureMode = kCaptureModeLupe;
   app = StartWith(r);
-  LoupistTestAccess b(*app);
-  EXPECT_TRUE(b.Command("actCapture_Lupe").Checked());
-  EXPECT_FALSE(b.Command("actOpt_NoSelfCapture").Enabled()) << "the loupe command ran";
+  LoupistInternals b(*app);
+  EXPECT_TRUE(b.Command(Cmd::actCapture_Lupe).Checked());
+  EXPECT_FALSE(b.Command(Cmd::actOpt_NoSelfCapture).Enabled()) << "the loupe command ran";
   EXPECT_EQ(SavedRecord(app).CaptureMode, kCaptureModeLupe);
 }
 
 TEST_F(SettingsApply, EndOfSessionAndMinimisedClose) {
   auto app = StartWith(PlainRecord());
-  LoupistTestAccess a(*app);
-  a.Command("actZoom_16").Execute();
+  LoupistInternals a(*app);
+  a.Command(Cmd::actZoom_16).Execute();
   // The session may end: the settings are saved at once, and the window keeps working.
   EXPECT_EQ(SendMessageW(app->Handle(), WM_QUERYENDSESSION, 0, 0), 1);
   TSettingsBlocks saved;
@@ -242,7 +242,7 @@ TEST_F(SettingsApply, EndOfSessionAndMinimisedClose) {
 
 TEST_F(SettingsApply, NoFileMeansDefaultsAndAFileAtExit) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   EXPECT_EQ(a.Zoom(), 6);
   EXPECT_GE(a.LineHeight(), 13) << "the metrics exist without a file";
   const RECT b = Bounds(*app);

@@ -10,16 +10,17 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "general/win/shell_ui.h"
+#include "base/win/unique_handle.h"
 #include "general/win/window_query.h"
 #include "main/main.h"
-#include "platform/win/unique_handle.h"
-#include "tests/win/no_settings_file.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
+#include "platform/win/shell_ui.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
@@ -35,30 +36,30 @@ constexpr int kCyclesPerBlock = 125;
 // it a thousandfold.
 constexpr SIZE_T kAllowedGrowth = 2 * 1024 * 1024;
 
-constexpr const char* kZoomCommands[] = {"actZoom_1",  "actZoom_2", "actZoom_3",  "actZoom_4",
-                                         "actZoom_6",  "actZoom_8", "actZoom_10", "actZoom_12",
-                                         "actZoom_16", "actZoom_20"};
-constexpr const char* kTextCopies[] = {
-    "actCopy_ColorRGB",     "actCopy_ColorHTML",       "actCopy_ColorCOLORREF",
-    "actCopy_PosScreen",    "actCopy_PosClient",       "actCopy_PosUser",
-    "actCopy_WInfoHandle",  "actCopy_WInfoClassName",  "actCopy_WInfoText",
-    "actCopy_WInfoExeName", "actCopy_WInfoWindowSize", "actCopy_WInfoClientSize",
-    "actCopy_WInfoRect"};
+constexpr Cmd kZoomCommands[] = {Cmd::actZoom_1,  Cmd::actZoom_2, Cmd::actZoom_3,  Cmd::actZoom_4,
+                                 Cmd::actZoom_6,  Cmd::actZoom_8, Cmd::actZoom_10, Cmd::actZoom_12,
+                                 Cmd::actZoom_16, Cmd::actZoom_20};
+constexpr Cmd kTextCopies[] = {
+    Cmd::actCopy_ColorRGB,     Cmd::actCopy_ColorHTML,       Cmd::actCopy_ColorCOLORREF,
+    Cmd::actCopy_PosScreen,    Cmd::actCopy_PosClient,       Cmd::actCopy_PosUser,
+    Cmd::actCopy_WInfoHandle,  Cmd::actCopy_WInfoClassName,  Cmd::actCopy_WInfoText,
+    Cmd::actCopy_WInfoExeName, Cmd::actCopy_WInfoWindowSize, Cmd::actCopy_WInfoClientSize,
+    Cmd::actCopy_WInfoRect};
 
 enum class Mode { kFollow, kFixed, kLoupe, kPaused };
 constexpr Mode kModes[] = {Mode::kFollow, Mode::kFixed, Mode::kLoupe, Mode::kPaused};
-const char* ModeCommand(Mode m) {
+std::optional<Cmd> ModeCommand(Mode m) {
   switch (m) {
     case Mode::kFixed:
-      return "actCapture_Fixed";
+      return Cmd::actCapture_Fixed;
     case Mode::kLoupe:
-      return "actCapture_Lupe";
+      return Cmd::actCapture_Lupe;
     case Mode::kPaused:
-      return "actCapture_Pause";
+      return Cmd::actCapture_Pause;
     case Mode::kFollow:
       break;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 COLORREF SceneColor(int x, int y) { return RGB((x * 3) & 0xFF, (y * 5) & 0xFF, (x ^ y) & 0xFF); }
@@ -107,7 +108,7 @@ class Soak : public testing::Test {
     ShellUiHooksForTesting() = ShellUiHooks{};
   }
 
-  void Cycle(LoupistTestAccess& a, int i) {
+  void Cycle(LoupistInternals& a, int i) {
     // In follow mode the pointer alternates between two points; every cycle is forced anyway.
     SetCursorPos(kSceneLeft + 100 + (i & 1), kSceneTop + 100);
     a.LastCaptureTick() = 0;
@@ -118,19 +119,19 @@ class Soak : public testing::Test {
       ++copies_;
     }
     if (i % 100 == 75) {
-      ASSERT_TRUE(a.Command("actCopy_Picture").Execute());
+      ASSERT_TRUE(a.Command(Cmd::actCopy_Picture).Execute());
       ++copies_;
     }
   }
 
   // One mode at every zoom, kCyclesPerBlock cycles each; answers with the mode left again.
-  void RunMode(LoupistTestAccess& a, Mode mode, int& cycle) {
-    const char* command = ModeCommand(mode);
+  void RunMode(LoupistInternals& a, Mode mode, int& cycle) {
+    const std::optional<Cmd> command = ModeCommand(mode);
     if (command) {
-      ASSERT_TRUE(a.Command(command).Execute());
-      ASSERT_TRUE(a.Command(command).Checked()) << command;
+      ASSERT_TRUE(a.Command(*command).Execute());
+      ASSERT_TRUE(a.Command(*command).Checked()) << *command;
     }
-    for (const char* zoom : kZoomCommands) {
+    for (Cmd zoom : kZoomCommands) {
       ASSERT_TRUE(a.Command(zoom).Execute()) << zoom;
       for (int i = 0; i < kCyclesPerBlock; ++i) {
         Cycle(a, cycle++);
@@ -138,8 +139,8 @@ class Soak : public testing::Test {
       }
     }
     if (command) {
-      ASSERT_TRUE(a.Command(command).Execute());
-      ASSERT_FALSE(a.Command(command).Checked()) << command;
+      ASSERT_TRUE(a.Command(*command).Execute());
+      ASSERT_FALSE(a.Command(*command).Checked()) << *command;
     }
   }
 
@@ -170,8 +171,8 @@ TEST_F(Soak, TwentyThousandCyclesKeepNoHandleAndNoMemory) {
   app_ = std::make_unique<TApp_Loupist>();
   SetWindowPos(app_->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   PumpFor(100);
-  LoupistTestAccess a(*app_);
-  a.Command("actZoom_6").Execute();  // the start zoom, so the window ends where it began
+  LoupistInternals a(*app_);
+  a.Command(Cmd::actZoom_6).Execute();  // the start zoom, so the window ends where it began
   app_->RefreshView();
   const HandleCounts atStart = LiveHandles();
 
@@ -184,7 +185,7 @@ TEST_F(Soak, TwentyThousandCyclesKeepNoHandleAndNoMemory) {
       if (HasFatalFailure()) return;
     }
     // Between passes the window is back in follow mode; its handles are as they were.
-    a.Command("actZoom_6").Execute();
+    a.Command(Cmd::actZoom_6).Execute();
     PumpFor(0);
     EXPECT_EQ(LiveHandles(), atStart) << "after pass " << pass;
     if (pass == 0) afterWarmUp = ProcessMemory();

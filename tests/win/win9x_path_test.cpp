@@ -7,11 +7,11 @@
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
 #include "main/main.h"
-#include "tests/win/no_settings_file.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/panel_lines.h"
 #include "tests/win/probe_target_process.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 using namespace probe_target;
@@ -61,34 +61,34 @@ TEST_F(Win9xPath, QueriesGoThroughTheCodePage) {
 
 TEST_F(Win9xPath, WhatTheSystemCannotDoIsHidden) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
-  Action& exeLine = a.Command("actWinInfo_ExeName");
+  LoupistInternals a(*app);
+  Action& exeLine = a.Command(Cmd::actWinInfo_ExeName);
   EXPECT_FALSE(exeLine.Checked());
   EXPECT_FALSE(exeLine.Enabled());
   EXPECT_FALSE(exeLine.Visible());
-  EXPECT_FALSE(a.Command("actCopy_WInfoExeName").Enabled());
-  EXPECT_FALSE(a.Command("actCopy_WInfoExeName").Visible());
-  Action& lupe = a.Command("actCapture_Lupe");
+  EXPECT_FALSE(a.Command(Cmd::actCopy_WInfoExeName).Enabled());
+  EXPECT_FALSE(a.Command(Cmd::actCopy_WInfoExeName).Visible());
+  Action& lupe = a.Command(Cmd::actCapture_Lupe);
   EXPECT_FALSE(lupe.Checked() || lupe.Enabled() || lupe.Visible());
-  Action& noSelfCapture = a.Command("actOpt_NoSelfCapture");
+  Action& noSelfCapture = a.Command(Cmd::actOpt_NoSelfCapture);
   EXPECT_FALSE(noSelfCapture.Enabled() || noSelfCapture.Visible());
 
   // "All on" of the window group leaves the executable line out.
-  for (const char* name : {"actWinInfo_Handle", "actWinInfo_ClassName", "actWinInfo_Text"})
+  for (Cmd name : {Cmd::actWinInfo_Handle, Cmd::actWinInfo_ClassName, Cmd::actWinInfo_Text})
     a.Command(name).SetChecked(false);
   app->ActionList_Main.ExecuteCode(5099);
-  EXPECT_TRUE(a.Command("actWinInfo_Rect").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actWinInfo_Rect).Checked());
   EXPECT_FALSE(exeLine.Checked());
   int shown = 0;
-  for (const char* name :
-       {"actColor_RGB", "actColor_HTML", "actColor_COLORREF", "actPos_Screen", "actPos_Client",
-        "actPos_User", "actWinInfo_Handle", "actWinInfo_ClassName", "actWinInfo_Text",
-        "actWinInfo_WindowSize", "actWinInfo_ClientSize", "actWinInfo_Rect"})
+  for (Cmd name : {Cmd::actColor_RGB, Cmd::actColor_HTML, Cmd::actColor_COLORREF,
+                   Cmd::actPos_Screen, Cmd::actPos_Client, Cmd::actPos_User, Cmd::actWinInfo_Handle,
+                   Cmd::actWinInfo_ClassName, Cmd::actWinInfo_Text, Cmd::actWinInfo_WindowSize,
+                   Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect})
     shown += a.Command(name).Checked() ? 1 : 0;
   EXPECT_EQ(RectHeight(a.InfoRect()), (shown + 1) * a.LineHeight());
   // Pressed again, the six lines go and the executable line stays off.
   app->ActionList_Main.ExecuteCode(5099);
-  EXPECT_FALSE(a.Command("actWinInfo_Rect").Checked());
+  EXPECT_FALSE(a.Command(Cmd::actWinInfo_Rect).Checked());
   EXPECT_FALSE(exeLine.Checked());
 }
 
@@ -96,11 +96,11 @@ TEST_F(Win9xPath, PanelTextIsDrawnThroughTheCodePage) {
   SetCursorPos(1270, 1010);
   auto app = std::make_unique<TApp_Loupist>();
   SetWindowPos(app->Handle(), nullptr, 40, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  LoupistTestAccess a(*app);
-  for (const char* name : {"actColor_RGB", "actColor_HTML", "actPos_Screen", "actWinInfo_Handle",
-                           "actWinInfo_ClassName"})
+  LoupistInternals a(*app);
+  for (Cmd name : {Cmd::actColor_RGB, Cmd::actColor_HTML, Cmd::actPos_Screen,
+                   Cmd::actWinInfo_Handle, Cmd::actWinInfo_ClassName})
     a.Command(name).SetChecked(false);
-  a.Command("actWinInfo_Text").SetChecked(true);
+  a.Command(Cmd::actWinInfo_Text).SetChecked(true);
   a.Relayout();
   SetCursorPos(kUnicode.CenterX(), kUnicode.CenterY());
   app->RefreshView();

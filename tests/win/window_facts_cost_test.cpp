@@ -11,10 +11,10 @@
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
 #include "main/main.h"
-#include "tests/win/no_settings_file.h"
+#include "main/win/internals.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/probe_target_process.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 using namespace probe_target;
@@ -42,12 +42,12 @@ TEST(WindowFactsCost, PerCycleOverAWindowOfAnotherProcess) {
   SetCursorPos(kRed.Left + kRedChild.CenterX(), kRed.Top + kRedChild.CenterY());
   auto app = std::make_unique<TApp_Loupist>();
   SetWindowPos(app->Handle(), nullptr, 40, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   // Every line on, so every fact is read and drawn.
-  for (const char* name :
-       {"actColor_RGB", "actColor_HTML", "actColor_COLORREF", "actPos_Screen", "actPos_Client",
-        "actPos_User", "actWinInfo_Handle", "actWinInfo_ClassName", "actWinInfo_Text",
-        "actWinInfo_WindowSize", "actWinInfo_ClientSize", "actWinInfo_Rect", "actWinInfo_ExeName"})
+  for (Cmd name : {Cmd::actColor_RGB, Cmd::actColor_HTML, Cmd::actColor_COLORREF,
+                   Cmd::actPos_Screen, Cmd::actPos_Client, Cmd::actPos_User, Cmd::actWinInfo_Handle,
+                   Cmd::actWinInfo_ClassName, Cmd::actWinInfo_Text, Cmd::actWinInfo_WindowSize,
+                   Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect, Cmd::actWinInfo_ExeName})
     a.Command(name).SetChecked(true);
   a.Relayout();
   ASSERT_EQ(RectHeight(a.InfoRect()), 14 * a.LineHeight());

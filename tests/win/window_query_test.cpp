@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "base/win/unique_handle.h"
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
-#include "platform/win/unique_handle.h"
 #include "tests/common/win_test_support.h"
 #include "tests/win/probe_target_process.h"
 

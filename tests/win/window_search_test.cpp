@@ -5,11 +5,11 @@
 #include <string>
 
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "main/win/window_search.h"
-#include "tests/win/no_settings_file.h"
+#include "my_settingfile/win/settings_file.h"
 #include "tests/win/probe_target_process.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 using namespace probe_target;
@@ -82,7 +82,7 @@ class WindowSearch : public testing::Test {
 std::unique_ptr<ProbeTargetProcess> WindowSearch::target_;
 
 TEST_F(WindowSearch, OrdinaryModeAndTheFullWalkAgreeOnEveryWindow) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   for (const Case& c : Cases()) {
     ASSERT_NE(c.expected, nullptr) << c.what << ": the helper has no such window";
     EXPECT_EQ(a.FindWindowUnderCursor(c.point), c.expected) << c.what;
@@ -94,8 +94,8 @@ TEST_F(WindowSearch, OrdinaryModeAndTheFullWalkAgreeOnEveryWindow) {
 }
 
 TEST_F(WindowSearch, SelfExclusionPassesOverLayeredWindows) {
-  LoupistTestAccess a(*app_);
-  Action& noSelfCapture = a.Command("actOpt_NoSelfCapture");
+  LoupistInternals a(*app_);
+  Action& noSelfCapture = a.Command(Cmd::actOpt_NoSelfCapture);
   ASSERT_TRUE(noSelfCapture.Enabled());
   noSelfCapture.SetChecked(true);
   EXPECT_EQ(a.FindWindowUnderCursor(At(kLayered, 100, 75)), target_->TopLevel(kBelowLayeredClass));
@@ -104,17 +104,17 @@ TEST_F(WindowSearch, SelfExclusionPassesOverLayeredWindows) {
 }
 
 TEST_F(WindowSearch, LoupeModePassesOverTheMagnifierItself) {
-  LoupistTestAccess a(*app_);
+  LoupistInternals a(*app_);
   // The magnifier, topmost, over the dialog's enabled button.
   SetWindowPos(app_->Handle(), HWND_TOPMOST, kDialog.Left + 5, kDialog.Top + 5, 0, 0,
                SWP_NOSIZE | SWP_NOACTIVATE);
   const Point button = CenterOf(kDialog, kEnabledButton);
   ASSERT_EQ(a.FindWindowUnderCursor(button), app_->Handle());
-  a.Command("actCapture_Lupe").SetChecked(true);
-  ASSERT_TRUE(a.Command("actCapture_Lupe").Enabled());
+  a.Command(Cmd::actCapture_Lupe).SetChecked(true);
+  ASSERT_TRUE(a.Command(Cmd::actCapture_Lupe).Enabled());
   EXPECT_EQ(a.FindWindowUnderCursor(button),
             target_->Child(target_->TopLevel(kDialogClass), L"Button", kEnabledText));
-  a.Command("actCapture_Lupe").SetChecked(false);
+  a.Command(Cmd::actCapture_Lupe).SetChecked(false);
   SetWindowPos(app_->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
@@ -130,8 +130,8 @@ TEST_F(WindowSearch, NoVisibleWindowUnderThePointAnswersNone) {
   // Only the helper's hidden window lies there.
   const Point bare{kHidden.CenterX(), kHidden.CenterY()};
   EXPECT_EQ(SearchWindowTree(bare, false, nullptr), nullptr);
-  LoupistTestAccess a(*app_);
-  a.Command("actOpt_NoSelfCapture").SetChecked(true);
+  LoupistInternals a(*app_);
+  a.Command(Cmd::actOpt_NoSelfCapture).SetChecked(true);
   EXPECT_EQ(a.FindWindowUnderCursor(bare), nullptr);
 }
 

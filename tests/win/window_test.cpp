@@ -3,28 +3,28 @@
 
 #include <memory>
 
+#include "base/win/unique_handle.h"
 #include "main/main.h"
+#include "main/win/internals.h"
 #include "platform/win/application.h"
-#include "platform/win/unique_handle.h"
 #include "tests/win/scene.h"
-#include "tests/win/test_access.h"
 
 namespace {
 
 TEST(MainWindow, DefaultsAndLayout) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   wchar_t cls[64] = {};
   GetClassNameW(app->Handle(), cls, 64);
   EXPECT_STREQ(cls, L"TApp_Loupist");
   EXPECT_EQ(a.Zoom(), 6);
-  EXPECT_TRUE(a.Command("actGrid_Disp").Checked());
+  EXPECT_TRUE(a.Command(Cmd::actGrid_Disp).Checked());
   // Title line plus the lines the resource switches on.
   int shown = 0;
-  for (const char* name :
-       {"actColor_RGB", "actColor_HTML", "actColor_COLORREF", "actPos_Screen", "actPos_Client",
-        "actPos_User", "actWinInfo_Handle", "actWinInfo_ClassName", "actWinInfo_Text",
-        "actWinInfo_WindowSize", "actWinInfo_ClientSize", "actWinInfo_Rect", "actWinInfo_ExeName"})
+  for (Cmd name : {Cmd::actColor_RGB, Cmd::actColor_HTML, Cmd::actColor_COLORREF,
+                   Cmd::actPos_Screen, Cmd::actPos_Client, Cmd::actPos_User, Cmd::actWinInfo_Handle,
+                   Cmd::actWinInfo_ClassName, Cmd::actWinInfo_Text, Cmd::actWinInfo_WindowSize,
+                   Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect, Cmd::actWinInfo_ExeName})
     shown += a.Command(name).Checked() ? 1 : 0;
   EXPECT_EQ(RectHeight(a.InfoRect()), (shown + 1) * a.LineHeight());
   // The design zoom area of 221 x 194 stays; the panel is added below it.
@@ -40,19 +40,19 @@ TEST(MainWindow, DefaultsAndLayout) {
 
 TEST(MainWindow, SwitchingALineResizesOnlyThePanel) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   const int top = a.InfoRect().Top;
   const int height = app->ClientHeight();
-  a.Command("actColor_COLORREF").Execute();  // AutoCheck: on, then relayout
+  a.Command(Cmd::actColor_COLORREF).Execute();  // AutoCheck: on, then relayout
   EXPECT_EQ(app->ClientHeight(), height + a.LineHeight());
   EXPECT_EQ(a.InfoRect().Top, top);
-  a.Command("actColor_COLORREF").Execute();
+  a.Command(Cmd::actColor_COLORREF).Execute();
   EXPECT_EQ(app->ClientHeight(), height);
 }
 
 TEST(MainWindow, MinimumZoomArea) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   const int panel = RectHeight(a.InfoRect());
   app->SetClientSize(30, panel + 49);  // WM_SIZE runs the layout
   EXPECT_EQ(a.InfoRect().Top, 52);
@@ -80,7 +80,7 @@ TEST(MainWindow, MaximiseIsSwallowedAndRemovedFromTheSystemMenu) {
 
 TEST(MainWindow, EraseBackgroundErasesNothingAndPaintCopiesTheViewWithAFrame) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   app->RefreshView();
   EXPECT_EQ(SendMessageW(app->Handle(), WM_ERASEBKGND, 0, 0), 0);
   Bitmap target;
@@ -98,7 +98,7 @@ TEST(MainWindow, EraseBackgroundErasesNothingAndPaintCopiesTheViewWithAFrame) {
 
 TEST(MainWindow, AnExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   Application::Instance().LastErrorText.clear();
   a.Zoom() = 0;  // a state no command can make: the layout's checks must refuse it
   SendMessageW(app->Handle(), WM_SIZE, SIZE_RESTORED, 0);
@@ -112,7 +112,7 @@ TEST(MainWindow, AnExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
 
 TEST(MainWindow, AThousandCyclesLeakNoHandle) {
   auto app = std::make_unique<TApp_Loupist>();
-  LoupistTestAccess a(*app);
+  LoupistInternals a(*app);
   app->RefreshView();
   const long before = handle_count::Total();
   for (int i = 0; i < 1000; ++i) {

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "base/win/unique_handle.h"
 #include "general/win/codepage.h"
 #include "general/win/platform_info.h"
-#include "platform/win/unique_handle.h"
 
 namespace {
 

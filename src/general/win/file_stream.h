@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/win/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 // A file that could not be created or opened; the message names the path.
 class FileCreateError : public std::runtime_error {

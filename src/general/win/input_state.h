@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 Point GetCursorPoint();
 Point GetCursorClientPoint(HWND window);

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/win/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 class LateBoundProc {
  public:

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/win/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 // The system folder with a trailing backslash; empty when the system does not say.
 std::wstring SystemDirectoryPath();

@@ -1,6 +1,6 @@
 #include "general/win/window_placement.h"
 
-#include "general/checked.h"
+#include "base/checked.h"
 
 namespace {
 

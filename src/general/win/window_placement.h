@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // Screen coordinates of the window's normal rectangle, whatever its state now.
 Rect NormalWindowRect(HWND window);

@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "base/win/unique_handle.h"
 #include "general/win/codepage.h"
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
-#include "platform/win/unique_handle.h"
 
 namespace {
 constexpr int kClassBufferBytes = 257;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // The class name in the system code page, at most 254 characters.
 std::string GetWindowClassName(HWND window);

@@ -1,15 +1,10 @@
 // The capture cycle: probe point, screen copy, enlargement, overlay, probe colour,
 // information area and the one block copy to the window.
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 #include "general/win/input_state.h"
 #include "main/main.h"
 #include "platform/win/application.h"
-
-namespace {
-constexpr int32_t kStillPeriod = 1000;
-constexpr int32_t kForcedPeriod = 100;
-}  // namespace
 
 bool TApp_Loupist::LupeMode() const {
   return actCapture_Lupe->Checked() && actCapture_Lupe->Enabled();
@@ -36,7 +31,7 @@ void TApp_Loupist::TakePicture(const Point& probe) {
   const int32_t sy = CheckedSub(probe.Y, FSrcHalf.Y);
   const int w = FSrcSize.Width;
   const int h = FSrcSize.Height;
-  const bool live = Timer_Main.Enabled() || actCapture_Pause->Tag() == 1;
+  const bool live = Timer_Main.Enabled() || FTakingSnapshot;
   if (live) {
     // The screen DC covers the whole virtual desktop; it is released within the cycle.
     WindowDC screen(nullptr);
@@ -76,8 +71,7 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   const Point probe = ProbePoint();
   const uint32_t now = GetTickCount();
   if (probe == ProbeInfo.ScreenPoint && FLastCaptureTick != 0 &&
-      now - FLastCaptureTick <= static_cast<uint32_t>(Timer_Main.Tag) &&
-      !actOpt_SmoothCapture->Checked())
+      now - FLastCaptureTick <= FStillPeriod && !actOpt_SmoothCapture->Checked())
     return;
 
   ProbeInfo.ScreenPoint = probe;
@@ -85,21 +79,21 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   TakePicture(probe);
   DrawOverlay();
   ReadProbeColor();
-  if (!(actCapture_Pause->Checked() && actCapture_Pause->Tag() == 0)) ReadWindowFacts();
+  if (!(actCapture_Pause->Checked() && !FTakingSnapshot)) ReadWindowFacts();
   DrawInfoArea();
   {
     WindowDC dc(Handle());
     if (dc) FormPaint(dc.get());
   }
   FLastCaptureTick = now;
-  if (Timer_Main.Tag != kStillPeriod) Timer_Main.Tag = kStillPeriod;
+  FStillPeriod = kStillPeriod;
 }
 
 void TApp_Loupist::RefreshView() {
   if (Tag == 0) return;
   FLastCaptureTick = 0;
   Timer_MainTimer(&Timer_Main);
-  Timer_Main.Tag = kForcedPeriod;
+  FStillPeriod = kForcedPeriod;
 }
 
 void TApp_Loupist::ShowStatusText(const std::wstring& text) {

@@ -1,7 +1,7 @@
 // The capture-mode commands: the user origin, pause and update with the desktop
 // snapshot, loupe and fixed-point modes, no-self-capture, and the movers that
 // carry the cursor or the held probe point in eased steps.
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/win/input_state.h"
 #include "general/win/platform_info.h"
 #include "main/capture_mode_rules.h"
@@ -117,10 +117,10 @@ void TApp_Loupist::TakeDesktopSnapshot() {
   // With the snapshot flag up, one more cycle copies from the live screen and reads
   // the window facts that the pause then keeps.
   struct SnapshotFlag {
-    Action& pause;
-    ~SnapshotFlag() { pause.SetTag(0); }
-  } flag{*actCapture_Pause};
-  actCapture_Pause->SetTag(1);
+    bool& taking;
+    ~SnapshotFlag() { taking = false; }
+  } flag{FTakingSnapshot};
+  FTakingSnapshot = true;
   RefreshView();
 
   const Rect desktop = SnapshotDesktopRect();

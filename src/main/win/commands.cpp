@@ -2,13 +2,13 @@
 // zoom, grid, option, menu, file and help commands with the application's shortcuts.
 #include <cstdlib>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/input_state.h"
-#include "general/win/shell_ui.h"
 #include "main/capture_mode_rules.h"
 #include "main/main.h"
 #include "platform/win/application.h"
+#include "platform/win/shell_ui.h"
 #include "resources/zoom_ladder.h"
 
 namespace {
@@ -23,38 +23,55 @@ const std::vector<std::string>& ZoomLadder() {
 }  // namespace
 
 void TApp_Loupist::BindCommandHandlers() {
-  ActionList& list = ActionList_Main;
-  actCapture_Update = &list.Get("actCapture_Update");
-  actPos_UserPosSet = &list.Get("actPos_UserPosSet");
-  actPos_User = &list.Get("actPos_User");
+  actCapture_Update = &Command(Cmd::actCapture_Update);
+  actPos_UserPosSet = &Command(Cmd::actPos_UserPosSet);
+  actPos_User = &Command(Cmd::actPos_User);
 
   for (const std::string& name : ZoomLadder())
-    list.Bind(name, [this](Action& sender) { actZoomExecute(sender); });
-  list.Bind("actZoom_Up", [this](Action& sender) { StepZoom(sender); });
-  list.Bind("actZoom_Down", [this](Action& sender) { StepZoom(sender); });
+    ActionList_Main.Get(name).SetHandler([this](Action& sender) { actZoomExecute(sender); });
+  Command(Cmd::actZoom_Up).SetHandler([this](Action& sender) { StepZoom(sender); });
+  Command(Cmd::actZoom_Down).SetHandler([this](Action& sender) { StepZoom(sender); });
 
-  list.Bind("actGrid_Disp", [this](Action& sender) { actGrid_DispExecute(&sender); });
-  for (const char* name : {"actGrid_Gray", "actGrid_Invert", "actGrid_Transparent"})
-    list.Bind(name, [this](Action& sender) { actGrid_ColorExecute(sender); });
-  list.Bind("actGrid_SubBlue", [this](Action& sender) { actGrid_SubBlueExecute(sender); });
-  for (const char* name : {"actGrid_SelColor", "actGrid_SelSubColor"})
-    list.Bind(name, [this](Action& sender) { actGrid_SelColorExecute(sender); });
+  Command(Cmd::actGrid_Disp).SetHandler([this](Action& sender) { actGrid_DispExecute(&sender); });
+  for (Cmd id : {Cmd::actGrid_Gray, Cmd::actGrid_Invert, Cmd::actGrid_Transparent})
+    Command(id).SetHandler([this](Action& sender) { actGrid_ColorExecute(sender); });
+  Command(Cmd::actGrid_SubBlue).SetHandler([this](Action& sender) {
+    actGrid_SubBlueExecute(sender);
+  });
+  for (Cmd id : {Cmd::actGrid_SelColor, Cmd::actGrid_SelSubColor})
+    Command(id).SetHandler([this](Action& sender) { actGrid_SelColorExecute(sender); });
 
-  list.Bind("actOpt_StayOnTop", [this](Action& sender) { actOpt_StayOnTopExecute(&sender); });
-  list.Bind("actOpt_SmoothCapture",
-            [this](Action& sender) { actOpt_SmoothCaptureExecute(&sender); });
-  list.Bind("actOpt_NoSelfCapture",
-            [this](Action& sender) { actOpt_NoSelfCaptureExecute(&sender); });
-  list.Bind("actMenu_Main", [this](Action& sender) { actMenu_MainExecute(&sender); });
-  list.Bind("actFile_Minimize", [this](Action& sender) { actFile_MinimizeExecute(&sender); });
-  list.Bind("actFile_Exit", [this](Action& sender) { actFile_ExitExecute(&sender); });
-  list.Bind("actHelp", [this](Action& sender) { actHelpExecute(&sender); });
+  Command(Cmd::actOpt_StayOnTop).SetHandler([this](Action& sender) {
+    actOpt_StayOnTopExecute(&sender);
+  });
+  Command(Cmd::actOpt_SmoothCapture).SetHandler([this](Action& sender) {
+    actOpt_SmoothCaptureExecute(&sender);
+  });
+  Command(Cmd::actOpt_NoSelfCapture).SetHandler([this](Action& sender) {
+    actOpt_NoSelfCaptureExecute(&sender);
+  });
+  Command(Cmd::actMenu_Main).SetHandler([this](Action& sender) { actMenu_MainExecute(&sender); });
+  Command(Cmd::actFile_Minimize).SetHandler([this](Action& sender) {
+    actFile_MinimizeExecute(&sender);
+  });
+  Command(Cmd::actFile_Exit).SetHandler([this](Action& sender) { actFile_ExitExecute(&sender); });
+  Command(Cmd::actHelp).SetHandler([this](Action& sender) { actHelpExecute(&sender); });
 
-  list.Bind("actPos_UserPosSet", [this](Action& sender) { actPos_UserPosSetExecute(&sender); });
-  list.Bind("actCapture_Pause", [this](Action& sender) { actCapture_PauseExecute(&sender); });
-  list.Bind("actCapture_Update", [this](Action& sender) { actCapture_UpdateExecute(&sender); });
-  list.Bind("actCapture_Lupe", [this](Action& sender) { actCapture_LupeExecute(&sender); });
-  list.Bind("actCapture_Fixed", [this](Action& sender) { actCapture_FixedExecute(&sender); });
+  Command(Cmd::actPos_UserPosSet).SetHandler([this](Action& sender) {
+    actPos_UserPosSetExecute(&sender);
+  });
+  Command(Cmd::actCapture_Pause).SetHandler([this](Action& sender) {
+    actCapture_PauseExecute(&sender);
+  });
+  Command(Cmd::actCapture_Update).SetHandler([this](Action& sender) {
+    actCapture_UpdateExecute(&sender);
+  });
+  Command(Cmd::actCapture_Lupe).SetHandler([this](Action& sender) {
+    actCapture_LupeExecute(&sender);
+  });
+  Command(Cmd::actCapture_Fixed).SetHandler([this](Action& sender) {
+    actCapture_FixedExecute(&sender);
+  });
 
   FShortCutHook.Install(Application::Instance().OnShortCut,
                         [this](MSG& msg) { return ApplicationEvents1ShortCut(msg); });
@@ -103,9 +120,9 @@ void TApp_Loupist::actGrid_DispExecute(Action*) {
 void TApp_Loupist::actGrid_ColorExecute(Action& sender) {
   sender.SetChecked(true);
   FGridColor = static_cast<COLORREF>(sender.Tag());
-  if (sender.Name() == "actGrid_Invert")
+  if (&sender == &Command(Cmd::actGrid_Invert))
     FGridPenMode = kPenModeInvert;
-  else if (sender.Name() == "actGrid_Transparent")
+  else if (&sender == &Command(Cmd::actGrid_Transparent))
     FGridPenMode = kPenModeMask;
   else
     FGridPenMode = kPenModeCopy;
@@ -119,8 +136,8 @@ void TApp_Loupist::actGrid_SubBlueExecute(Action& sender) {
 }
 
 void TApp_Loupist::actGrid_SelColorExecute(Action& sender) {
-  const bool grid = sender.Name() == "actGrid_SelColor";
-  if (!grid && sender.Name() != "actGrid_SelSubColor") return;
+  const bool grid = &sender == &Command(Cmd::actGrid_SelColor);
+  if (!grid && &sender != &Command(Cmd::actGrid_SelSubColor)) return;
   sender.SetChecked(true);
 
   // The Tags remember the chosen colours; a cancelled chooser applies the last one.

@@ -2,29 +2,29 @@
 #include "main/main.h"
 
 namespace {
-const char* const kInfoItemCommands[kInfoItemCount] = {
-    "actColor_RGB",       "actColor_HTML",         "actColor_COLORREF",     "actPos_Screen",
-    "actPos_Client",      "actPos_User",           "actWinInfo_Handle",     "actWinInfo_ClassName",
-    "actWinInfo_Text",    "actWinInfo_WindowSize", "actWinInfo_ClientSize", "actWinInfo_Rect",
-    "actWinInfo_ExeName",
+const Cmd kInfoItemCommands[kInfoItemCount] = {
+    Cmd::actColor_RGB,          Cmd::actColor_HTML,         Cmd::actColor_COLORREF,
+    Cmd::actPos_Screen,         Cmd::actPos_Client,         Cmd::actPos_User,
+    Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName,  Cmd::actWinInfo_Text,
+    Cmd::actWinInfo_WindowSize, Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
+    Cmd::actWinInfo_ExeName,
 };
 }  // namespace
 
 void TApp_Loupist::BindActions() {
-  ActionList& list = ActionList_Main;
-  actCapture_Lupe = &list.Get("actCapture_Lupe");
-  actCapture_Fixed = &list.Get("actCapture_Fixed");
-  actCapture_Pause = &list.Get("actCapture_Pause");
-  actOpt_NoSelfCapture = &list.Get("actOpt_NoSelfCapture");
-  actOpt_SmoothCapture = &list.Get("actOpt_SmoothCapture");
-  actOpt_StayOnTop = &list.Get("actOpt_StayOnTop");
-  actOpt_BigFont = &list.Get("actOpt_BigFont");
-  actGrid_Disp = &list.Get("actGrid_Disp");
+  actCapture_Lupe = &Command(Cmd::actCapture_Lupe);
+  actCapture_Fixed = &Command(Cmd::actCapture_Fixed);
+  actCapture_Pause = &Command(Cmd::actCapture_Pause);
+  actOpt_NoSelfCapture = &Command(Cmd::actOpt_NoSelfCapture);
+  actOpt_SmoothCapture = &Command(Cmd::actOpt_SmoothCapture);
+  actOpt_StayOnTop = &Command(Cmd::actOpt_StayOnTop);
+  actOpt_BigFont = &Command(Cmd::actOpt_BigFont);
+  actGrid_Disp = &Command(Cmd::actGrid_Disp);
   for (int i = 0; i < kInfoItemCount; ++i) {
-    infoItemActions_[i] = &list.Get(kInfoItemCommands[i]);
+    infoItemActions_[i] = &Command(kInfoItemCommands[i]);
     infoItemActions_[i]->SetHandler([this](Action& sender) { FormResize(&sender); });
   }
-  list.Bind("actOpt_BigFont", [this](Action&) { actOpt_BigFontExecute(); });
+  Command(Cmd::actOpt_BigFont).SetHandler([this](Action&) { actOpt_BigFontExecute(); });
   BindInfoPanelCommands();
   BindCommandHandlers();
   BindInputCommands();

@@ -1,28 +1,27 @@
 // The copy commands: values and the picture to the clipboard, and with Ctrl to a file beside
 // the program that is then opened with its associated program.
-#include <stdexcept>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/format.h"
 #include "general/win/clipboard.h"
 #include "general/win/codepage.h"
 #include "general/win/file_stream.h"
 #include "general/win/input_state.h"
-#include "general/win/my_bitmap.h"
 #include "general/win/own_paths.h"
 #include "general/win/platform_info.h"
-#include "general/win/shell_ui.h"
 #include "main/main.h"
 #include "platform/win/application.h"
+#include "platform/win/my_bitmap.h"
+#include "platform/win/shell_ui.h"
 
 namespace {
 
-const char* const kTextCopyCommands[] = {
-    "actCopy_ColorRGB",        "actCopy_ColorHTML",       "actCopy_ColorCOLORREF",
-    "actCopy_PosScreen",       "actCopy_PosClient",       "actCopy_PosUser",
-    "actCopy_WInfoHandle",     "actCopy_WInfoClassName",  "actCopy_WInfoText",
-    "actCopy_WInfoWindowSize", "actCopy_WInfoClientSize", "actCopy_WInfoRect",
-    "actCopy_WInfoExeName",
+const Cmd kTextCopyCommands[] = {
+    Cmd::actCopy_ColorRGB,        Cmd::actCopy_ColorHTML,       Cmd::actCopy_ColorCOLORREF,
+    Cmd::actCopy_PosScreen,       Cmd::actCopy_PosClient,       Cmd::actCopy_PosUser,
+    Cmd::actCopy_WInfoHandle,     Cmd::actCopy_WInfoClassName,  Cmd::actCopy_WInfoText,
+    Cmd::actCopy_WInfoWindowSize, Cmd::actCopy_WInfoClientSize, Cmd::actCopy_WInfoRect,
+    Cmd::actCopy_WInfoExeName,
 };
 
 constexpr DWORD kCaptureBlt = 0x40000000;
@@ -50,25 +49,21 @@ std::wstring MessageOf(const std::exception& error) { return WideFromUtf8(error.
 }  // namespace
 
 void TApp_Loupist::BindCopyCommands() {
-  ActionList_Main.Bind("actCopy_Picture",
-                       [this](Action& sender) { actCopy_PictureExecute(sender); });
-  for (const char* name : kTextCopyCommands)
-    ActionList_Main.Bind(name, [this](Action& sender) { actCopy_TextExecute(sender); });
+  Command(Cmd::actCopy_Picture).SetHandler([this](Action& sender) {
+    actCopy_PictureExecute(sender);
+  });
+  for (Cmd id : kTextCopyCommands)
+    Command(id).SetHandler([this](Action& sender) { actCopy_TextExecute(sender); });
 }
 
 void TApp_Loupist::actCopy_TextExecute(Action& sender) {
   int32_t unusedY = 0;
-  RenderInfoLines(&sender, unusedY);
+  RenderInfoLines(PanelPass::kCopy, unusedY, &sender);
 }
 
-void TApp_Loupist::CopyItemText(const void* sender, const std::wstring& text) {
-  const Action* command = nullptr;
-  for (std::size_t i = 0; i < ActionList_Main.Count() && command == nullptr; ++i)
-    if (&ActionList_Main[i] == sender) command = &ActionList_Main[i];
-  if (command == nullptr) throw std::invalid_argument("CopyItemText: the sender is no command");
-
+void TApp_Loupist::CopyItemText(const Action& command, const std::wstring& text) {
   SetClipboardText(text, Handle());
-  std::wstring status = CopyStatusText(command->Caption(), text);
+  std::wstring status = CopyStatusText(command.Caption(), text);
   // Outside the NT family the title line holds what the system code page can show.
   if (!IsNTPlatform()) status = AnsiToWide(WideToAnsi(status));
   ShowStatusText(status);

@@ -1,5 +1,5 @@
 // The information area: title line, colour swatch, the item lines and the rules.
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/input_state.h"
 #include "general/win/platform_info.h"
@@ -20,23 +20,23 @@ void TApp_Loupist::DrawPanelText(int32_t x, int32_t y, const std::wstring& text)
   }
 }
 
-void TApp_Loupist::DrawInfoLine(const void* sender, const std::wstring& text, int32_t& y) {
-  if (sender == &Timer_Main) {
+void TApp_Loupist::DrawInfoLine(PanelPass pass, const std::wstring& text, int32_t& y) {
+  if (pass == PanelPass::kDraw) {
     FViewBitmap.Line(0, y - 2, FViewBitmap.Width(), y - 2);
     DrawPanelText(2, y, text);
   }
   y = CheckedAdd(y, FLineHeight);
 }
 
-// Three callers share one walk: the cycle draws, a copy command takes its one item's text
-// (shown or not), and anything else only measures the height the shown lines need.
-void TApp_Loupist::RenderInfoLines(const void* sender, int32_t& y) {
+// Three passes share one walk: the cycle draws, a copy command takes its one item's text
+// (shown or not), and the layout only measures the height the shown lines need.
+void TApp_Loupist::RenderInfoLines(PanelPass pass, int32_t& y, const Action* copyCommand) {
   y = CheckedAdd(y, FLineHeight);
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
-    if (sender != nullptr && sender == infoCopyActions_[item - 1]) {
-      CopyItemText(sender, InfoCopyText(item, ProbeInfo, IsKeyDown(VK_SHIFT)));
+    if (pass == PanelPass::kCopy && copyCommand == infoCopyActions_[item - 1]) {
+      CopyItemText(*copyCommand, InfoCopyText(item, ProbeInfo, IsKeyDown(VK_SHIFT)));
     } else if (infoItemActions_[item - 1]->Checked()) {
-      DrawInfoLine(sender, InfoDisplayText(item, ProbeInfo), y);
+      DrawInfoLine(pass, InfoDisplayText(item, ProbeInfo), y);
     }
   }
 }
@@ -81,7 +81,7 @@ void TApp_Loupist::DrawInfoArea() {
   FViewBitmap.LineTo(1, T + 2);
 
   int32_t y = T + 2;
-  RenderInfoLines(&Timer_Main, y);
+  RenderInfoLines(PanelPass::kDraw, y);
 
   FViewBitmap.Line(FLabelWidth, T + h + 1, FLabelWidth, ch);
   FViewBitmap.SetPenColor(GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));

@@ -1,24 +1,28 @@
 // The panel's own commands: the three group toggles, and the copy command of each item,
-// through which RenderInfoLines tells a copy from a drawing or a measuring walk.
+// whose copy pass of RenderInfoLines hands it the item's text.
 #include "main/main.h"
 
 namespace {
-const char* const kInfoCopyCommands[kInfoItemCount] = {
-    "actCopy_ColorRGB",        "actCopy_ColorHTML",       "actCopy_ColorCOLORREF",
-    "actCopy_PosScreen",       "actCopy_PosClient",       "actCopy_PosUser",
-    "actCopy_WInfoHandle",     "actCopy_WInfoClassName",  "actCopy_WInfoText",
-    "actCopy_WInfoWindowSize", "actCopy_WInfoClientSize", "actCopy_WInfoRect",
-    "actCopy_WInfoExeName",
+const Cmd kInfoCopyCommands[kInfoItemCount] = {
+    Cmd::actCopy_ColorRGB,        Cmd::actCopy_ColorHTML,       Cmd::actCopy_ColorCOLORREF,
+    Cmd::actCopy_PosScreen,       Cmd::actCopy_PosClient,       Cmd::actCopy_PosUser,
+    Cmd::actCopy_WInfoHandle,     Cmd::actCopy_WInfoClassName,  Cmd::actCopy_WInfoText,
+    Cmd::actCopy_WInfoWindowSize, Cmd::actCopy_WInfoClientSize, Cmd::actCopy_WInfoRect,
+    Cmd::actCopy_WInfoExeName,
 };
 }  // namespace
 
 void TApp_Loupist::BindInfoPanelCommands() {
-  ActionList& list = ActionList_Main;
-  for (int i = 0; i < kInfoItemCount; ++i) infoCopyActions_[i] = &list.Get(kInfoCopyCommands[i]);
-  list.Bind("actColor_InfoOnOff", [this](Action& sender) { actColor_InfoOnOffExecute(sender); });
-  list.Bind("actPos_InfoOnOff", [this](Action& sender) { actPos_InfoOnOffExecute(sender); });
-  list.Bind("actWinInfo_InfoOnOff",
-            [this](Action& sender) { actWinInfo_InfoOnOffExecute(sender); });
+  for (int i = 0; i < kInfoItemCount; ++i) infoCopyActions_[i] = &Command(kInfoCopyCommands[i]);
+  Command(Cmd::actColor_InfoOnOff).SetHandler([this](Action& sender) {
+    actColor_InfoOnOffExecute(sender);
+  });
+  Command(Cmd::actPos_InfoOnOff).SetHandler([this](Action& sender) {
+    actPos_InfoOnOffExecute(sender);
+  });
+  Command(Cmd::actWinInfo_InfoOnOff).SetHandler([this](Action& sender) {
+    actWinInfo_InfoOnOffExecute(sender);
+  });
 }
 
 void TApp_Loupist::actColor_InfoOnOffExecute(Action& sender) {

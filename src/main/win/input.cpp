@@ -2,7 +2,7 @@
 // point, right-button gestures, the actual-size view and the movement commands.
 #include <windowsx.h>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
@@ -44,10 +44,11 @@ void WithInputBusy(bool& busy, F&& f) {
 }  // namespace
 
 void TApp_Loupist::BindInputCommands() {
-  for (const char* name : {"actMove_Left", "actMove_Right", "actMove_Up", "actMove_Down"})
-    ActionList_Main.Bind(name, [this](Action& sender) { actMove_LeftExecute(&sender); });
-  ActionList_Main.Bind("actMove_Monitor",
-                       [this](Action& sender) { actMove_MonitorExecute(&sender); });
+  for (Cmd id : {Cmd::actMove_Left, Cmd::actMove_Right, Cmd::actMove_Up, Cmd::actMove_Down})
+    Command(id).SetHandler([this](Action& sender) { actMove_LeftExecute(&sender); });
+  Command(Cmd::actMove_Monitor).SetHandler([this](Action& sender) {
+    actMove_MonitorExecute(&sender);
+  });
 }
 
 bool TApp_Loupist::HandleInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -165,16 +166,16 @@ void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown, int32_t notche
   WithInputBusy(FInputBusy, [&] {
     const WheelAction action = DecideWheel(up, altDown, ctrlDown);
     if (action == WheelAction::kZoomUp || action == WheelAction::kZoomDown) {
-      Action& zoom = ActionList_Main.Get(up ? "actZoom_Up" : "actZoom_Down");
+      Action& zoom = Command(up ? Cmd::actZoom_Up : Cmd::actZoom_Down);
       for (int32_t i = 0; i < notches; ++i) StepZoom(zoom);
     } else {
       // One nudge of all the notches: in follow mode a nudge counts from the last captured
       // position, so separate nudges within one message would move the cursor only once.
-      const char* command = action == WheelAction::kMoveLeft    ? "actMove_Left"
-                            : action == WheelAction::kMoveRight ? "actMove_Right"
-                            : action == WheelAction::kMoveUp    ? "actMove_Up"
-                                                                : "actMove_Down";
-      const Point step = MoveStep(ActionList_Main.Get(command).Code(), IsKeyDown(VK_SHIFT));
+      const Cmd command = action == WheelAction::kMoveLeft    ? Cmd::actMove_Left
+                          : action == WheelAction::kMoveRight ? Cmd::actMove_Right
+                          : action == WheelAction::kMoveUp    ? Cmd::actMove_Up
+                                                              : Cmd::actMove_Down;
+      const Point step = MoveStep(Command(command).Code(), IsKeyDown(VK_SHIFT));
       NudgeBy(CheckedMul(step.X, notches), CheckedMul(step.Y, notches));
     }
     Application::Instance().ProcessMessages();
@@ -249,19 +250,25 @@ void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shi
     return;
   }
   if (button != VK_RBUTTON || !(FRightDownPos.X > 0 || FRightDownPos.Y > 0)) return;
-  const std::wstring direction = DragDirection(FRightDownPos, Point{x, y});
-  if (direction.empty()) {
-    POINT screen{x, y};
-    ClientToScreen(Handle(), &screen);
-    mnuMain.Popup(Handle(), Point{screen.x, screen.y});
-  } else if (direction == L"上") {
-    ExecuteCommand(GestureCommandTable[kGestureUp]);
-  } else if (direction == L"下") {
-    ExecuteCommand(GestureCommandTable[kGestureDown]);
-  } else if (direction == L"左") {
-    ExecuteCommand(GestureCommandTable[kGestureLeft]);
-  } else {
-    ExecuteCommand(GestureCommandTable[kGestureRight]);
+  switch (DragWayOfAngle(DragAngle(FRightDownPos, Point{x, y}))) {
+    case DragWay::kNone: {
+      POINT screen{x, y};
+      ClientToScreen(Handle(), &screen);
+      mnuMain.Popup(Handle(), Point{screen.x, screen.y});
+      break;
+    }
+    case DragWay::kUp:
+      ExecuteCommand(GestureCommandTable[kGestureUp]);
+      break;
+    case DragWay::kDown:
+      ExecuteCommand(GestureCommandTable[kGestureDown]);
+      break;
+    case DragWay::kLeft:
+      ExecuteCommand(GestureCommandTable[kGestureLeft]);
+      break;
+    case DragWay::kRight:
+      ExecuteCommand(GestureCommandTable[kGestureRight]);
+      break;
   }
 }
 

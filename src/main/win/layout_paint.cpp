@@ -2,7 +2,7 @@
 #include "main/layout_calc.h"
 #include "main/main.h"
 
-void TApp_Loupist::FormResize(const void* sender) {
+void TApp_Loupist::FormResize(const void* /*sender*/) {
   if (Tag == 0) return;
   Tag = 0;
   struct ReadyAgain {
@@ -11,7 +11,7 @@ void TApp_Loupist::FormResize(const void* sender) {
   } readyAgain{Tag};
 
   int32_t infoHeight = 0;
-  RenderInfoLines(sender, infoHeight);
+  RenderInfoLines(PanelPass::kMeasure, infoHeight);
 
   LayoutInput in;
   in.ClientWidth = ClientWidth();

@@ -86,11 +86,11 @@ void TApp_Loupist::FormCreate() {
   }
   // 9. Outside the NT family no process can tell its executable file.
   if (!IsNTPlatform()) {
-    Action& exeName = ActionList_Main.Get("actWinInfo_ExeName");
+    Action& exeName = Command(Cmd::actWinInfo_ExeName);
     exeName.SetChecked(false);
     exeName.SetEnabled(false);
     exeName.SetVisible(false);
-    Action& copyExeName = ActionList_Main.Get("actCopy_WInfoExeName");
+    Action& copyExeName = Command(Cmd::actCopy_WInfoExeName);
     copyExeName.SetEnabled(false);
     copyExeName.SetVisible(false);
   }

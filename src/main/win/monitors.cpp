@@ -1,6 +1,6 @@
 // The main window and the monitor set: where the window opens, the desktop-sized capture
 // buffer, copying the screen monitor by monitor, and display changes.
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/win/input_state.h"
 #include "main/main.h"
 #include "my_monitor/win/my_monitor.h"

@@ -1,7 +1,7 @@
 // The settings file put into effect at start, and the window's state gathered before saving.
 // Every stored choice is replayed through the commands the menu runs, so a restored window is
 // in exactly the state the same menu choices would have left.
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
 #include "main/main.h"
@@ -58,7 +58,6 @@ bool TApp_Loupist::ApplySettings() {
 }
 
 void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
-  ActionList& list = ActionList_Main;
   const TSettingsChecks& c = plan.Checks;
 
   // Zoom, through the zoom command of that submenu item.
@@ -67,8 +66,8 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
 
   // Grid: shown or not, the two remembered colours, then the chosen colour items.
   actGrid_Disp->SetChecked(c.GridDisp);
-  if (plan.GridColorTag) list.Get("actGrid_SelColor").SetTag(*plan.GridColorTag);
-  if (plan.SubGridColorTag) list.Get("actGrid_SelSubColor").SetTag(*plan.SubGridColorTag);
+  if (plan.GridColorTag) Command(Cmd::actGrid_SelColor).SetTag(*plan.GridColorTag);
+  if (plan.SubGridColorTag) Command(Cmd::actGrid_SelSubColor).SetTag(*plan.SubGridColorTag);
   if (plan.GridColorItem) {
     Action& item = GridItemCommand(*plan.GridColorItem);
     item.SetChecked(true);
@@ -81,20 +80,20 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   }
 
   // Information lines and the user origin.
-  list.Get("actColor_RGB").SetChecked(c.ColorRGB);
-  list.Get("actColor_HTML").SetChecked(c.ColorHTML);
-  list.Get("actColor_COLORREF").SetChecked(c.ColorCOLORREF);
-  list.Get("actPos_Screen").SetChecked(c.PosScreen);
-  list.Get("actPos_Client").SetChecked(c.PosClient);
-  list.Get("actPos_User").SetChecked(c.PosUser);
+  Command(Cmd::actColor_RGB).SetChecked(c.ColorRGB);
+  Command(Cmd::actColor_HTML).SetChecked(c.ColorHTML);
+  Command(Cmd::actColor_COLORREF).SetChecked(c.ColorCOLORREF);
+  Command(Cmd::actPos_Screen).SetChecked(c.PosScreen);
+  Command(Cmd::actPos_Client).SetChecked(c.PosClient);
+  Command(Cmd::actPos_User).SetChecked(c.PosUser);
   ProbeInfo.UserOrigin = plan.UserOrigin;
-  list.Get("actWinInfo_Handle").SetChecked(c.WinInfoHandle);
-  list.Get("actWinInfo_ClassName").SetChecked(c.WinInfoClassName);
-  list.Get("actWinInfo_Text").SetChecked(c.WinInfoText);
-  list.Get("actWinInfo_WindowSize").SetChecked(c.WinInfoWindowSize);
-  list.Get("actWinInfo_ClientSize").SetChecked(c.WinInfoClientSize);
-  list.Get("actWinInfo_Rect").SetChecked(c.WinInfoRect);
-  list.Get("actWinInfo_ExeName").SetChecked(c.WinInfoExeName);
+  Command(Cmd::actWinInfo_Handle).SetChecked(c.WinInfoHandle);
+  Command(Cmd::actWinInfo_ClassName).SetChecked(c.WinInfoClassName);
+  Command(Cmd::actWinInfo_Text).SetChecked(c.WinInfoText);
+  Command(Cmd::actWinInfo_WindowSize).SetChecked(c.WinInfoWindowSize);
+  Command(Cmd::actWinInfo_ClientSize).SetChecked(c.WinInfoClientSize);
+  Command(Cmd::actWinInfo_Rect).SetChecked(c.WinInfoRect);
+  Command(Cmd::actWinInfo_ExeName).SetChecked(c.WinInfoExeName);
 
   // Options, each applied by its own command, in this order.
   RunInState(*actOpt_StayOnTop, c.OptStayOnTop);
@@ -125,7 +124,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
     // area below the stored height; kept without it, the panel of a window restored near the
     // bottom of the work area would end below the screen.
     int32_t infoHeight = 0;
-    RenderInfoLines(nullptr, infoHeight);
+    RenderInfoLines(PanelPass::kMeasure, infoHeight);
     MyMonitors().KeepBoundsOnMonitor(Handle(), place.X, place.Y, size.Width,
                                      CheckedAdd(size.Height, infoHeight));
     SetWindowPos(Handle(), nullptr, 0, 0, size.Width, size.Height,
@@ -134,7 +133,6 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
 }
 
 void TApp_Loupist::StoreSettings() {
-  ActionList& list = ActionList_Main;
   TSettingsStoreInput in;
   in.WindowBounds = NormalWindowRect(Handle());
   in.InfoAreaHeight = RectHeight(FInfoRect);
@@ -142,19 +140,19 @@ void TApp_Loupist::StoreSettings() {
 
   TSettingsChecks& c = in.Checks;
   c.GridDisp = actGrid_Disp->Checked();
-  c.ColorRGB = list.Get("actColor_RGB").Checked();
-  c.ColorHTML = list.Get("actColor_HTML").Checked();
-  c.ColorCOLORREF = list.Get("actColor_COLORREF").Checked();
-  c.PosScreen = list.Get("actPos_Screen").Checked();
-  c.PosClient = list.Get("actPos_Client").Checked();
-  c.PosUser = list.Get("actPos_User").Checked();
-  c.WinInfoHandle = list.Get("actWinInfo_Handle").Checked();
-  c.WinInfoClassName = list.Get("actWinInfo_ClassName").Checked();
-  c.WinInfoText = list.Get("actWinInfo_Text").Checked();
-  c.WinInfoWindowSize = list.Get("actWinInfo_WindowSize").Checked();
-  c.WinInfoClientSize = list.Get("actWinInfo_ClientSize").Checked();
-  c.WinInfoRect = list.Get("actWinInfo_Rect").Checked();
-  c.WinInfoExeName = list.Get("actWinInfo_ExeName").Checked();
+  c.ColorRGB = Command(Cmd::actColor_RGB).Checked();
+  c.ColorHTML = Command(Cmd::actColor_HTML).Checked();
+  c.ColorCOLORREF = Command(Cmd::actColor_COLORREF).Checked();
+  c.PosScreen = Command(Cmd::actPos_Screen).Checked();
+  c.PosClient = Command(Cmd::actPos_Client).Checked();
+  c.PosUser = Command(Cmd::actPos_User).Checked();
+  c.WinInfoHandle = Command(Cmd::actWinInfo_Handle).Checked();
+  c.WinInfoClassName = Command(Cmd::actWinInfo_ClassName).Checked();
+  c.WinInfoText = Command(Cmd::actWinInfo_Text).Checked();
+  c.WinInfoWindowSize = Command(Cmd::actWinInfo_WindowSize).Checked();
+  c.WinInfoClientSize = Command(Cmd::actWinInfo_ClientSize).Checked();
+  c.WinInfoRect = Command(Cmd::actWinInfo_Rect).Checked();
+  c.WinInfoExeName = Command(Cmd::actWinInfo_ExeName).Checked();
   c.OptStayOnTop = actOpt_StayOnTop->Checked();
   c.OptBigFont = actOpt_BigFont->Checked();
   c.OptNoSelfCapture = actOpt_NoSelfCapture->Checked();
@@ -167,8 +165,8 @@ void TApp_Loupist::StoreSettings() {
   for (int32_t i = kGridItemSubBlue; i <= kGridItemSelSubColor && in.CheckedSubGridColorItem < 0;
        ++i)
     if (GridItemCommand(i).Checked()) in.CheckedSubGridColorItem = i;
-  in.GridColorTag = list.Get("actGrid_SelColor").Tag();
-  in.SubGridColorTag = list.Get("actGrid_SelSubColor").Tag();
+  in.GridColorTag = Command(Cmd::actGrid_SelColor).Tag();
+  in.SubGridColorTag = Command(Cmd::actGrid_SelSubColor).Tag();
   in.UserOrigin = ProbeInfo.UserOrigin;
   in.ScreenPoint = ProbeInfo.ScreenPoint;
   SettingsRecord = BuildSettingsRecord(SettingsRecord, in);

@@ -1,5 +1,5 @@
 // The facts of the window under the probe point.
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/window_query.h"
 #include "main/main.h"

@@ -1,10 +1,10 @@
 // The window under the probe point.
 #include "main/win/window_search.h"
 
-#include "general/checked.h"
+#include "base/checked.h"
+#include "base/win/unique_handle.h"
 #include "general/win/window_query.h"
 #include "main/main.h"
-#include "platform/win/unique_handle.h"
 
 namespace {
 bool Contains(const Rect& r, const Point& p) {

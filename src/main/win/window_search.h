@@ -5,7 +5,7 @@
 
 #include <exception>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 
 // One search; handed to the enumeration callbacks by address.
 struct WindowSearchState {

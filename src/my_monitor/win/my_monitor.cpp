@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "general/checked.h"
+#include "base/checked.h"
 #include "general/helpers.h"
 #include "general/win/window_placement.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
 #include "my_monitor/monitor_math.h"
 
 // One monitor. Only the handle is kept: every geometric query asks the system again, so a

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "base/win/unique_handle.h"
 #include "general/win/system_library.h"
-#include "platform/win/unique_handle.h"
 
 namespace {
 constexpr DWORD kSafeSearchPermanent = 0x8001;  // SAFE_SEARCHMODE | PERMANENT

@@ -29,3 +29,18 @@ struct SettingsFileHooks {
   std::function<BOOL(HANDLE file, const void* data, DWORD size, DWORD* written)> WriteFile;
 };
 SettingsFileHooks& SettingsFileHooksForTesting();
+
+// Keeps the settings file out of a test or a measurement: main windows created meanwhile
+// start from their defaults and save nothing, whatever an earlier run left beside the program.
+class NoSettingsFile {
+ public:
+  NoSettingsFile() : previous_(SettingsFileHooksForTesting().Path) {
+    SettingsFileHooksForTesting().Path = std::wstring();
+  }
+  NoSettingsFile(const NoSettingsFile&) = delete;
+  NoSettingsFile& operator=(const NoSettingsFile&) = delete;
+  ~NoSettingsFile() { SettingsFileHooksForTesting().Path = previous_; }
+
+ private:
+  std::optional<std::wstring> previous_;
+};

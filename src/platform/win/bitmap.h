@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/win/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 class Bitmap {
  public:

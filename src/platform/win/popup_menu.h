@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "general/geometry.h"
+#include "base/geometry.h"
+#include "base/win/unique_handle.h"
 #include "platform/command_model.h"
-#include "platform/win/unique_handle.h"
-#include "resources/commands.h"
+#include "platform/menu_model.h"
 
 class PopupMenu {
  public:

@@ -1,4 +1,4 @@
-#include "general/checked.h"
+#include "base/checked.h"
 
 void ThrowOverflow() { throw CheckedError("Integer overflow"); }
 

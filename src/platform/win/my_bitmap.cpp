@@ -1,4 +1,4 @@
-#include "general/win/my_bitmap.h"
+#include "platform/win/my_bitmap.h"
 
 #include <cstring>
 #include <stdexcept>

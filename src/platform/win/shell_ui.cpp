@@ -1,4 +1,4 @@
-#include "general/win/shell_ui.h"
+#include "platform/win/shell_ui.h"
 
 #include <shellapi.h>
 

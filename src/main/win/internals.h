@@ -1,10 +1,15 @@
-// Reaches into the main window's private state for the in-process tests.
+// Reaches into the main window's private state, for the in-process tests and the benchmarks.
 #pragma once
+#include <ostream>
+
 #include "main/main.h"
 
-class LoupistTestAccess {
+// Commands show by name in test messages.
+inline std::ostream& operator<<(std::ostream& out, Cmd id) { return out << CommandName(id); }
+
+class LoupistInternals {
  public:
-  explicit LoupistTestAccess(TApp_Loupist& app) : app_(app) {}
+  explicit LoupistInternals(TApp_Loupist& app) : app_(app) {}
   Bitmap& View() { return app_.FViewBitmap; }
   Bitmap& Capture() { return app_.FCaptureBitmap; }
   Point CursorCell() const { return app_.FCursorCell; }
@@ -18,10 +23,11 @@ class LoupistTestAccess {
   uint8_t& GridPenMode() { return app_.FGridPenMode; }
   int32_t LineHeight() const { return app_.FLineHeight; }
   uint32_t& LastCaptureTick() { return app_.FLastCaptureTick; }
+  uint32_t& StillPeriod() { return app_.FStillPeriod; }
   const std::wstring& StatusText() const { return app_.FStatusText; }
   TProbeInfo& Info() { return app_.ProbeInfo; }
   bool CaptureBusy() const { return app_.FCaptureBusy; }
-  Action& Command(const char* name) { return app_.ActionList_Main.Get(name); }
+  Action& Command(Cmd id) { return app_.Command(id); }
   void Relayout() { app_.FormResize(nullptr); }
   HWND FindWindowUnderCursor(const Point& p) { return app_.FindWindowUnderCursor(p); }
   void ReadWindowFacts() { app_.ReadWindowFacts(); }
@@ -54,7 +60,7 @@ class LoupistTestAccess {
   bool InfoItemChecked(int item) const { return app_.infoItemActions_[item - 1]->Checked(); }
   // Commands, popup menu, capture modes.
   void ExecuteCommand(uint16_t code) { app_.ExecuteCommand(code); }
-  void StepZoom(const char* name) { app_.StepZoom(Command(name)); }
+  void StepZoom(Cmd id) { app_.StepZoom(Command(id)); }
   int32_t& SavedZoom() { return app_.FSavedZoom; }
   std::function<void()>& BeepHook() { return app_.FBeepHook; }
   int32_t SavedZoom() const { return app_.FSavedZoom; }

@@ -1,4 +1,4 @@
-#include "platform/win/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace handle_count {
 namespace {
