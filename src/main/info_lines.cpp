@@ -5,57 +5,19 @@
 #include "base/checked.h"
 #include "general/format.h"
 #include "general/paths.h"
+#include "main/panel_items.h"
 
 namespace {
 
-// Every label is nine single-width columns wide, so that the values line up.
-const wchar_t* const kDisplayFormats[kInfoItemCount + 1] = {
-    L"%2d倍",
-    L"RGB      R=%-3d G=%-3d B=%-3d",
-    L"HTML     %s",
-    L"COLORREF %1:s %0:d",
-    L"ｽｸﾘｰﾝ    X=%d Y=%d",
-    L"ｸﾗｲｱﾝﾄ   X=%d Y=%d (%d,%d)",
-    L"任意     X=%d Y=%d (%d,%d)",
-    L"ﾊﾝﾄﾞﾙ    %s %d",
-    L"ｸﾗｽ名    %s",
-    L"ﾃｷｽﾄ     %s",
-    L"Wｻｲｽﾞ    L=%2:d T=%3:d W=%0:d H=%1:d",
-    L"Cｻｲｽﾞ    W=%d H=%d",
-    L"Rect     L=%d T=%d R=%d B=%d",
-    L"実行ﾌｧｲﾙ %s",
-};
-
-struct CopyFormatPair {
-  const wchar_t* shift_up;
-  const wchar_t* shift_down;
-};
-
-const CopyFormatPair kCopyFormats[kInfoItemCount + 1] = {
-    {L"11", L"01"},
-    {L"%d %d %d", L"%x %x %x"},
-    {L"%.6x", L"%d"},
-    {L"%d", L"%x"},
-    {L"%d, %d", L"(%d, %d)"},
-    {L"%d, %d", L"(%d, %d)"},
-    {L"%d, %d", L"(%d, %d)"},
-    {L"%d", L"%.8x"},
-    {L"%s", L"\"%s\""},
-    {L"%s", L"\"%s\""},
-    {L"%d, %d, %d, %d", L"(%d, %d, %d, %d)"},
-    {L"%d, %d", L"(%d, %d)"},
-    {L"%d, %d, %d, %d", L"(%d, %d, %d, %d)"},
-    {L"%s", L"%1:s"},
-};
+// Index 0 of the format tables is the zoom caption and the picture's copy flags; the items'
+// own formats are in the panel item table.
+constexpr wchar_t kZoomCaptionFormat[] = L"%2d倍";
+constexpr wchar_t kPictureAsShown[] = L"11";
+constexpr wchar_t kPictureWithoutGrid[] = L"01";
 
 bool InTables(int32_t index) { return index >= 0 && index <= kInfoItemCount; }
 
-void RequireItem(int32_t index) {
-  if (index < 1 || index > kInfoItemCount) {
-    throw CheckedError("Range check error: information item " + std::to_string(index) +
-                       " outside 1.." + std::to_string(kInfoItemCount));
-  }
-}
+void RequireItem(int32_t index) { PanelItem(index); }
 
 // The panel shows hexadecimal in lower case, zero-padded to at least `digits`.
 std::wstring LowerHex(FormatArg value, int32_t digits) {
@@ -131,12 +93,15 @@ std::vector<FormatArg> CopyArgs(int32_t index, const TProbeInfo& info) {
 }  // namespace
 
 std::wstring GetDisplayFormat(int32_t index) {
-  return InTables(index) ? kDisplayFormats[index] : std::wstring();
+  if (!InTables(index)) return std::wstring();
+  return index == 0 ? kZoomCaptionFormat : PanelItem(index).DisplayFormat;
 }
 
 std::wstring GetCopyFormat(int32_t index, bool shiftDown) {
   if (!InTables(index)) return std::wstring();
-  return shiftDown ? kCopyFormats[index].shift_down : kCopyFormats[index].shift_up;
+  if (index == 0) return shiftDown ? kPictureWithoutGrid : kPictureAsShown;
+  const TPanelItemDef& item = PanelItem(index);
+  return shiftDown ? item.ShiftCopyFormat : item.CopyFormat;
 }
 
 std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info) {
@@ -171,21 +136,9 @@ std::wstring CopyPictureErrorMessage(const std::wstring& error) {
   return Format(L"%s\r\rコピー画像を書き込めませんでした", {error});
 }
 
-TInfoGroup InfoItemGroup(int32_t index) {
-  RequireItem(index);
-  if (index <= kItemCOLORREF) return TInfoGroup::Color;
-  if (index <= kItemPosUser) return TInfoGroup::Position;
-  return TInfoGroup::Window;
-}
+TInfoGroup InfoItemGroup(int32_t index) { return PanelItem(index).Group; }
 
-uint32_t InfoItemSettingsBit(int32_t index) {
-  RequireItem(index);
-  // The position group skips 0x2 and the executable item sits at 0x400: the file format's
-  // bit positions, kept as they are.
-  static const uint32_t kBits[kInfoItemCount] = {0x1, 0x2, 0x4, 0x1,  0x4,  0x8,  0x1,
-                                                 0x2, 0x4, 0x8, 0x10, 0x20, 0x400};
-  return kBits[index - 1];
-}
+uint32_t InfoItemSettingsBit(int32_t index) { return PanelItem(index).SettingsBit; }
 
 InfoItemChecks ToggleInfoGroup(const InfoItemChecks& checks, TInfoGroup group) {
   bool all_checked = true;

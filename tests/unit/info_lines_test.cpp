@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
+#include <string>
 
 #include "base/checked.h"
 #include "general/format.h"
+#include "main/panel_items.h"
 
 namespace {
 
@@ -195,6 +198,27 @@ TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
       }
     }
   }
+}
+
+TEST(PanelItems, EachRowNamesTheCommandsOfItsOwnGroup) {
+  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+    const TPanelItemDef& row = PanelItem(item);
+    EXPECT_EQ(row.Item, item);
+    const std::string line = CommandName(row.Line), copy = CommandName(row.Copy);
+    const char* linePrefix = row.Group == TInfoGroup::Color      ? "actColor_"
+                             : row.Group == TInfoGroup::Position ? "actPos_"
+                                                                 : "actWinInfo_";
+    const char* copyPrefix = row.Group == TInfoGroup::Color      ? "actCopy_Color"
+                             : row.Group == TInfoGroup::Position ? "actCopy_Pos"
+                                                                 : "actCopy_WInfo";
+    EXPECT_EQ(line.rfind(linePrefix, 0), 0u) << "item " << item << ": " << line;
+    EXPECT_EQ(copy.rfind(copyPrefix, 0), 0u) << "item " << item << ": " << copy;
+    // The same item on both: "actColor_RGB" and "actCopy_ColorRGB".
+    EXPECT_EQ(line.substr(std::strlen(linePrefix)), copy.substr(std::strlen(copyPrefix)))
+        << "item " << item;
+  }
+  EXPECT_THROW(PanelItem(0), CheckedError);
+  EXPECT_THROW(PanelItem(kInfoItemCount + 1), CheckedError);
 }
 
 TEST(InfoGroups, ToggleChecksAllUnlessAllAreChecked) {

@@ -1,15 +1,6 @@
 // Binds the command table to the window: the actions the cycle consults and the handlers.
 #include "main/main.h"
-
-namespace {
-const Cmd kInfoItemCommands[kInfoItemCount] = {
-    Cmd::actColor_RGB,          Cmd::actColor_HTML,         Cmd::actColor_COLORREF,
-    Cmd::actPos_Screen,         Cmd::actPos_Client,         Cmd::actPos_User,
-    Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName,  Cmd::actWinInfo_Text,
-    Cmd::actWinInfo_WindowSize, Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
-    Cmd::actWinInfo_ExeName,
-};
-}  // namespace
+#include "main/panel_items.h"
 
 void TApp_Loupist::BindActions() {
   actCapture_Lupe = &Command(Cmd::actCapture_Lupe);
@@ -21,7 +12,7 @@ void TApp_Loupist::BindActions() {
   actOpt_BigFont = &Command(Cmd::actOpt_BigFont);
   actGrid_Disp = &Command(Cmd::actGrid_Disp);
   for (int i = 0; i < kInfoItemCount; ++i) {
-    infoItemActions_[i] = &Command(kInfoItemCommands[i]);
+    infoItemActions_[i] = &Command(PanelItem(i + 1).Line);
     infoItemActions_[i]->SetHandler([this](Action& sender) { FormResize(&sender); });
   }
   Command(Cmd::actOpt_BigFont).SetHandler([this](Action&) { actOpt_BigFontExecute(); });

@@ -10,19 +10,12 @@
 #include "general/win/own_paths.h"
 #include "general/win/platform_info.h"
 #include "main/main.h"
+#include "main/panel_items.h"
 #include "platform/win/application.h"
 #include "platform/win/my_bitmap.h"
 #include "platform/win/shell_ui.h"
 
 namespace {
-
-const Cmd kTextCopyCommands[] = {
-    Cmd::actCopy_ColorRGB,        Cmd::actCopy_ColorHTML,       Cmd::actCopy_ColorCOLORREF,
-    Cmd::actCopy_PosScreen,       Cmd::actCopy_PosClient,       Cmd::actCopy_PosUser,
-    Cmd::actCopy_WInfoHandle,     Cmd::actCopy_WInfoClassName,  Cmd::actCopy_WInfoText,
-    Cmd::actCopy_WInfoWindowSize, Cmd::actCopy_WInfoClientSize, Cmd::actCopy_WInfoRect,
-    Cmd::actCopy_WInfoExeName,
-};
 
 constexpr DWORD kCaptureBlt = 0x40000000;
 const wchar_t kErrorCaption[] = L"エラー";
@@ -52,8 +45,10 @@ void TApp_Loupist::BindCopyCommands() {
   Command(Cmd::actCopy_Picture).SetHandler([this](Action& sender) {
     actCopy_PictureExecute(sender);
   });
-  for (Cmd id : kTextCopyCommands)
-    Command(id).SetHandler([this](Action& sender) { actCopy_TextExecute(sender); });
+  for (int32_t item = 1; item <= kInfoItemCount; ++item)
+    Command(PanelItem(item).Copy).SetHandler([this](Action& sender) {
+      actCopy_TextExecute(sender);
+    });
 }
 
 void TApp_Loupist::actCopy_TextExecute(Action& sender) {

@@ -1,19 +1,10 @@
 // The panel's own commands: the three group toggles, and the copy command of each item,
 // whose copy pass of RenderInfoLines hands it the item's text.
 #include "main/main.h"
-
-namespace {
-const Cmd kInfoCopyCommands[kInfoItemCount] = {
-    Cmd::actCopy_ColorRGB,        Cmd::actCopy_ColorHTML,       Cmd::actCopy_ColorCOLORREF,
-    Cmd::actCopy_PosScreen,       Cmd::actCopy_PosClient,       Cmd::actCopy_PosUser,
-    Cmd::actCopy_WInfoHandle,     Cmd::actCopy_WInfoClassName,  Cmd::actCopy_WInfoText,
-    Cmd::actCopy_WInfoWindowSize, Cmd::actCopy_WInfoClientSize, Cmd::actCopy_WInfoRect,
-    Cmd::actCopy_WInfoExeName,
-};
-}  // namespace
+#include "main/panel_items.h"
 
 void TApp_Loupist::BindInfoPanelCommands() {
-  for (int i = 0; i < kInfoItemCount; ++i) infoCopyActions_[i] = &Command(kInfoCopyCommands[i]);
+  for (int i = 0; i < kInfoItemCount; ++i) infoCopyActions_[i] = &Command(PanelItem(i + 1).Copy);
   Command(Cmd::actColor_InfoOnOff).SetHandler([this](Action& sender) {
     actColor_InfoOnOffExecute(sender);
   });

@@ -1,0 +1,52 @@
+#include "main/panel_items.h"
+
+#include <string>
+
+#include "base/checked.h"
+#include "my_settingfile/settings_record.h"
+
+namespace {
+
+// clang-format off
+const TPanelItemDef kPanelItems[kInfoItemCount] = {
+    {kItemRGB, TInfoGroup::Color, kColorRGBBit, Cmd::actColor_RGB, Cmd::actCopy_ColorRGB,
+     L"RGB      R=%-3d G=%-3d B=%-3d", L"%d %d %d", L"%x %x %x"},
+    {kItemHTML, TInfoGroup::Color, kColorHTMLBit, Cmd::actColor_HTML, Cmd::actCopy_ColorHTML,
+     L"HTML     %s", L"%.6x", L"%d"},
+    {kItemCOLORREF, TInfoGroup::Color, kColorCOLORREFBit, Cmd::actColor_COLORREF, Cmd::actCopy_ColorCOLORREF,
+     L"COLORREF %1:s %0:d", L"%d", L"%x"},
+    {kItemPosScreen, TInfoGroup::Position, kPosScreenBit, Cmd::actPos_Screen, Cmd::actCopy_PosScreen,
+     L"ｽｸﾘｰﾝ    X=%d Y=%d", L"%d, %d", L"(%d, %d)"},
+    {kItemPosClient, TInfoGroup::Position, kPosClientBit, Cmd::actPos_Client, Cmd::actCopy_PosClient,
+     L"ｸﾗｲｱﾝﾄ   X=%d Y=%d (%d,%d)", L"%d, %d", L"(%d, %d)"},
+    {kItemPosUser, TInfoGroup::Position, kPosUserBit, Cmd::actPos_User, Cmd::actCopy_PosUser,
+     L"任意     X=%d Y=%d (%d,%d)", L"%d, %d", L"(%d, %d)"},
+    {kItemHandle, TInfoGroup::Window, kWinInfoHandleBit, Cmd::actWinInfo_Handle, Cmd::actCopy_WInfoHandle,
+     L"ﾊﾝﾄﾞﾙ    %s %d", L"%d", L"%.8x"},
+    {kItemClassName, TInfoGroup::Window, kWinInfoClassNameBit, Cmd::actWinInfo_ClassName,
+     Cmd::actCopy_WInfoClassName, L"ｸﾗｽ名    %s", L"%s", L"\"%s\""},
+    {kItemText, TInfoGroup::Window, kWinInfoTextBit, Cmd::actWinInfo_Text, Cmd::actCopy_WInfoText,
+     L"ﾃｷｽﾄ     %s", L"%s", L"\"%s\""},
+    {kItemWindowSize, TInfoGroup::Window, kWinInfoWindowSizeBit, Cmd::actWinInfo_WindowSize,
+     Cmd::actCopy_WInfoWindowSize, L"Wｻｲｽﾞ    L=%2:d T=%3:d W=%0:d H=%1:d", L"%d, %d, %d, %d",
+     L"(%d, %d, %d, %d)"},
+    {kItemClientSize, TInfoGroup::Window, kWinInfoClientSizeBit, Cmd::actWinInfo_ClientSize,
+     Cmd::actCopy_WInfoClientSize, L"Cｻｲｽﾞ    W=%d H=%d", L"%d, %d", L"(%d, %d)"},
+    {kItemRect, TInfoGroup::Window, kWinInfoRectBit, Cmd::actWinInfo_Rect, Cmd::actCopy_WInfoRect,
+     L"Rect     L=%d T=%d R=%d B=%d", L"%d, %d, %d, %d", L"(%d, %d, %d, %d)"},
+    {kItemExeName, TInfoGroup::Window, kWinInfoExeNameBit, Cmd::actWinInfo_ExeName, Cmd::actCopy_WInfoExeName,
+     L"実行ﾌｧｲﾙ %s", L"%s", L"%1:s"},
+};
+// clang-format on
+
+}  // namespace
+
+const TPanelItemDef& PanelItem(int32_t index) {
+  if (index < 1 || index > kInfoItemCount) {
+    throw CheckedError("Range check error: information item " + std::to_string(index) +
+                       " outside 1.." + std::to_string(kInfoItemCount));
+  }
+  const TPanelItemDef& def = kPanelItems[index - 1];
+  if (def.Item != index) throw CheckedError("the panel item table is out of order");
+  return def;
+}

@@ -1,0 +1,23 @@
+// The thirteen items of the information panel, one row each: everything the panel, the
+// copies, the settings file and the menu need to know of an item is read from here.
+#pragma once
+#include <cstdint>
+
+#include "main/info_lines.h"
+#include "resources/command_ids.h"
+
+struct TPanelItemDef {
+  TInfoItem Item;
+  TInfoGroup Group;
+  // The item's bit in its group's flag word of the settings file (a file-format position).
+  uint32_t SettingsBit;
+  Cmd Line;  // shows or hides the panel line
+  Cmd Copy;  // copies the value
+  // Nine single-width columns of label, then the value's format.
+  const wchar_t* DisplayFormat;
+  const wchar_t* CopyFormat;       // Shift up
+  const wchar_t* ShiftCopyFormat;  // Shift down
+};
+
+// Item 1..13 in panel order; other indexes throw CheckedError.
+const TPanelItemDef& PanelItem(int32_t index);
