@@ -11,6 +11,7 @@
 #include "main/grid_plan.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
+#include "main/win/window_probe.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_plan.h"
 #include "platform/command_model.h"
@@ -90,15 +91,11 @@ class TApp_Loupist : public Form {
 
   // ---- Window facts and the window under the probe point ----
   void ReadWindowFacts();
-  // The executable of the window's process. A window belongs to one process for its whole
-  // life, so the name read for a window and process id is kept until either changes: it is
-  // the dearest of the facts, and the probe usually stays over one window for many cycles.
-  std::wstring WindowExeName(HWND window);
-  HWND exeNameWindow_ = nullptr;
-  DWORD exeNameProcess_ = 0;
-  std::wstring exeName_;
   // The window that the facts describe; nullptr when none qualifies.
   HWND FindWindowUnderCursor(const Point& probe);
+  // What the search passes over in the capture mode of the moment.
+  TWindowSearch WindowSearch() const;
+  TWindowProbe FWindowProbe;
   // Information panel: the copy commands of the items and the three group toggles.
   void BindInfoPanelCommands();
   void actColor_InfoOnOffExecute(Action& sender);

@@ -1,4 +1,5 @@
-// The window under the probe point.
+// The window under the probe point: the walk of the window tree, and what the main window
+// asks of the search in each capture mode.
 #include "main/win/window_search.h"
 
 #include "base/checked.h"
@@ -74,15 +75,17 @@ HWND SearchWindowTree(const Point& probe, bool skipLayered, HWND skipWindow) {
   return state.Found;
 }
 
-HWND TApp_Loupist::FindWindowUnderCursor(const Point& probe) {
+TWindowSearch TApp_Loupist::WindowSearch() const {
+  TWindowSearch search;
   const bool lupe = LupeMode();
-  const bool noSelfCapture = NoSelfCapture() && actOpt_NoSelfCapture->Visible();
-  if (!noSelfCapture && !lupe) {
-    const HWND w = WindowFromPoint(POINT{probe.X, probe.Y});
-    Point client;
-    ScreenPointToClient(w, probe, client);
-    // The system's hit test stops at a window with a disabled control under the point.
-    if (ChildWindowFromPoint(w, POINT{client.X, client.Y}) == w) return w;
-  }
-  return SearchWindowTree(probe, NoSelfCapture(), lupe ? Handle() : nullptr);
+  search.SystemHitTest = !lupe && !(NoSelfCapture() && actOpt_NoSelfCapture->Visible());
+  search.SkipLayered = NoSelfCapture();
+  search.SkipWindow = lupe ? Handle() : nullptr;
+  return search;
 }
+
+HWND TApp_Loupist::FindWindowUnderCursor(const Point& probe) {
+  return FWindowProbe.FindWindowUnderCursor(probe, WindowSearch());
+}
+
+void TApp_Loupist::ReadWindowFacts() { FWindowProbe.ReadWindowFacts(WindowSearch(), ProbeInfo); }

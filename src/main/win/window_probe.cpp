@@ -1,12 +1,23 @@
-// The facts of the window under the probe point.
+#include "main/win/window_probe.h"
+
 #include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/window_query.h"
-#include "main/main.h"
+#include "main/win/window_search.h"
 
-void TApp_Loupist::ReadWindowFacts() {
-  TProbeInfo& info = ProbeInfo;
-  const HWND window = FindWindowUnderCursor(info.ScreenPoint);
+HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const {
+  if (search.SystemHitTest) {
+    const HWND w = WindowFromPoint(POINT{probe.X, probe.Y});
+    Point client;
+    ScreenPointToClient(w, probe, client);
+    // The system's hit test stops at a window with a disabled control under the point.
+    if (ChildWindowFromPoint(w, POINT{client.X, client.Y}) == w) return w;
+  }
+  return SearchWindowTree(probe, search.SkipLayered, search.SkipWindow);
+}
+
+void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info) {
+  const HWND window = FindWindowUnderCursor(info.ScreenPoint, search);
   info.Window = reinterpret_cast<uintptr_t>(window);
 
   // With no window the conversion fails, the point stays and the origin is (0, 0).
@@ -32,7 +43,7 @@ void TApp_Loupist::ReadWindowFacts() {
   info.ExeName = WindowExeName(window);
 }
 
-std::wstring TApp_Loupist::WindowExeName(HWND window) {
+std::wstring TWindowProbe::WindowExeName(HWND window) {
   const DWORD process = window ? GetWindowProcessId(window) : 0;
   if (process != 0 && window == exeNameWindow_ && process == exeNameProcess_) return exeName_;
   std::wstring name = GetWindowExeName(window);
