@@ -11,6 +11,7 @@
 #include "main/grid_plan.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
+#include "main/win/screen_capture.h"
 #include "main/win/window_probe.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_plan.h"
@@ -79,15 +80,9 @@ class TApp_Loupist : public Form {
   // The monitor under a point, or the nearest one; the first when the system names none.
   TMyMonitorItem& MonitorItemAt(const Point& p);
   void PlaceOnMonitorUnderCursor();
-  // Sizes FCaptureBitmap to the virtual desktop and blackens it; keeps it when the size holds.
-  void FitCaptureBitmapToDesktop();
-  // Copies the screen rectangle into FCaptureBitmap at (0, 0), only from the monitors it meets.
-  void CopyScreenFromMonitors(HDC screen, const Rect& source, DWORD rop);
   void WMDisplayChange();
-  // The monitors' rectangles as last read: monitors change only with a display change, and
-  // reading them anew on every capture would cost more than the capture itself.
-  void RememberMonitorBounds();
-  std::vector<Rect> monitorBounds_;
+  // FCaptureBitmap and the monitor bounds it is copied from.
+  TScreenCapture FScreenCapture;
 
   // ---- Window facts and the window under the probe point ----
   void ReadWindowFacts();
@@ -208,7 +203,6 @@ class TApp_Loupist : public Form {
   COLORREF FGridColor = 0;
   COLORREF FSubGridColor = 0;
   uint8_t FGridPenMode = 0;
-  Bitmap FCaptureBitmap;
   Bitmap FViewBitmap;
   Point FSrcHalf;
   Size FSrcSize;

@@ -33,19 +33,17 @@ void TApp_Loupist::TakePicture(const Point& probe) {
   const int h = FSrcSize.Height;
   const bool live = Timer_Main.Enabled() || FTakingSnapshot;
   if (live) {
-    // The screen DC covers the whole virtual desktop; it is released within the cycle.
-    WindowDC screen(nullptr);
-    if (!screen) return;
-    const DWORD rop = LiveCaptureRop();
-    FCaptureBitmap.FillRect(0, 0, w, h, RGB(0, 0, 0));
-    CopyScreenFromMonitors(screen.get(), Rect{sx, sy, CheckedAdd(sx, w), CheckedAdd(sy, h)}, rop);
-    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), 0, 0,
-               w, h, SRCCOPY);
+    if (!FScreenCapture.CopyLive(Rect{sx, sy, CheckedAdd(sx, w), CheckedAdd(sy, h)},
+                                 LiveCaptureRop()))
+      return;
+    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
+               FScreenCapture.CaptureBitmap().DC(), 0, 0, w, h, SRCCOPY);
   } else {
     // The snapshot's top-left corner is the virtual desktop's.
     const Rect desktop = MyMonitors().GetDesktopRect();
-    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(),
-               CheckedSub(sx, desktop.Left), CheckedSub(sy, desktop.Top), w, h, SRCCOPY);
+    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
+               FScreenCapture.CaptureBitmap().DC(), CheckedSub(sx, desktop.Left),
+               CheckedSub(sy, desktop.Top), w, h, SRCCOPY);
   }
 }
 

@@ -14,14 +14,6 @@ constexpr DWORD kCaptureBlt = 0x40000000;
 constexpr DWORD kLayeredSettleMs = 100;
 constexpr BYTE kOpaque = 255;
 
-// The pause snapshot covers this rectangle; its top-left corner is the snapshot's (0, 0).
-Rect SnapshotDesktopRect() {
-  const int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int32_t top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  return Rect{left, top, CheckedAdd(left, GetSystemMetrics(SM_CXVIRTUALSCREEN)),
-              CheckedAdd(top, GetSystemMetrics(SM_CYVIRTUALSCREEN))};
-}
-
 void SleepUntilDue(uint32_t start, uint32_t dueMs) {
   const uint32_t wait = MillisecondsUntil(start, dueMs, GetTickCount());
   if (wait > 0) Sleep(wait);
@@ -122,18 +114,7 @@ void TApp_Loupist::TakeDesktopSnapshot() {
   } flag{FTakingSnapshot};
   FTakingSnapshot = true;
   RefreshView();
-
-  const Rect desktop = SnapshotDesktopRect();
-  const int32_t width = RectWidth(desktop);
-  const int32_t height = RectHeight(desktop);
-  FCaptureBitmap.SetSize(width, height);
-  FCaptureBitmap.FillRect(0, 0, width, height, RGB(0, 0, 0));
-  const DWORD rop = SnapshotRop();
-  // The screen's own DC: a DC created for the display does not reach monitors at
-  // negative coordinates on every system. A failed copy leaves the snapshot black.
-  WindowDC screen(nullptr);
-  if (screen)
-    BitBlt(FCaptureBitmap.DC(), 0, 0, width, height, screen.get(), desktop.Left, desktop.Top, rop);
+  FScreenCapture.TakeSnapshot(SnapshotRop());
 }
 
 void TApp_Loupist::actCapture_UpdateExecute(Action* sender) {

@@ -118,24 +118,22 @@ void TApp_Loupist::CopyPictureWithoutGrid(Bitmap& picture) {
 
   if (actCapture_Pause->Checked()) {
     // The pause snapshot already holds the whole desktop.
-    StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), sx, sy,
-               FSrcSize.Width, FSrcSize.Height, SRCCOPY);
+    StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
+               FScreenCapture.CaptureBitmap().DC(), sx, sy, FSrcSize.Width, FSrcSize.Height,
+               SRCCOPY);
     copyInfoArea();
     return;
   }
 
   // No capture cycle may run between the desktop copy and its use.
   const TimerHold hold(Timer_Main);
-  FitCaptureBitmapToDesktop();
-  FCaptureBitmap.FillRect(0, 0, FCaptureBitmap.Width(), FCaptureBitmap.Height());
-  {
-    WindowDC screen(nullptr);
-    const bool ownWindowOut = actOpt_NoSelfCapture->Checked() || actCapture_Lupe->Checked();
-    if (screen)
-      CopyScreenFromMonitors(screen.get(), desktop, ownWindowOut ? SRCCOPY : SRCCOPY | kCaptureBlt);
-  }
-  StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height, FCaptureBitmap.DC(), sx, sy,
-             FSrcSize.Width, FSrcSize.Height, SRCCOPY);
+  FScreenCapture.FitToDesktop();
+  Bitmap& desktopCopy = FScreenCapture.CaptureBitmap();
+  desktopCopy.FillRect(0, 0, desktopCopy.Width(), desktopCopy.Height());  // black if no screen
+  const bool ownWindowOut = actOpt_NoSelfCapture->Checked() || actCapture_Lupe->Checked();
+  FScreenCapture.CopyLive(desktop, ownWindowOut ? SRCCOPY : SRCCOPY | kCaptureBlt);
+  StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
+             FScreenCapture.CaptureBitmap().DC(), sx, sy, FSrcSize.Width, FSrcSize.Height, SRCCOPY);
   RefreshView();
   copyInfoArea();
 }

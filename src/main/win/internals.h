@@ -11,7 +11,7 @@ class LoupistInternals {
  public:
   explicit LoupistInternals(TApp_Loupist& app) : app_(app) {}
   Bitmap& View() { return app_.FViewBitmap; }
-  Bitmap& Capture() { return app_.FCaptureBitmap; }
+  Bitmap& Capture() { return app_.FScreenCapture.CaptureBitmap(); }
   Point CursorCell() const { return app_.FCursorCell; }
   Point SrcHalf() const { return app_.FSrcHalf; }
   Size SrcSize() const { return app_.FSrcSize; }

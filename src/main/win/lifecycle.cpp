@@ -65,7 +65,7 @@ void TApp_Loupist::FormCreate() {
   }
 
   // 5. The capture buffer spans the virtual desktop.
-  FitCaptureBitmapToDesktop();
+  FScreenCapture.FitToDesktop();
 
   // 6. The view's canvas: the window font in the window-text colour.
   FViewBitmap.SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
