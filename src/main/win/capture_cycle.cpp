@@ -4,6 +4,7 @@
 #include "general/helpers.h"
 #include "general/win/input_state.h"
 #include "main/main.h"
+#include "main/win/reentry.h"
 #include "platform/win/application.h"
 
 bool TApp_Loupist::LupeMode() const {
@@ -58,13 +59,10 @@ void TApp_Loupist::ReadProbeColor() {
 
 void TApp_Loupist::Timer_MainTimer(const void* sender) {
   (void)sender;
-  Application::Instance().ProcessMessages();
-  if (FCaptureBusy || !Handle()) return;
-  FCaptureBusy = true;
-  struct BusyReset {
-    bool& flag;
-    ~BusyReset() { flag = false; }
-  } busyReset{FCaptureBusy};
+  PumpPendingMessages();
+  if (!Handle()) return;
+  const BusyClaim claim(FCaptureBusy);
+  if (!claim.Entered()) return;
 
   const Point probe = ProbePoint();
   const uint32_t now = GetTickCount();

@@ -7,6 +7,7 @@
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
 #include "main/main.h"
+#include "main/win/reentry.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_unit.h"
 #include "platform/win/application.h"
@@ -30,17 +31,6 @@ const wchar_t* CursorResource(FrameCursor shape) {
   return IDC_ARROW;
 }
 
-// Runs a handler with FInputBusy set; events arriving meanwhile are dropped.
-template <typename F>
-void WithInputBusy(bool& busy, F&& f) {
-  if (busy) return;
-  busy = true;
-  struct Clear {
-    bool& flag;
-    ~Clear() { flag = false; }
-  } clear{busy};
-  f();
-}
 }  // namespace
 
 void TApp_Loupist::BindInputCommands() {
@@ -163,23 +153,23 @@ void TApp_Loupist::FormMouseWheelDown(bool altDown, bool ctrlDown, int32_t notch
 }
 
 void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown, int32_t notches) {
-  WithInputBusy(FInputBusy, [&] {
-    const WheelAction action = DecideWheel(up, altDown, ctrlDown);
-    if (action == WheelAction::kZoomUp || action == WheelAction::kZoomDown) {
-      Action& zoom = Command(up ? Cmd::actZoom_Up : Cmd::actZoom_Down);
-      for (int32_t i = 0; i < notches; ++i) StepZoom(zoom);
-    } else {
-      // One nudge of all the notches: in follow mode a nudge counts from the last captured
-      // position, so separate nudges within one message would move the cursor only once.
-      const Cmd command = action == WheelAction::kMoveLeft    ? Cmd::actMove_Left
-                          : action == WheelAction::kMoveRight ? Cmd::actMove_Right
-                          : action == WheelAction::kMoveUp    ? Cmd::actMove_Up
-                                                              : Cmd::actMove_Down;
-      const Point step = MoveStep(Command(command).Code(), IsKeyDown(VK_SHIFT));
-      NudgeBy(CheckedMul(step.X, notches), CheckedMul(step.Y, notches));
-    }
-    Application::Instance().ProcessMessages();
-  });
+  const BusyClaim claim(FInputBusy);
+  if (!claim.Entered()) return;
+  const WheelAction action = DecideWheel(up, altDown, ctrlDown);
+  if (action == WheelAction::kZoomUp || action == WheelAction::kZoomDown) {
+    Action& zoom = Command(up ? Cmd::actZoom_Up : Cmd::actZoom_Down);
+    for (int32_t i = 0; i < notches; ++i) StepZoom(zoom);
+  } else {
+    // One nudge of all the notches: in follow mode a nudge counts from the last captured
+    // position, so separate nudges within one message would move the cursor only once.
+    const Cmd command = action == WheelAction::kMoveLeft    ? Cmd::actMove_Left
+                        : action == WheelAction::kMoveRight ? Cmd::actMove_Right
+                        : action == WheelAction::kMoveUp    ? Cmd::actMove_Up
+                                                            : Cmd::actMove_Down;
+    const Point step = MoveStep(Command(command).Code(), IsKeyDown(VK_SHIFT));
+    NudgeBy(CheckedMul(step.X, notches), CheckedMul(step.Y, notches));
+  }
+  PumpPendingMessages();
 }
 
 // ---- Frame, mouse buttons, panning, gestures ----
@@ -224,21 +214,21 @@ void TApp_Loupist::FormMouseMove(int x, int y, bool leftHeld) {
     return;
   }
   if (!leftHeld) return;
-  WithInputBusy(FInputBusy, [&] {
-    PanInput in;
-    in.DragStartFixed = FDragStartFixed;
-    in.DragStartPos = FDragStartPos;
-    in.Now = Point{x, y};
-    in.Zoom = FZoom;
-    in.DragMonitor = FDragMonitor;
-    TMyMonitors& monitors = MyMonitors();
-    monitors.Refresh();
-    const PanResult r = PanProbePoint(in, monitors.Layout());
-    ProbeInfo.ScreenPoint = r.ProbePoint;
-    FDragMonitor = r.DragMonitor;
-    RefreshView();
-    Application::Instance().ProcessMessages();
-  });
+  const BusyClaim claim(FInputBusy);
+  if (!claim.Entered()) return;
+  PanInput in;
+  in.DragStartFixed = FDragStartFixed;
+  in.DragStartPos = FDragStartPos;
+  in.Now = Point{x, y};
+  in.Zoom = FZoom;
+  in.DragMonitor = FDragMonitor;
+  TMyMonitors& monitors = MyMonitors();
+  monitors.Refresh();
+  const PanResult r = PanProbePoint(in, monitors.Layout());
+  ProbeInfo.ScreenPoint = r.ProbePoint;
+  FDragMonitor = r.DragMonitor;
+  RefreshView();
+  PumpPendingMessages();
 }
 
 void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shiftDown) {
