@@ -6,6 +6,7 @@
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 
@@ -25,11 +26,7 @@ class CaptureCycle : public testing::Test {
   void SetUp() override {
     scene_ =
         std::make_unique<SceneWindow>(kSceneLeft, kSceneTop, kSceneSize, kSceneSize, SceneColor);
-    SetCursorPos(kProbe.x, kProbe.y);
-    app_ = std::make_unique<TApp_Loupist>();
-    // Keep the magnifier away from the scene so it never captures itself.
-    SetWindowPos(app_->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PumpFor(100);
+    app_ = StartMainWindow(kProbe);
   }
   void TearDown() override {
     app_.reset();
@@ -88,8 +85,7 @@ TEST_F(CaptureCycle, SourceBeyondTheDesktopIsBlack) {
 
 TEST_F(CaptureCycle, StillCursorSkipsWithinThePeriodButRefreshViewCaptures) {
   LoupistInternals a(*app_);
-  // Live capture needs the running timer; a long interval keeps it from ticking on its own.
-  app_->Timer_Main.SetInterval(600000);
+  OnlyHandlersCapture(*app_);
   app_->RefreshView();
   EXPECT_EQ(a.Info().Color, kProbeColor);
 

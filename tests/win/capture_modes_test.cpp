@@ -13,6 +13,7 @@
 #include "main/win/internals.h"
 #include "tests/win/modal_driver.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 
@@ -39,10 +40,7 @@ class CaptureModes : public testing::Test {
   void SetUp() override {
     scene_ =
         std::make_unique<SceneWindow>(kSceneLeft, kSceneTop, kSceneSize, kSceneSize, SceneColor);
-    PutCursor(kProbe);
-    app_ = std::make_unique<TApp_Loupist>();
-    SetWindowPos(app_->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PumpFor(100);
+    app_ = StartMainWindow(POINT{kProbe.X, kProbe.Y});
     app_->RefreshView();
   }
   void TearDown() override {

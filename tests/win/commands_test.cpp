@@ -12,6 +12,7 @@
 #include "platform/win/application.h"
 #include "tests/win/modal_driver.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 
@@ -27,10 +28,7 @@ class Commands : public testing::Test {
   void SetUp() override {
     scene_ = std::make_unique<SceneWindow>(kSceneLeft, kSceneTop, kSceneSize, kSceneSize,
                                            [](int, int) { return kWhite; });
-    SetCursorPos(kProbe.x, kProbe.y);
-    app_ = std::make_unique<TApp_Loupist>();
-    SetWindowPos(app_->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PumpFor(100);
+    app_ = StartMainWindow(kProbe);
     app_->RefreshView();
   }
   void TearDown() override {

@@ -11,6 +11,7 @@
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 
@@ -78,13 +79,8 @@ class GridOverlay : public testing::TestWithParam<GridCase> {
     defaults_ = std::make_unique<NoSettingsFile>();
     scene_ = std::make_unique<SceneWindow>(kSceneLeft, kSceneTop, kSceneSize, kSceneSize,
                                            [](int, int) { return kWhite; });
-    SetCursorPos(kProbe.x, kProbe.y);
-    app_ = std::make_unique<TApp_Loupist>();
-    // Away from the scene, so the magnifier never captures itself.
-    SetWindowPos(app_->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    // Live capture needs the running timer; a long interval keeps it from ticking on its own.
-    app_->Timer_Main.SetInterval(600000);
-    PumpFor(100);
+    app_ = StartMainWindow(kProbe);
+    OnlyHandlersCapture(*app_);
   }
   static void TearDownTestSuite() {
     app_.reset();

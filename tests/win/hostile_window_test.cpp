@@ -18,6 +18,7 @@
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 
@@ -105,10 +106,7 @@ class HostileWindow : public testing::Test {
     if (!IsNTPlatform()) GTEST_SKIP() << "the wide text path runs on the NT family only";
     target_ = std::make_unique<FlickeringWindow>();
     ASSERT_NE(target_->Handle(), nullptr);
-    SetCursorPos(kLeft + kSize / 2, kTop + kSize / 2);
-    app_ = std::make_unique<TApp_Loupist>();
-    SetWindowPos(app_->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PumpFor(50);
+    app_ = StartMainWindow(POINT{kLeft + kSize / 2, kTop + kSize / 2});
   }
   void TearDown() override {
     app_.reset();

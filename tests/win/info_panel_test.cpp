@@ -12,6 +12,7 @@
 #include "tests/win/panel_lines.h"
 #include "tests/win/probe_target_process.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 using namespace probe_target;
@@ -39,10 +40,7 @@ class InfoPanel : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
     if (!IsNTPlatform()) GTEST_SKIP() << "the wide path runs on the NT family only";
-    SetCursorPos(1270, 1010);
-    app_ = std::make_unique<TApp_Loupist>();
-    SetWindowPos(app_->Handle(), nullptr, 40, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PumpFor(50);
+    app_ = StartMainWindow(POINT{1270, 1010}, POINT{40, 300});
   }
   void TearDown() override { app_.reset(); }
 

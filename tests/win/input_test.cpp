@@ -9,6 +9,7 @@
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/modal_driver.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ class Input : public testing::Test {
     app_ = std::make_unique<TApp_Loupist>();
     a_ = std::make_unique<LoupistInternals>(*app_);
     a_->BeepHook() = [this] { ++beeps_; };
-    app_->Timer_Main.SetInterval(600000);  // only the handlers capture
+    OnlyHandlersCapture(*app_);
     app_->RefreshView();
   }
   void TearDown() override {

@@ -10,6 +10,7 @@
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/probe_target_process.h"
 #include "tests/win/scene.h"
+#include "tests/win/main_window.h"
 
 namespace {
 using namespace probe_target;
@@ -25,10 +26,7 @@ class WindowSearch : public testing::Test {
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
     ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
-    SetCursorPos(1270, 1010);
-    app_ = std::make_unique<TApp_Loupist>();
-    SetWindowPos(app_->Handle(), nullptr, 40, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PumpFor(50);
+    app_ = StartMainWindow(POINT{1270, 1010}, POINT{40, 300});
   }
   void TearDown() override { app_.reset(); }
 

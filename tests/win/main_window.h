@@ -1,0 +1,15 @@
+// The main window as the in-process tests start it.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "main/main.h"
+
+// Starts the main window with the pointer at `pointer` (which picks its monitor), moves it to
+// `corner`, away from the test's scene so that it never magnifies itself, and lets it settle.
+std::unique_ptr<TApp_Loupist> StartMainWindow(POINT pointer, POINT corner = POINT{20, 20});
+
+// Live capture needs the running timer; a period this long keeps it from ticking on its own,
+// so that only the test's own refreshes and handlers capture.
+void OnlyHandlersCapture(TApp_Loupist& app);
