@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "main/info_lines.h"
+#include "my_settingfile/settings_plan.h"
 #include "resources/command_ids.h"
 
 struct TPanelItemDef {
@@ -11,6 +12,8 @@ struct TPanelItemDef {
   TInfoGroup Group;
   // The item's bit in its group's flag word of the settings file (a file-format position).
   uint32_t SettingsBit;
+  // The line's check in the settings record's checks.
+  bool TSettingsChecks::*SettingsCheck;
   Cmd Line;  // shows or hides the panel line
   Cmd Copy;  // copies the value
   // Nine single-width columns of label, then the value's format.

@@ -5,6 +5,7 @@
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
 #include "main/main.h"
+#include "main/panel_items.h"
 #include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
 
@@ -80,20 +81,9 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   }
 
   // Information lines and the user origin.
-  Command(Cmd::actColor_RGB).SetChecked(c.ColorRGB);
-  Command(Cmd::actColor_HTML).SetChecked(c.ColorHTML);
-  Command(Cmd::actColor_COLORREF).SetChecked(c.ColorCOLORREF);
-  Command(Cmd::actPos_Screen).SetChecked(c.PosScreen);
-  Command(Cmd::actPos_Client).SetChecked(c.PosClient);
-  Command(Cmd::actPos_User).SetChecked(c.PosUser);
+  for (int32_t item = 1; item <= kInfoItemCount; ++item)
+    Command(PanelItem(item).Line).SetChecked(c.*PanelItem(item).SettingsCheck);
   ProbeInfo.UserOrigin = plan.UserOrigin;
-  Command(Cmd::actWinInfo_Handle).SetChecked(c.WinInfoHandle);
-  Command(Cmd::actWinInfo_ClassName).SetChecked(c.WinInfoClassName);
-  Command(Cmd::actWinInfo_Text).SetChecked(c.WinInfoText);
-  Command(Cmd::actWinInfo_WindowSize).SetChecked(c.WinInfoWindowSize);
-  Command(Cmd::actWinInfo_ClientSize).SetChecked(c.WinInfoClientSize);
-  Command(Cmd::actWinInfo_Rect).SetChecked(c.WinInfoRect);
-  Command(Cmd::actWinInfo_ExeName).SetChecked(c.WinInfoExeName);
 
   // Options, each applied by its own command, in this order.
   RunInState(*actOpt_StayOnTop, c.OptStayOnTop);
@@ -140,19 +130,8 @@ void TApp_Loupist::StoreSettings() {
 
   TSettingsChecks& c = in.Checks;
   c.GridDisp = actGrid_Disp->Checked();
-  c.ColorRGB = Command(Cmd::actColor_RGB).Checked();
-  c.ColorHTML = Command(Cmd::actColor_HTML).Checked();
-  c.ColorCOLORREF = Command(Cmd::actColor_COLORREF).Checked();
-  c.PosScreen = Command(Cmd::actPos_Screen).Checked();
-  c.PosClient = Command(Cmd::actPos_Client).Checked();
-  c.PosUser = Command(Cmd::actPos_User).Checked();
-  c.WinInfoHandle = Command(Cmd::actWinInfo_Handle).Checked();
-  c.WinInfoClassName = Command(Cmd::actWinInfo_ClassName).Checked();
-  c.WinInfoText = Command(Cmd::actWinInfo_Text).Checked();
-  c.WinInfoWindowSize = Command(Cmd::actWinInfo_WindowSize).Checked();
-  c.WinInfoClientSize = Command(Cmd::actWinInfo_ClientSize).Checked();
-  c.WinInfoRect = Command(Cmd::actWinInfo_Rect).Checked();
-  c.WinInfoExeName = Command(Cmd::actWinInfo_ExeName).Checked();
+  for (int32_t item = 1; item <= kInfoItemCount; ++item)
+    c.*PanelItem(item).SettingsCheck = Command(PanelItem(item).Line).Checked();
   c.OptStayOnTop = actOpt_StayOnTop->Checked();
   c.OptBigFont = actOpt_BigFont->Checked();
   c.OptNoSelfCapture = actOpt_NoSelfCapture->Checked();
