@@ -12,6 +12,7 @@
 #include "main/info_lines.h"
 #include "main/input_rules.h"
 #include "main/win/screen_capture.h"
+#include "main/win/view.h"
 #include "main/win/window_probe.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_plan.h"
@@ -73,8 +74,6 @@ class TApp_Loupist : public Form {
   bool IsActiveWindow() const { return GetActiveWindow() == Handle(); }
   bool LupeMode() const;
   bool NoSelfCapture() const;
-  void ApplyFontSize(int points);
-  void DrawStatusIcons(int32_t y);
 
   // ---- Monitors (placement, desktop-sized buffer, display changes) ----
   // The monitor under a point, or the nearest one; the first when the system names none.
@@ -97,8 +96,6 @@ class TApp_Loupist : public Form {
   void actPos_InfoOnOffExecute(Action& sender);
   void actWinInfo_InfoOnOffExecute(Action& sender);
   void ToggleInfoItems(TInfoGroup group, Action& sender);
-  // Panel text: wide on the NT family, else through the system code page as 8-bit text.
-  void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
   Action* infoCopyActions_[kInfoItemCount] = {};
 
   // ---- Commands, popup menu, capture modes ----
@@ -203,18 +200,9 @@ class TApp_Loupist : public Form {
   COLORREF FGridColor = 0;
   COLORREF FSubGridColor = 0;
   uint8_t FGridPenMode = 0;
-  Bitmap FViewBitmap;
-  Point FSrcHalf;
-  Size FSrcSize;
-  Size FDstSize;
-  int32_t FCellCols = 0;
-  int32_t FCellRows = 0;
-  Rect FInfoRect;
   std::wstring FStatusText;
-  Point FCursorCell;
-  int32_t FLineHeight = 0;
-  int32_t FIconsLeft = 0;
-  int32_t FLabelWidth = 0;
+  // FViewBitmap, the layout's results and the panel font's metrics.
+  TView FView;
   uint32_t FLastCaptureTick = 0;
   uint32_t FStillPeriod = kStillPeriod;
   // Up while the pause takes its snapshot: that one cycle copies from the live screen and
@@ -237,6 +225,4 @@ class TApp_Loupist : public Form {
   Action* actOpt_BigFont = nullptr;
   Action* actGrid_Disp = nullptr;
   Action* infoItemActions_[kInfoItemCount] = {};
-  std::vector<GridLine> gridLines_;  // reused every cycle
-  Bitmap statusImages_;
 };

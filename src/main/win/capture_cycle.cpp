@@ -19,7 +19,7 @@ Point TApp_Loupist::ProbePoint() {
   if (LupeMode()) {
     POINT origin{0, 0};
     ClientToScreen(Handle(), &origin);
-    const int32_t zoomAreaHeight = ClientHeight() - RectHeight(FInfoRect);
+    const int32_t zoomAreaHeight = ClientHeight() - RectHeight(FView.FInfoRect);
     return Point{CheckedNarrow(origin.x - 1 + RoundNearest(ClientWidth() / 2.0L)),
                  CheckedNarrow(origin.y - 1 + RoundNearest(zoomAreaHeight / 2.0L))};
   }
@@ -28,28 +28,28 @@ Point TApp_Loupist::ProbePoint() {
 }
 
 void TApp_Loupist::TakePicture(const Point& probe) {
-  const int32_t sx = CheckedSub(probe.X, FSrcHalf.X);
-  const int32_t sy = CheckedSub(probe.Y, FSrcHalf.Y);
-  const int w = FSrcSize.Width;
-  const int h = FSrcSize.Height;
+  const int32_t sx = CheckedSub(probe.X, FView.FSrcHalf.X);
+  const int32_t sy = CheckedSub(probe.Y, FView.FSrcHalf.Y);
+  const int w = FView.FSrcSize.Width;
+  const int h = FView.FSrcSize.Height;
   const bool live = Timer_Main.Enabled() || FTakingSnapshot;
   if (live) {
     if (!FScreenCapture.CopyLive(Rect{sx, sy, CheckedAdd(sx, w), CheckedAdd(sy, h)},
                                  LiveCaptureRop()))
       return;
-    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
+    StretchBlt(FView.FViewBitmap.DC(), 0, 0, FView.FDstSize.Width, FView.FDstSize.Height,
                FScreenCapture.CaptureBitmap().DC(), 0, 0, w, h, SRCCOPY);
   } else {
     // The snapshot's top-left corner is the virtual desktop's.
     const Rect desktop = MyMonitors().GetDesktopRect();
-    StretchBlt(FViewBitmap.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
+    StretchBlt(FView.FViewBitmap.DC(), 0, 0, FView.FDstSize.Width, FView.FDstSize.Height,
                FScreenCapture.CaptureBitmap().DC(), CheckedSub(sx, desktop.Left),
                CheckedSub(sy, desktop.Top), w, h, SRCCOPY);
   }
 }
 
 void TApp_Loupist::ReadProbeColor() {
-  const COLORREF color = FViewBitmap.Pixel(FCursorCell.X, FCursorCell.Y);
+  const COLORREF color = FView.FViewBitmap.Pixel(FView.FCursorCell.X, FView.FCursorCell.Y);
   ProbeInfo.Color = color;
   ProbeInfo.Red = color & 0xFF;
   ProbeInfo.Green = (color >> 8) & 0xFF;
@@ -71,7 +71,7 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
     return;
 
   ProbeInfo.ScreenPoint = probe;
-  FViewBitmap.FillRect(0, 0, ClientWidth(), FInfoRect.Top, RGB(0, 0, 0));
+  FView.FViewBitmap.FillRect(0, 0, ClientWidth(), FView.FInfoRect.Top, RGB(0, 0, 0));
   TakePicture(probe);
   DrawOverlay();
   ReadProbeColor();

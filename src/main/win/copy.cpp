@@ -82,7 +82,8 @@ void TApp_Loupist::actCopy_PictureExecute(Action& sender) {
   TMyBitmap picture;
   picture.SetSize(ClientWidth(), ClientHeight());
   if (CopyPictureAsShown(IsKeyDown(VK_SHIFT))) {
-    BitBlt(picture.DC(), 0, 0, picture.Width(), picture.Height(), FViewBitmap.DC(), 0, 0, SRCCOPY);
+    BitBlt(picture.DC(), 0, 0, picture.Width(), picture.Height(), FView.FViewBitmap.DC(), 0, 0,
+           SRCCOPY);
   } else {
     CopyPictureWithoutGrid(picture);
   }
@@ -109,18 +110,20 @@ void TApp_Loupist::actCopy_PictureExecute(Action& sender) {
 // The enlarged source rectangle without grid and ruler, above the information area as shown.
 void TApp_Loupist::CopyPictureWithoutGrid(Bitmap& picture) {
   const Rect desktop = MyMonitors().GetDesktopRect();
-  const int32_t sx = CheckedSub(CheckedSub(ProbeInfo.ScreenPoint.X, FSrcHalf.X), desktop.Left);
-  const int32_t sy = CheckedSub(CheckedSub(ProbeInfo.ScreenPoint.Y, FSrcHalf.Y), desktop.Top);
+  const int32_t sx =
+      CheckedSub(CheckedSub(ProbeInfo.ScreenPoint.X, FView.FSrcHalf.X), desktop.Left);
+  const int32_t sy = CheckedSub(CheckedSub(ProbeInfo.ScreenPoint.Y, FView.FSrcHalf.Y), desktop.Top);
   const auto copyInfoArea = [&] {
-    BitBlt(picture.DC(), 0, FInfoRect.Top, picture.Width(), picture.Height() - FInfoRect.Top,
-           FViewBitmap.DC(), 0, FInfoRect.Top, SRCCOPY);
+    BitBlt(picture.DC(), 0, FView.FInfoRect.Top, picture.Width(),
+           picture.Height() - FView.FInfoRect.Top, FView.FViewBitmap.DC(), 0, FView.FInfoRect.Top,
+           SRCCOPY);
   };
 
   if (actCapture_Pause->Checked()) {
     // The pause snapshot already holds the whole desktop.
-    StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
-               FScreenCapture.CaptureBitmap().DC(), sx, sy, FSrcSize.Width, FSrcSize.Height,
-               SRCCOPY);
+    StretchBlt(picture.DC(), 0, 0, FView.FDstSize.Width, FView.FDstSize.Height,
+               FScreenCapture.CaptureBitmap().DC(), sx, sy, FView.FSrcSize.Width,
+               FView.FSrcSize.Height, SRCCOPY);
     copyInfoArea();
     return;
   }
@@ -132,8 +135,9 @@ void TApp_Loupist::CopyPictureWithoutGrid(Bitmap& picture) {
   desktopCopy.FillRect(0, 0, desktopCopy.Width(), desktopCopy.Height());  // black if no screen
   const bool ownWindowOut = actOpt_NoSelfCapture->Checked() || actCapture_Lupe->Checked();
   FScreenCapture.CopyLive(desktop, ownWindowOut ? SRCCOPY : SRCCOPY | kCaptureBlt);
-  StretchBlt(picture.DC(), 0, 0, FDstSize.Width, FDstSize.Height,
-             FScreenCapture.CaptureBitmap().DC(), sx, sy, FSrcSize.Width, FSrcSize.Height, SRCCOPY);
+  StretchBlt(picture.DC(), 0, 0, FView.FDstSize.Width, FView.FDstSize.Height,
+             FScreenCapture.CaptureBitmap().DC(), sx, sy, FView.FSrcSize.Width,
+             FView.FSrcSize.Height, SRCCOPY);
   RefreshView();
   copyInfoArea();
 }

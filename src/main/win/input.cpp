@@ -194,7 +194,7 @@ void TApp_Loupist::FormMouseDown(int button, int x, int y, bool leftHeld) {
   }
   if (button != VK_LBUTTON) return;
   FDragStartPos = GetCursorClientPoint(Handle());
-  const Rect info = OffsetRectByPoint(FInfoRect, Point{0, 0});
+  const Rect info = OffsetRectByPoint(FView.FInfoRect, Point{0, 0});
   const bool onPicture = !(FDragStartPos.X >= info.Left && FDragStartPos.X < info.Right &&
                            FDragStartPos.Y >= info.Top && FDragStartPos.Y < info.Bottom);
   if (actCapture_Fixed->Checked() && !actCapture_Pause->Checked() && onPicture &&
@@ -264,8 +264,8 @@ void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shi
 
 void TApp_Loupist::FormDblClick() {
   if (!actCapture_Fixed->Checked()) return;
-  const Point target = DoubleClickTarget(FDragStartPos, ProbeInfo.ScreenPoint, FSrcHalf, FZoom,
-                                         MyMonitors().GetDesktopRect());
+  const Point target = DoubleClickTarget(FDragStartPos, ProbeInfo.ScreenPoint, FView.FSrcHalf,
+                                         FZoom, MyMonitors().GetDesktopRect());
   if (target != ProbeInfo.ScreenPoint) GlideProbePoint(target);
 }
 

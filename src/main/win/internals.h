@@ -10,18 +10,18 @@ inline std::ostream& operator<<(std::ostream& out, Cmd id) { return out << Comma
 class LoupistInternals {
  public:
   explicit LoupistInternals(TApp_Loupist& app) : app_(app) {}
-  Bitmap& View() { return app_.FViewBitmap; }
+  Bitmap& View() { return app_.FView.FViewBitmap; }
   Bitmap& Capture() { return app_.FScreenCapture.CaptureBitmap(); }
-  Point CursorCell() const { return app_.FCursorCell; }
-  Point SrcHalf() const { return app_.FSrcHalf; }
-  Size SrcSize() const { return app_.FSrcSize; }
-  Size DstSize() const { return app_.FDstSize; }
-  Rect InfoRect() const { return app_.FInfoRect; }
+  Point CursorCell() const { return app_.FView.FCursorCell; }
+  Point SrcHalf() const { return app_.FView.FSrcHalf; }
+  Size SrcSize() const { return app_.FView.FSrcSize; }
+  Size DstSize() const { return app_.FView.FDstSize; }
+  Rect InfoRect() const { return app_.FView.FInfoRect; }
   int32_t& Zoom() { return app_.FZoom; }
   COLORREF& GridColor() { return app_.FGridColor; }
   COLORREF& SubGridColor() { return app_.FSubGridColor; }
   uint8_t& GridPenMode() { return app_.FGridPenMode; }
-  int32_t LineHeight() const { return app_.FLineHeight; }
+  int32_t LineHeight() const { return app_.FView.FLineHeight; }
   uint32_t& LastCaptureTick() { return app_.FLastCaptureTick; }
   uint32_t& StillPeriod() { return app_.FStillPeriod; }
   const std::wstring& StatusText() const { return app_.FStatusText; }
@@ -31,8 +31,8 @@ class LoupistInternals {
   void Relayout() { app_.FormResize(nullptr); }
   HWND FindWindowUnderCursor(const Point& p) { return app_.FindWindowUnderCursor(p); }
   void ReadWindowFacts() { app_.ReadWindowFacts(); }
-  int32_t IconsLeft() const { return app_.FIconsLeft; }
-  int32_t LabelWidth() const { return app_.FLabelWidth; }
+  int32_t IconsLeft() const { return app_.FView.FIconsLeft; }
+  int32_t LabelWidth() const { return app_.FView.FLabelWidth; }
   // Runs the pieces of one capture cycle in order, adding each one's time to t[0..5]:
   // probe point, picture, overlay, colour and window facts, panel, paint.
   void TimeCyclePieces(double t[6], double (*now)()) {

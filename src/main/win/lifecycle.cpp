@@ -68,7 +68,7 @@ void TApp_Loupist::FormCreate() {
   FScreenCapture.FitToDesktop();
 
   // 6. The view's canvas: the window font in the window-text colour.
-  FViewBitmap.SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
+  FView.FViewBitmap.SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
 
   // 7. The settings file, replayed through the commands; without one, the text metrics for
   // the default font size (the replay computes them otherwise).

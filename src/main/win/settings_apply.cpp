@@ -125,7 +125,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
 void TApp_Loupist::StoreSettings() {
   TSettingsStoreInput in;
   in.WindowBounds = NormalWindowRect(Handle());
-  in.InfoAreaHeight = RectHeight(FInfoRect);
+  in.InfoAreaHeight = RectHeight(FView.FInfoRect);
   in.ZoomIndex = FZoomIndex;
 
   TSettingsChecks& c = in.Checks;

@@ -1,0 +1,128 @@
+#include "main/win/view.h"
+
+#include "base/win/unique_handle.h"
+#include "general/win/codepage.h"
+#include "general/win/platform_info.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// Pen modes are numbered as the settings file stores them; the drawing system numbers its
+// binary raster operations differently.
+int Rop2OfPenMode(PenMode mode) {
+  switch (mode) {
+    case kPenModeInvert:
+      return R2_NOT;
+    case kPenModeMask:
+      return R2_MASKPEN;
+    default:
+      return R2_COPYPEN;
+  }
+}
+
+constexpr int kIconSize = 14;
+constexpr int kImageCount = 6;
+constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
+// Icon slots: 0 stay on top, 1 smooth capture, 2 paused, 4 loupe or fixed point.
+constexpr int kSlotStayOnTop = 0;
+constexpr int kSlotSmooth = 1;
+constexpr int kSlotPaused = 2;
+constexpr int kSlotMode = 4;
+constexpr int kImageStayOnTop = 0;
+constexpr int kImageSmooth = 1;
+constexpr int kImagePaused = 2;
+constexpr int kImageLupe = 3;
+constexpr int kImageFixed = 4;
+
+}  // namespace
+
+void TView::ApplyLayout(const LayoutResult& layout) {
+  FInfoRect = layout.InfoRect;
+  FViewBitmap.SetSize(layout.ClientWidth, layout.ClientHeight);
+  FDstSize = layout.DstSize;
+  FCellCols = layout.CellCols;
+  FCellRows = layout.CellRows;
+  FSrcSize = layout.SrcSize;
+  FSrcHalf = layout.SrcHalf;
+  FCursorCell = layout.CursorCell;
+}
+
+void TView::DrawOverlay(const GridPlanInput& plan) {
+  PlanGrid(plan, gridLines_);
+  for (const GridLine& line : gridLines_) {
+    FViewBitmap.SetPen(line.Color, Rop2OfPenMode(line.Mode));
+    FViewBitmap.Line(line.Start.X, line.Start.Y, line.End.X, line.End.Y);
+  }
+  FViewBitmap.SetPenMode(R2_COPYPEN);
+}
+
+void TView::DrawStatusIcons(int32_t y, const TStatusIcons& icons) {
+  if (!statusImages_.DC() || statusImages_.Width() == 0) {
+    statusImages_.SetSize(kIconSize * kImageCount, kIconSize);
+    UniqueBitmap strip(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(IDB_STATUS_ICONS),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (strip) {
+      UniqueDC source(CreateCompatibleDC(statusImages_.DC()));
+      SelectedObject selected(source.get(), strip.get());
+      BitBlt(statusImages_.DC(), 0, 0, kIconSize * kImageCount, kIconSize, source.get(), 0, 0,
+             SRCCOPY);
+    } else {
+      statusImages_.FillRect(0, 0, kIconSize * kImageCount, kIconSize, kTransparentKey);
+    }
+  }
+  auto draw = [&](int slot, int image) {
+    GdiTransparentBlt(FViewBitmap.DC(), FIconsLeft + slot * kIconSize, y, kIconSize, kIconSize,
+                      statusImages_.DC(), image * kIconSize, 0, kIconSize, kIconSize,
+                      kTransparentKey);
+  };
+  if (icons.StayOnTop) draw(kSlotStayOnTop, kImageStayOnTop);
+  if (icons.Smooth) draw(kSlotSmooth, kImageSmooth);
+  if (icons.Paused) draw(kSlotPaused, kImagePaused);
+  if (icons.Lupe)
+    draw(kSlotMode, kImageLupe);
+  else if (icons.Fixed)
+    draw(kSlotMode, kImageFixed);
+}
+
+void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
+  if (IsNTPlatform()) {
+    // Window texts and paths may hold characters of any script.
+    FViewBitmap.TextOut(x, y, text);
+  } else {
+    const std::string narrow = WideToAnsi(text);
+    TextOutA(FViewBitmap.DC(), x, y, narrow.c_str(), static_cast<int>(narrow.size()));
+  }
+}
+
+void TView::SetPanelFont(int points, const std::wstring& zoomCaption) {
+  {
+    WindowDC screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    HFONT font = CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+    FViewBitmap.SetFont(font);
+  }
+  // trunc(height × 1.2) in exact integers.
+  FLineHeight = FViewBitmap.TextExtent(L"A").cy * 6 / 5 + 1;
+  FIconsLeft = FViewBitmap.TextExtent(zoomCaption).cx + FLineHeight + 8;
+  FLabelWidth = FViewBitmap.TextExtent(L"COLORREF").cx + FViewBitmap.TextExtent(L" ").cx / 2;
+}
+
+void TView::Paint(HDC dc, bool active) {
+  const int cw = FViewBitmap.Width();
+  const int ch = FViewBitmap.Height();
+  BitBlt(dc, 0, 0, cw, ch, FViewBitmap.DC(), 0, 0, SRCCOPY);
+
+  const COLORREF frame = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+  UniquePen pen(CreatePen(PS_SOLID, 1, frame));
+  SelectedObject selected(dc, pen.get());
+  const int previousRop = SetROP2(dc, R2_COPYPEN);
+  MoveToEx(dc, 0, 0, nullptr);
+  LineTo(dc, 0, ch - 1);
+  LineTo(dc, cw - 1, ch - 1);
+  LineTo(dc, cw - 1, 0);
+  LineTo(dc, 0, 0);
+  SetROP2(dc, previousRop);
+}

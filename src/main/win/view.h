@@ -1,0 +1,56 @@
+// What the window shows, composed off-screen on every cycle: the enlarged picture with its
+// grid above, the information area below, painted to the window by one block copy.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/geometry.h"
+#include "main/grid_plan.h"
+#include "main/layout_calc.h"
+#include "platform/win/bitmap.h"
+
+// The status icons the title line shows.
+struct TStatusIcons {
+  bool StayOnTop = false;
+  bool Smooth = false;
+  bool Paused = false;
+  bool Lupe = false;  // the mode slot: loupe wins over fixed point
+  bool Fixed = false;
+};
+
+class TView {
+ public:
+  // Sizes the bitmap to a new layout and keeps its results.
+  void ApplyLayout(const LayoutResult& layout);
+  // The grid, sub-grid or cross-hair and the probe cell's frame over the zoom area.
+  void DrawOverlay(const GridPlanInput& plan);
+  void DrawStatusIcons(int32_t y, const TStatusIcons& icons);
+  // Panel text: wide on the NT family, else through the system code page as 8-bit text.
+  void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
+  // The panel's font at that size for the screen's DPI, and the metrics measured with it; the
+  // zoom caption decides where the status icons start.
+  void SetPanelFont(int points, const std::wstring& zoomCaption);
+  // The bitmap as it stands, with the window's frame in the active or inactive colour.
+  void Paint(HDC dc, bool active);
+
+  Bitmap FViewBitmap;
+  // The layout's results: the source rectangle around the probe point, its enlarged size,
+  // the cells of the zoom area, the probe cell, and the information area below.
+  Point FSrcHalf;
+  Size FSrcSize;
+  Size FDstSize;
+  int32_t FCellCols = 0;
+  int32_t FCellRows = 0;
+  Rect FInfoRect;
+  Point FCursorCell;
+  // The panel font's metrics.
+  int32_t FLineHeight = 0;
+  int32_t FIconsLeft = 0;
+  int32_t FLabelWidth = 0;
+
+ private:
+  std::vector<GridLine> gridLines_;  // reused every cycle
+  Bitmap statusImages_;
+};
