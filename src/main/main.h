@@ -11,6 +11,7 @@
 #include "main/grid_plan.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
+#include "main/win/copies.h"
 #include "main/win/screen_capture.h"
 #include "main/win/view.h"
 #include "main/win/window_probe.h"
@@ -190,6 +191,7 @@ class TApp_Loupist : public Form {
   void CopyItemText(const Action& command, const std::wstring& text);
   void actCopy_PictureExecute(Action& sender);
   void CopyPictureWithoutGrid(Bitmap& picture);
+  TCopies FCopies;
 
   // Private state, in declaration order.
   bool FInputBusy = false;

@@ -2,23 +2,16 @@
 // the program that is then opened with its associated program.
 
 #include "base/checked.h"
-#include "general/format.h"
-#include "general/win/clipboard.h"
 #include "general/win/codepage.h"
-#include "general/win/file_stream.h"
 #include "general/win/input_state.h"
-#include "general/win/own_paths.h"
 #include "general/win/platform_info.h"
 #include "main/main.h"
 #include "main/panel_items.h"
-#include "platform/win/application.h"
 #include "platform/win/my_bitmap.h"
-#include "platform/win/shell_ui.h"
 
 namespace {
 
 constexpr DWORD kCaptureBlt = 0x40000000;
-const wchar_t kErrorCaption[] = L"エラー";
 
 // Stops a timer for the guard's lifetime and restarts it afterwards if it was running.
 class TimerHold {
@@ -36,8 +29,6 @@ class TimerHold {
   Timer& timer_;
   bool wasEnabled_;
 };
-
-std::wstring MessageOf(const std::exception& error) { return WideFromUtf8(error.what()); }
 
 }  // namespace
 
@@ -57,24 +48,12 @@ void TApp_Loupist::actCopy_TextExecute(Action& sender) {
 }
 
 void TApp_Loupist::CopyItemText(const Action& command, const std::wstring& text) {
-  SetClipboardText(text, Handle());
+  FCopies.ToClipboard(Handle(), text);
   std::wstring status = CopyStatusText(command.Caption(), text);
   // Outside the NT family the title line holds what the system code page can show.
   if (!IsNTPlatform()) status = AnsiToWide(WideToAnsi(status));
   ShowStatusText(status);
-
-  if (!IsKeyDown(VK_CONTROL)) return;
-  const std::wstring path = OwnPathWithExtension(L".txt");
-  {
-    ErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
-    try {
-      WriteTextFile(path, text);
-    } catch (const std::exception& error) {
-      ShowMessageBox(WideToAnsi(CopyTextErrorMessage(MessageOf(error))), WideToAnsi(kErrorCaption),
-                     Handle(), true);
-    }
-  }
-  if (FileExistsAny(path)) OpenWithShell(path, Handle());
+  FCopies.ToFileWhenCtrl(Handle(), text);
 }
 
 void TApp_Loupist::actCopy_PictureExecute(Action& sender) {
@@ -88,22 +67,8 @@ void TApp_Loupist::actCopy_PictureExecute(Action& sender) {
     CopyPictureWithoutGrid(picture);
   }
 
-  if (!SetClipboardDib(PackedDibOf(picture), Handle()))
-    throw std::runtime_error(WideToUtf8(L"クリップボードを開くことができません"));
-
-  if (IsKeyDown(VK_CONTROL)) {
-    const std::wstring path = OwnPathWithExtension(L".bmp");
-    {
-      ErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
-      try {
-        picture.SaveToFile(path);
-      } catch (const std::exception& error) {
-        ShowMessageBox(WideToAnsi(CopyPictureErrorMessage(MessageOf(error))),
-                       WideToAnsi(kErrorCaption), Handle(), false);
-      }
-    }
-    if (FileExistsAny(path)) OpenWithShell(path, Handle());
-  }
+  FCopies.ToClipboard(Handle(), picture);
+  FCopies.ToFileWhenCtrl(Handle(), picture);
   ShowStatusText(PictureCopyStatusText());
 }
 

@@ -1,0 +1,53 @@
+#include "main/win/copies.h"
+
+#include <stdexcept>
+
+#include "general/format.h"
+#include "general/win/clipboard.h"
+#include "general/win/codepage.h"
+#include "general/win/file_stream.h"
+#include "general/win/input_state.h"
+#include "general/win/own_paths.h"
+#include "main/info_lines.h"
+#include "platform/win/application.h"
+#include "platform/win/shell_ui.h"
+
+namespace {
+const wchar_t kErrorCaption[] = L"エラー";
+}  // namespace
+
+template <typename Write, typename Message>
+void TCopies::WriteAndOpen(HWND owner, const std::wstring& path, Write write, Message message,
+                           bool boxToForeground) {
+  {
+    ErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
+    try {
+      write();
+    } catch (const std::exception& error) {
+      ShowMessageBox(WideToAnsi(message(WideFromUtf8(error.what()))), WideToAnsi(kErrorCaption),
+                     owner, boxToForeground);
+    }
+  }
+  if (FileExistsAny(path)) OpenWithShell(path, owner);
+}
+
+void TCopies::ToClipboard(HWND owner, const std::wstring& text) { SetClipboardText(text, owner); }
+
+void TCopies::ToClipboard(HWND owner, const TMyBitmap& picture) {
+  if (!SetClipboardDib(PackedDibOf(picture), owner))
+    throw std::runtime_error(WideToUtf8(L"クリップボードを開くことができません"));
+}
+
+void TCopies::ToFileWhenCtrl(HWND owner, const std::wstring& text) {
+  if (!IsKeyDown(VK_CONTROL)) return;
+  const std::wstring path = OwnPathWithExtension(L".txt");
+  WriteAndOpen(
+      owner, path, [&] { WriteTextFile(path, text); }, CopyTextErrorMessage, true);
+}
+
+void TCopies::ToFileWhenCtrl(HWND owner, const TMyBitmap& picture) {
+  if (!IsKeyDown(VK_CONTROL)) return;
+  const std::wstring path = OwnPathWithExtension(L".bmp");
+  WriteAndOpen(
+      owner, path, [&] { picture.SaveToFile(path); }, CopyPictureErrorMessage, false);
+}
