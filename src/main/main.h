@@ -2,7 +2,6 @@
 #pragma once
 #include <windows.h>
 
-#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "main/grid_plan.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
+#include "main/input_tracker.h"
 #include "main/win/copies.h"
 #include "main/win/screen_capture.h"
 #include "main/win/view.h"
@@ -170,11 +170,8 @@ class TApp_Loupist : public Form {
   void NudgeBy(int32_t dx, int32_t dy);
   void actMove_LeftExecute(const Action* sender);
   void actMove_MonitorExecute(const Action* sender);
-  // The window's cursor shape over its client area, as TrackFrame last set it.
-  FrameCursor FCursorShape = FrameCursor::kArrow;
-  // Keys whose key-down this window received and whose key-up it has not yet seen.
-  std::bitset<256> FKeysDownSeen;
-  WheelRemainder FWheelRemainder;
+  // The keys, wheel, buttons, drag and cursor shape between messages.
+  TInputTracker FInput;
 
   // ---- Settings, files, version caption, copies ----
   void BindCopyCommands();
@@ -194,7 +191,6 @@ class TApp_Loupist : public Form {
   TCopies FCopies;
 
   // Private state, in declaration order.
-  bool FInputBusy = false;
   bool FCaptureBusy = false;
   int32_t FZoom = 0;
   int32_t FZoomIndex = 0;
@@ -210,12 +206,7 @@ class TApp_Loupist : public Form {
   // Up while the pause takes its snapshot: that one cycle copies from the live screen and
   // reads the window facts that the pause then keeps.
   bool FTakingSnapshot = false;
-  Point FRightDownPos;
   TProbeInfo ProbeInfo;
-  bool FFixedDragging = false;
-  Point FDragStartPos;
-  Point FDragStartFixed;
-  int32_t FDragMonitor = 0;
 
   // Commands the window consults on every cycle, bound once after creation.
   Action* actCapture_Lupe = nullptr;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "main/input_tracker.h"
 #include "my_settingfile/builtin_tables.h"
 
 namespace {
@@ -193,6 +194,31 @@ TEST(Nudge, StepsAndDesktopEdges) {
   const Rect desktop{-1024, 0, 1280, 1024};
   EXPECT_EQ(NudgeHeldPoint(Point{1275, 5}, Point{10, -10}, desktop), (Point{1279, 0}));
   EXPECT_EQ(NudgeHeldPoint(Point{-1020, 500}, Point{-10, 0}, desktop), (Point{-1024, 500}));
+}
+
+TEST(InputTracker, AKeyReleaseCountsOnlyAfterItsPressAndOnlyOnce) {
+  TInputTracker input;
+  EXPECT_FALSE(input.TakeKeyRelease('F')) << "typed into a menu: only the release came";
+  input.KeyPressed('F');
+  input.KeyPressed('F');  // auto-repeat
+  EXPECT_TRUE(input.TakeKeyRelease('F'));
+  EXPECT_FALSE(input.TakeKeyRelease('F'));
+  input.KeyPressed(0x1B);
+  EXPECT_FALSE(input.TakeKeyRelease('Z')) << "another key's press does not count";
+  EXPECT_TRUE(input.TakeKeyRelease(0x1B));
+}
+
+TEST(InputTracker, RightReleaseIsAGestureOnlyAfterAPressInTheWindow) {
+  TInputTracker input;
+  DragWay way = DragWay::kRight;
+  EXPECT_FALSE(input.RightReleased(Point{100, 100}, 4, 4, way)) << "no press since start";
+  input.RightPressed(Point{100, 100});
+  ASSERT_TRUE(input.RightReleased(Point{110, 100}, 4, 4, way));
+  EXPECT_EQ(way, DragWay::kNone) << "within three double-click widths: a click";
+  ASSERT_TRUE(input.RightReleased(Point{100, 60}, 4, 4, way));
+  EXPECT_EQ(way, DragWay::kUp);
+  input.RightPressed(Point{0, 0});
+  EXPECT_FALSE(input.RightReleased(Point{50, 0}, 4, 4, way)) << "a press at (0, 0) counts as none";
 }
 
 }  // namespace

@@ -47,21 +47,17 @@ bool TApp_Loupist::HandleInputMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      FKeysDownSeen.set(wParam & 0xFF);
+      FInput.KeyPressed(static_cast<uint16_t>(wParam));
       return FormKeyDown(static_cast<uint16_t>(wParam), AltHeld());
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      // The key-down of a letter or Esc typed into a menu, a box or a dialog went there; its
-      // key-up comes here after that window has closed and is none of our business.
-      if (!FKeysDownSeen.test(wParam & 0xFF)) return false;
-      FKeysDownSeen.reset(wParam & 0xFF);
+      if (!FInput.TakeKeyRelease(static_cast<uint16_t>(wParam))) return false;
       return FormKeyUp(static_cast<uint16_t>(wParam), AltHeld());
     case WM_MOUSEWHEEL: {
-      if (FInputBusy) return true;  // dropped whole, remainder and all
+      if (FInput.FInputBusy) return true;  // dropped whole, remainder and all
       const bool ctrl = (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0;
       const bool alt = AltHeld();
-      const int32_t notches =
-          TakeWheelNotches(FWheelRemainder, GET_WHEEL_DELTA_WPARAM(wParam), WheelAxisOf(alt, ctrl));
+      const int32_t notches = FInput.TakeWheel(GET_WHEEL_DELTA_WPARAM(wParam), alt, ctrl);
       if (notches > 0)
         FormMouseWheelUp(alt, ctrl, notches);
       else if (notches < 0)
@@ -153,7 +149,7 @@ void TApp_Loupist::FormMouseWheelDown(bool altDown, bool ctrlDown, int32_t notch
 }
 
 void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown, int32_t notches) {
-  const BusyClaim claim(FInputBusy);
+  const BusyClaim claim(FInput.FInputBusy);
   if (!claim.Entered()) return;
   const WheelAction action = DecideWheel(up, altDown, ctrlDown);
   if (action == WheelAction::kZoomUp || action == WheelAction::kZoomDown) {
@@ -175,33 +171,33 @@ void TApp_Loupist::RunWheel(bool up, bool altDown, bool ctrlDown, int32_t notche
 // ---- Frame, mouse buttons, panning, gestures ----
 
 void TApp_Loupist::ApplyCursorShape() {
-  SetCursor(LoadCursorW(nullptr, CursorResource(FCursorShape)));
+  SetCursor(LoadCursorW(nullptr, CursorResource(FInput.CursorShape())));
 }
 
 void TApp_Loupist::TrackFrame(int x, int y, bool perform) {
   const FrameZone zone = FrameZoneAt(x, y, ClientWidth(), ClientHeight(),
                                      GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME));
   if (perform) ReleaseCapture();
-  FCursorShape = CursorOfZone(zone);
+  FInput.SetCursorShape(CursorOfZone(zone));
   ApplyCursorShape();
   if (perform) SendMessageW(Handle(), WM_SYSCOMMAND, SystemCommandOfZone(zone), 0);
 }
 
 void TApp_Loupist::FormMouseDown(int button, int x, int y, bool leftHeld) {
   if (button == VK_RBUTTON) {
-    FRightDownPos = Point{x, y};
+    FInput.RightPressed(Point{x, y});
     return;
   }
   if (button != VK_LBUTTON) return;
-  FDragStartPos = GetCursorClientPoint(Handle());
+  const Point press = GetCursorClientPoint(Handle());
+  FInput.LeftPressed(press);
   const Rect info = OffsetRectByPoint(FView.FInfoRect, Point{0, 0});
-  const bool onPicture = !(FDragStartPos.X >= info.Left && FDragStartPos.X < info.Right &&
-                           FDragStartPos.Y >= info.Top && FDragStartPos.Y < info.Bottom);
+  const bool onPicture = !(press.X >= info.Left && press.X < info.Right && press.Y >= info.Top &&
+                           press.Y < info.Bottom);
   if (actCapture_Fixed->Checked() && !actCapture_Pause->Checked() && onPicture &&
-      FCursorShape == FrameCursor::kArrow) {
+      FInput.CursorShape() == FrameCursor::kArrow) {
     SetCapture(Handle());
-    FFixedDragging = true;
-    FDragStartFixed = ProbeInfo.ScreenPoint;
+    FInput.BeginPan(ProbeInfo.ScreenPoint);
     return;
   }
   if (IsKeyDown(VK_CONTROL)) return;  // a Ctrl click acts on release
@@ -209,24 +205,16 @@ void TApp_Loupist::FormMouseDown(int button, int x, int y, bool leftHeld) {
 }
 
 void TApp_Loupist::FormMouseMove(int x, int y, bool leftHeld) {
-  if (!FFixedDragging) {
+  if (!FInput.Panning()) {
     TrackFrame(x, y, leftHeld);
     return;
   }
   if (!leftHeld) return;
-  const BusyClaim claim(FInputBusy);
+  const BusyClaim claim(FInput.FInputBusy);
   if (!claim.Entered()) return;
-  PanInput in;
-  in.DragStartFixed = FDragStartFixed;
-  in.DragStartPos = FDragStartPos;
-  in.Now = Point{x, y};
-  in.Zoom = FZoom;
-  in.DragMonitor = FDragMonitor;
   TMyMonitors& monitors = MyMonitors();
   monitors.Refresh();
-  const PanResult r = PanProbePoint(in, monitors.Layout());
-  ProbeInfo.ScreenPoint = r.ProbePoint;
-  FDragMonitor = r.DragMonitor;
+  ProbeInfo.ScreenPoint = FInput.PanTo(Point{x, y}, FZoom, monitors.Layout());
   RefreshView();
   PumpPendingMessages();
 }
@@ -234,13 +222,16 @@ void TApp_Loupist::FormMouseMove(int x, int y, bool leftHeld) {
 void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shiftDown) {
   if (button == VK_LBUTTON) {
     ReleaseCapture();
-    FFixedDragging = false;
+    FInput.EndPan();
     if ((actCapture_Pause->Checked() || actCapture_Fixed->Checked()) && ctrlDown && !shiftDown)
       FormDblClick();
     return;
   }
-  if (button != VK_RBUTTON || !(FRightDownPos.X > 0 || FRightDownPos.Y > 0)) return;
-  switch (DragWayOfAngle(DragAngle(FRightDownPos, Point{x, y}))) {
+  DragWay way = DragWay::kNone;
+  if (button != VK_RBUTTON || !FInput.RightReleased(Point{x, y}, GetSystemMetrics(SM_CXDOUBLECLK),
+                                                    GetSystemMetrics(SM_CYDOUBLECLK), way))
+    return;
+  switch (way) {
     case DragWay::kNone: {
       POINT screen{x, y};
       ClientToScreen(Handle(), &screen);
@@ -264,8 +255,8 @@ void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shi
 
 void TApp_Loupist::FormDblClick() {
   if (!actCapture_Fixed->Checked()) return;
-  const Point target = DoubleClickTarget(FDragStartPos, ProbeInfo.ScreenPoint, FView.FSrcHalf,
-                                         FZoom, MyMonitors().GetDesktopRect());
+  const Point target = DoubleClickTarget(FInput.LeftPressPos(), ProbeInfo.ScreenPoint,
+                                         FView.FSrcHalf, FZoom, MyMonitors().GetDesktopRect());
   if (target != ProbeInfo.ScreenPoint) GlideProbePoint(target);
 }
 

@@ -64,9 +64,9 @@ class LoupistInternals {
   int32_t& SavedZoom() { return app_.FSavedZoom; }
   std::function<void()>& BeepHook() { return app_.FBeepHook; }
   int32_t SavedZoom() const { return app_.FSavedZoom; }
-  int32_t& DragMonitor() { return app_.FDragMonitor; }
-  bool FixedDragging() const { return app_.FFixedDragging; }
-  FrameCursor CursorShape() const { return app_.FCursorShape; }
+  int32_t& DragMonitor() { return app_.FInput.FDragMonitor; }
+  bool FixedDragging() const { return app_.FInput.Panning(); }
+  FrameCursor CursorShape() const { return app_.FInput.CursorShape(); }
   PopupMenu& Menu() { return app_.mnuMain; }
   bool AlphaBlend() const { return app_.AlphaBlend(); }
   DWORD LiveCaptureRop() const { return app_.LiveCaptureRop(); }

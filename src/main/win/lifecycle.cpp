@@ -44,10 +44,7 @@ void TApp_Loupist::FormCreate() {
                  Format(L"%s:Ver %s", {GetOwnProductName(), GetOwnFileVersion()}).c_str());
 
   // 3. Initial field values.
-  FInputBusy = false;
-  FFixedDragging = false;
-  FRightDownPos = Point{-1, -1};
-  FDragMonitor = 0;
+  FInput = TInputTracker();
   FZoomIndex = 4;
   FZoom = 6;
   FSavedZoom = -1;
