@@ -123,3 +123,14 @@ session_start_wine() {
     touch "$WINEPREFIX/.loupist-settings"
   fi
 }
+
+# session_set_dpi DPI: the dots per inch of the running prefix's display. The server is
+# started anew: a running one keeps the DPI it read first.
+session_set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    </dev/null >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine wineboot </dev/null >/dev/null 2>&1
+}

@@ -2,6 +2,7 @@
 
 #include "base/checked.h"
 #include "general/helpers.h"
+#include "main/dpi_scale.h"
 
 Rect ScaleRect(const Rect& r, long double factor) {
   return Rect{0, 0, CheckedNarrow(RoundOutward(RectWidth(r) * factor)),
@@ -32,8 +33,11 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
   const int32_t h = in.InfoHeight;
   out.ClientWidth = in.ClientWidth;
   out.ClientHeight = CheckedAdd(in.ClientHeight, CheckedSub(h, in.PreviousInfoHeight));
-  if (CheckedSub(out.ClientHeight, h) < 50) out.ClientHeight = CheckedAdd(h, 52);
-  if (out.ClientWidth < 50) out.ClientWidth = 52;
+  // Below the least size the window is set a little above it, so that a frame drag that
+  // reaches the limit does not stick to it.
+  const int32_t least = ScaleToDpi(50, in.Dpi), reset = ScaleToDpi(52, in.Dpi);
+  if (CheckedSub(out.ClientHeight, h) < least) out.ClientHeight = CheckedAdd(h, reset);
+  if (out.ClientWidth < least) out.ClientWidth = reset;
   out.InfoRect = Rect{0, CheckedSub(out.ClientHeight, h), out.ClientWidth, out.ClientHeight};
   DeriveGeometry(out, out.InfoRect.Top, in.Zoom, in.GridShown);
   return out;

@@ -16,6 +16,7 @@ struct LayoutInput {
   int32_t PreviousInfoHeight = 0;  // height of the information area before this layout
   int32_t Zoom = 1;
   bool GridShown = true;
+  int32_t Dpi = 96;  // of the window's monitor: the minimum sizes scale with it
 };
 
 struct LayoutResult {

@@ -39,6 +39,8 @@ class TApp_Loupist : public Form {
   void FormResize(const void* sender);
   void FormPaint(HDC dc);
   void actOpt_BigFontExecute();
+  // The panel font of the chosen size for the view's DPI, and its metrics; no layout.
+  void ApplyPanelFont();
 
   // How long a still cursor goes without a new capture: a second after an ordinary capture,
   // a tenth of one after a forced refresh, so that what follows a command shows soon.
@@ -81,6 +83,9 @@ class TApp_Loupist : public Form {
   TMyMonitorItem& MonitorItemAt(const Point& p);
   void PlaceOnMonitorUnderCursor();
   void WMDisplayChange();
+  // The window moved to a monitor of another DPI, or that monitor's DPI changed: the suggested
+  // rectangle's place and width, the zoom area scaled, the panel for the new font below it.
+  void WMDpiChanged(int32_t dpi, const RECT& suggested);
   // FCaptureBitmap and the monitor bounds it is copied from.
   TScreenCapture FScreenCapture;
 

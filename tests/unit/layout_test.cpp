@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "main/dpi_scale.h"
+
 struct WorkedExample {
   int w, h, zoom;
   Size src, dst;
@@ -49,6 +51,45 @@ TEST(Layout, KeepsTheZoomAreaWhenTheInformationHeightChanges) {
   EXPECT_EQ(ComputeLayout({221, 194, 15, 0, 6, true}).ClientHeight, 209);
 }
 
+TEST(DpiScale, SizesFollowTheDpiRoundedHalfAwayFromZero) {
+  struct Case {
+    int32_t dpi;
+    int32_t value, scaled;
+  };
+  const Case cases[] = {
+      {96, 14, 14},  {96, 221, 221},  {120, 14, 18}, {120, 50, 63},  // 125 %: 17.5, 62.5 up
+      {144, 14, 21}, {144, 221, 332}, {168, 14, 25}, {168, 52, 91},  // 175 %: 24.5 up, 91
+      {192, 14, 28}, {192, 194, 388}, {288, 14, 42}, {288, 221, 663},
+      {0, 221, 221}, {-5, 14, 14},    {144, -3, -5},  // no DPI: 96; negatives
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ScaleToDpi(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi << " dpi";
+  EXPECT_EQ(DpiPercent(96), 100);
+  EXPECT_EQ(DpiPercent(120), 125);
+  EXPECT_EQ(DpiPercent(144), 150);
+  EXPECT_EQ(DpiPercent(168), 175);
+  EXPECT_EQ(DpiPercent(288), 300);
+  // Between two DPIs, and back again, a design length comes back as it was.
+  EXPECT_EQ(RescaleDpi(194, 96, 144), 291);
+  EXPECT_EQ(RescaleDpi(291, 144, 96), 194);
+  EXPECT_EQ(RescaleDpi(221, 96, 120), 276);  // 276.25
+  EXPECT_EQ(RescaleDpi(276, 120, 96), 221);  // 220.8
+}
+
+TEST(DpiScale, ASizeCrossingDpisComesBackAsItWas) {
+  TSizeAtDpi remembered;
+  EXPECT_EQ(remembered.At(144, Size{5, 6}), (Size{5, 6})) << "nothing remembered yet";
+  remembered.Remember(Size{221, 194}, 96);
+  for (const int32_t dpi : {120, 144, 168, 192, 120, 96}) {
+    const Size at = remembered.At(dpi, Size{});
+    EXPECT_EQ(at, (Size{ScaleToDpi(221, dpi), ScaleToDpi(194, dpi)})) << dpi << " dpi";
+    remembered.Remember(at, dpi);  // the layout at that DPI changes nothing
+  }
+  // Sized by the user at 150 %: from then on that size is the one that scales.
+  remembered.Remember(Size{400, 300}, 144);
+  EXPECT_EQ(remembered.At(96, Size{}), (Size{267, 200}));
+}
+
 TEST(Layout, MinimumSizes) {
   // A zoom area of 49 px snaps to 52; one of 50 stays.
   EXPECT_EQ(ComputeLayout({221, 64, 15, 15, 6, true}).InfoRect.Top, 52);
@@ -63,4 +104,11 @@ TEST(Layout, MinimumSizes) {
     EXPECT_LT(r.CursorCell.X, r.ClientWidth);
     EXPECT_LT(r.CursorCell.Y, r.InfoRect.Top);
   }
+  // At 150 % the least zoom area is 75 px, and one below it snaps to 78.
+  LayoutInput at150{221, 100, 20, 20, 6, true, 144};
+  EXPECT_EQ(ComputeLayout(at150).InfoRect.Top, 80);
+  at150.ClientHeight = 94;
+  EXPECT_EQ(ComputeLayout(at150).InfoRect.Top, 78);
+  at150.ClientWidth = 74;
+  EXPECT_EQ(ComputeLayout(at150).ClientWidth, 78);
 }

@@ -85,7 +85,11 @@ void TApp_Loupist::DrawInfoArea() {
   FView.FViewBitmap.Line(0, T, cw, T);
 }
 
-void TApp_Loupist::actOpt_BigFontExecute() {
+void TApp_Loupist::ApplyPanelFont() {
   FView.SetPanelFont(actOpt_BigFont->Checked() ? actOpt_BigFont->Tag() : 9, ZoomCaption(FZoom));
+}
+
+void TApp_Loupist::actOpt_BigFontExecute() {
+  ApplyPanelFont();
   FormResize(actOpt_BigFont);
 }

@@ -4,6 +4,7 @@
 
 #include "base/checked.h"
 #include "general/helpers.h"
+#include "general/win/dpi.h"
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
 #include "main/main.h"
@@ -175,8 +176,9 @@ void TApp_Loupist::ApplyCursorShape() {
 }
 
 void TApp_Loupist::TrackFrame(int x, int y, bool perform) {
-  const FrameZone zone = FrameZoneAt(x, y, ClientWidth(), ClientHeight(),
-                                     GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME));
+  const FrameZone zone =
+      FrameZoneAt(x, y, ClientWidth(), ClientHeight(), FrameMetricForDpi(SM_CXFRAME, FView.FDpi),
+                  FrameMetricForDpi(SM_CYFRAME, FView.FDpi));
   if (perform) ReleaseCapture();
   FInput.SetCursorShape(CursorOfZone(zone));
   ApplyCursorShape();

@@ -33,6 +33,7 @@ class LoupistInternals {
   void ReadWindowFacts() { app_.ReadWindowFacts(); }
   int32_t IconsLeft() const { return app_.FView.FIconsLeft; }
   int32_t LabelWidth() const { return app_.FView.FLabelWidth; }
+  int32_t Dpi() const { return app_.FView.FDpi; }
   // Runs the pieces of one capture cycle in order, adding each one's time to t[0..5]:
   // probe point, picture, overlay, colour and window facts, panel, paint.
   void TimeCyclePieces(double t[6], double (*now)()) {

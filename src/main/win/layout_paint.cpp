@@ -20,6 +20,7 @@ void TApp_Loupist::FormResize(const void* /*sender*/) {
   in.PreviousInfoHeight = RectHeight(FView.FInfoRect);
   in.Zoom = FZoom;
   in.GridShown = actGrid_Disp->Checked();
+  in.Dpi = FView.FDpi;
   const LayoutResult r = ComputeLayout(in);
   if (r.ClientWidth != in.ClientWidth || r.ClientHeight != in.ClientHeight)
     SetClientSize(r.ClientWidth, r.ClientHeight);

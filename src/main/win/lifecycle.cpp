@@ -1,8 +1,10 @@
 // Creation, destruction and the few window messages the main window answers itself.
 #include "general/format.h"
+#include "general/win/dpi.h"
 #include "general/win/input_state.h"
 #include "general/win/platform_info.h"
 #include "general/win/version_info.h"
+#include "main/dpi_scale.h"
 #include "main/main.h"
 #include "my_settingfile/win/settings_file.h"
 #include "platform/win/application.h"
@@ -11,6 +13,7 @@ namespace {
 constexpr int kDesignClientWidth = 221;
 constexpr int kDesignClientHeight = 194;
 constexpr UINT kMonitorMoveCommand = 201;
+constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, which older headers lack
 }  // namespace
 
 TApp_Loupist::TApp_Loupist() {
@@ -36,8 +39,13 @@ void TApp_Loupist::FormCreate() {
   Tag = 0;
   BindActions();
 
-  // 1. Placement near the top-left corner of the monitor under the cursor.
+  // 1. Placement near the top-left corner of the monitor under the cursor, at the size the
+  // design gives for that monitor's DPI.
   PlaceOnMonitorUnderCursor();
+  FView.FDpi = WindowDpi(Handle());
+  if (FView.FDpi != kDefaultDpi)
+    SetClientSize(ScaleToDpi(kDesignClientWidth, FView.FDpi),
+                  ScaleToDpi(kDesignClientHeight, FView.FDpi));
 
   // 2. Caption: product name and file version from the version resource.
   SetWindowTextW(Handle(),
@@ -129,6 +137,9 @@ LRESULT TApp_Loupist::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DISPLAYCHANGE:
       WMDisplayChange();
+      return 0;
+    case kWmDpiChanged:
+      if (lParam != 0) WMDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_PAINT: {
       PaintSession paint(Handle());

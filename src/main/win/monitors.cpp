@@ -1,6 +1,7 @@
 // The main window and the monitor set: where the window opens, and display changes.
 #include "base/checked.h"
 #include "general/win/input_state.h"
+#include "main/dpi_scale.h"
 #include "main/main.h"
 #include "my_monitor/win/my_monitor.h"
 
@@ -29,4 +30,37 @@ void TApp_Loupist::WMDisplayChange() {
   // no longer matches any screen position; it is dropped (black) until the pause is renewed.
   FScreenCapture.FitToDesktop();
   RefreshView();
+}
+
+void TApp_Loupist::WMDpiChanged(int32_t dpi, const RECT& suggested) {
+  const int32_t oldDpi = FView.FDpi;
+  FView.FDpi = dpi;
+  if (Tag == 0) {
+    // Still being created (or closing): the creation lays the window out for this DPI.
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
+                 CheckedSub(suggested.right, suggested.left),
+                 CheckedSub(suggested.bottom, suggested.top), SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  // The place is the suggestion's. The size is the one last laid out, scaled to the new DPI:
+  // the suggestion scales the old panel too and the last scaled size, so a window that crossed
+  // to another monitor and back would end larger by a panel's difference or a rounding.
+  const Size size = FView.FSizeAtDpi.At(dpi, Size{RescaleDpi(ClientWidth(), oldDpi, dpi),
+                                                  RescaleDpi(FView.FInfoRect.Top, oldDpi, dpi)});
+  const int32_t zoomArea = size.Height;
+  ApplyPanelFont();
+  int32_t infoHeight = 0;
+  RenderInfoLines(PanelPass::kMeasure, infoHeight);
+  {
+    // No layout with the old panel while the window takes its new place.
+    Tag = 0;
+    struct ReadyAgain {
+      int& tag;
+      ~ReadyAgain() { tag = 1; }
+    } readyAgain{Tag};
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, size.Width,
+                 CheckedAdd(zoomArea, infoHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FView.FInfoRect = Rect{0, zoomArea, size.Width, CheckedAdd(zoomArea, infoHeight)};
+  FormResize(nullptr);
 }

@@ -45,6 +45,7 @@ void TView::ApplyLayout(const LayoutResult& layout) {
   FSrcSize = layout.SrcSize;
   FSrcHalf = layout.SrcHalf;
   FCursorCell = layout.CursorCell;
+  FSizeAtDpi.Remember(Size{layout.ClientWidth, layout.InfoRect.Top}, FDpi);
 }
 
 void TView::DrawOverlay(const GridPlanInput& plan) {
@@ -96,14 +97,10 @@ void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
 }
 
 void TView::SetPanelFont(int points, const std::wstring& zoomCaption) {
-  {
-    WindowDC screen(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    HFONT font = CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
-    FViewBitmap.SetFont(font);
-  }
+  HFONT font = CreateFontW(-MulDiv(points, FDpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+  FViewBitmap.SetFont(font);
   // trunc(height × 1.2) in exact integers.
   FLineHeight = FViewBitmap.TextExtent(L"A").cy * 6 / 5 + 1;
   FIconsLeft = FViewBitmap.TextExtent(zoomCaption).cx + FLineHeight + 8;

@@ -8,6 +8,7 @@
 
 #include "base/geometry.h"
 #include "main/grid_plan.h"
+#include "main/dpi_scale.h"
 #include "main/layout_calc.h"
 #include "platform/win/bitmap.h"
 
@@ -29,8 +30,8 @@ class TView {
   void DrawStatusIcons(int32_t y, const TStatusIcons& icons);
   // Panel text: wide on the NT family, else through the system code page as 8-bit text.
   void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
-  // The panel's font at that size for the screen's DPI, and the metrics measured with it; the
-  // zoom caption decides where the status icons start.
+  // The panel's font at that size for FDpi, and the metrics measured with it; the zoom
+  // caption decides where the status icons start.
   void SetPanelFont(int points, const std::wstring& zoomCaption);
   // The bitmap as it stands, with the window's frame in the active or inactive colour.
   void Paint(HDC dc, bool active);
@@ -45,6 +46,10 @@ class TView {
   int32_t FCellRows = 0;
   Rect FInfoRect;
   Point FCursorCell;
+  // The DPI of the monitor the window is on, which the font and the furniture follow.
+  int32_t FDpi = 96;
+  // The client width and zoom area as last laid out, for the next change of DPI.
+  TSizeAtDpi FSizeAtDpi;
   // The panel font's metrics.
   int32_t FLineHeight = 0;
   int32_t FIconsLeft = 0;
