@@ -53,6 +53,11 @@ TEST_F(CaptureCycle, EnlargesTheSourceIntoZoomBlocksWithTheProbePixelAtTheCursor
   for (int sy = 0; sy < src.Height; sy += 3) {
     for (int sx = 0; sx < src.Width; sx += 4) {
       const int screenX = kProbe.x - half.X + sx, screenY = kProbe.y - half.Y + sy;
+      // The display may draw the pointer's own image into what a screen copy reads, right of
+      // and below its hot spot, which is the probe pixel.
+      const bool underPointer = screenX >= kProbe.x && screenX < kProbe.x + 32 &&
+                                screenY >= kProbe.y && screenY < kProbe.y + 32;
+      if (underPointer && !(screenX == kProbe.x && screenY == kProbe.y)) continue;
       const COLORREF want = SceneColor(screenX - kSceneLeft, screenY - kSceneTop);
       for (int dy = 0; dy < z; dy += z - 1)
         for (int dx = 0; dx < z; dx += z - 1) {
