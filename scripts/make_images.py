@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's icon and its six 14x14 status images and writes them as
-resource files (src/resources/loupist.ico, src/resources/status_icons.bmp).
+"""Draws the program's icon and its six status images at each size and writes them as
+resource files (src/resources/loupist.ico, src/resources/status_icons*.bmp).
 Run it again after changing a picture; the outputs are kept in the repository."""
 import math
 import os
@@ -39,41 +39,52 @@ def thick_line(img, x0, y0, x1, y1, width, color):
                     img[y][x] = color
 
 
-def status_images():
+# The status images are drawn for each size the title line uses: 14 pixels at 96 dots per
+# inch, and 18, 21, 25 and 28 for 125, 150, 175 and 200 %, each drawn anew at its size so
+# that it stays crisp.
+STATUS_SIZES = (14, 18, 21, 25, 28)
+
+
+def status_images(size=14):
+    s = size / 14.0
+
+    def r(v):
+        return int(round(v * s))
+
     images = []
     # 0: stay on top - a pin.
-    img = canvas(14, 14, KEY)
-    disc(img, 7, 4.5, 0, 3.5, (200, 30, 30))
-    rect(img, 4, 7, 10, 8, (120, 0, 0))
-    thick_line(img, 7, 8, 7, 13, 1.2, (60, 60, 60))
+    img = canvas(size, size, KEY)
+    disc(img, 7 * s, 4.5 * s, 0, 3.5 * s, (200, 30, 30))
+    rect(img, r(4), r(7), r(10), r(8), (120, 0, 0))
+    thick_line(img, 7 * s, 8 * s, 7 * s, 13 * s, 1.2 * s, (60, 60, 60))
     images.append(img)
     # 1: smooth capture - two chevrons.
-    img = canvas(14, 14, KEY)
+    img = canvas(size, size, KEY)
     for ox in (2, 7):
-        thick_line(img, ox, 3, ox + 4, 7, 1.6, (0, 120, 0))
-        thick_line(img, ox + 4, 7, ox, 11, 1.6, (0, 120, 0))
+        thick_line(img, ox * s, 3 * s, (ox + 4) * s, 7 * s, 1.6 * s, (0, 120, 0))
+        thick_line(img, (ox + 4) * s, 7 * s, ox * s, 11 * s, 1.6 * s, (0, 120, 0))
     images.append(img)
     # 2: paused - two bars.
-    img = canvas(14, 14, KEY)
-    rect(img, 3, 2, 6, 12, (0, 0, 160))
-    rect(img, 8, 2, 11, 12, (0, 0, 160))
+    img = canvas(size, size, KEY)
+    rect(img, r(3), r(2), r(6), r(12), (0, 0, 160))
+    rect(img, r(8), r(2), r(11), r(12), (0, 0, 160))
     images.append(img)
     # 3: loupe mode - a magnifying glass.
-    img = canvas(14, 14, KEY)
-    disc(img, 5.5, 5.5, 0, 3.2, (200, 230, 255))
-    disc(img, 5.5, 5.5, 3.2, 4.6, (40, 40, 40))
-    thick_line(img, 8.8, 8.8, 12.5, 12.5, 2.2, (120, 70, 20))
+    img = canvas(size, size, KEY)
+    disc(img, 5.5 * s, 5.5 * s, 0, 3.2 * s, (200, 230, 255))
+    disc(img, 5.5 * s, 5.5 * s, 3.2 * s, 4.6 * s, (40, 40, 40))
+    thick_line(img, 8.8 * s, 8.8 * s, 12.5 * s, 12.5 * s, 2.2 * s, (120, 70, 20))
     images.append(img)
     # 4: fixed point - a target.
-    img = canvas(14, 14, KEY)
-    disc(img, 7, 7, 4.2, 5.4, (200, 0, 0))
-    rect(img, 6, 1, 8, 13, (200, 0, 0))
-    rect(img, 1, 6, 13, 8, (200, 0, 0))
-    rect(img, 6, 6, 8, 8, KEY)
+    img = canvas(size, size, KEY)
+    disc(img, 7 * s, 7 * s, 4.2 * s, 5.4 * s, (200, 0, 0))
+    rect(img, r(6), r(1), r(8), r(13), (200, 0, 0))
+    rect(img, r(1), r(6), r(13), r(8), (200, 0, 0))
+    rect(img, r(6), r(6), r(8), r(8), KEY)
     images.append(img)
     # 5: spare - a small dot.
-    img = canvas(14, 14, KEY)
-    disc(img, 7, 7, 0, 2, (128, 128, 128))
+    img = canvas(size, size, KEY)
+    disc(img, 7 * s, 7 * s, 0, 2 * s, (128, 128, 128))
     images.append(img)
     return images
 
@@ -140,13 +151,15 @@ def ico(images):
 
 
 def main():
-    strip = canvas(14 * 6, 14, KEY)
-    for i, img in enumerate(status_images()):
-        for y in range(14):
-            for x in range(14):
-                strip[y][i * 14 + x] = img[y][x]
-    with open(os.path.join(ROOT, "status_icons.bmp"), "wb") as f:
-        f.write(bmp_24(strip))
+    for size in STATUS_SIZES:
+        strip = canvas(size * 6, size, KEY)
+        for i, img in enumerate(status_images(size)):
+            for y in range(size):
+                for x in range(size):
+                    strip[y][i * size + x] = img[y][x]
+        name = "status_icons.bmp" if size == 14 else "status_icons_%d.bmp" % size
+        with open(os.path.join(ROOT, name), "wb") as f:
+            f.write(bmp_24(strip))
     with open(os.path.join(ROOT, "loupist.ico"), "wb") as f:
         f.write(ico([magnifier_icon(32), magnifier_icon(16)]))
 

@@ -16,6 +16,13 @@ int32_t RescaleDpi(int32_t value, int32_t fromDpi, int32_t toDpi) {
 
 int32_t DpiPercent(int32_t dpi) { return ScaleToDpi(100, dpi); }
 
+int32_t StatusIconSizeIndex(int32_t dpi) {
+  const int32_t wanted = ScaleToDpi(kStatusIconSizes[0], dpi);
+  int32_t index = 0;
+  while (index + 1 < kStatusIconSizeCount && kStatusIconSizes[index + 1] <= wanted) ++index;
+  return index;
+}
+
 void TSizeAtDpi::Remember(const Size& size, int32_t dpi) {
   if (dpi_ > 0 && At(dpi, size) == size) return;
   size_ = size;

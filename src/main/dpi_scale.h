@@ -11,6 +11,12 @@ constexpr int32_t kDefaultDpi = 96;
 int32_t ScaleToDpi(int32_t value, int32_t dpi);
 // A length measured at one DPI, at another; rounded half away from zero.
 int32_t RescaleDpi(int32_t value, int32_t fromDpi, int32_t toDpi);
+// The status images are drawn at these sizes, for 100, 125, 150, 175 and 200 %.
+constexpr int32_t kStatusIconSizes[] = {14, 18, 21, 25, 28};
+constexpr int32_t kStatusIconSizeCount = 5;
+// Which of them the title line uses at that DPI: the largest that is no larger than 14
+// pixels scaled, and never less than the first.
+int32_t StatusIconSizeIndex(int32_t dpi);
 // The DPI as the display settings show it: 96 is 100 %, 144 is 150 %.
 int32_t DpiPercent(int32_t dpi);
 

@@ -90,6 +90,15 @@ TEST(DpiScale, ASizeCrossingDpisComesBackAsItWas) {
   EXPECT_EQ(remembered.At(96, Size{}), (Size{267, 200}));
 }
 
+TEST(DpiScale, StatusImagesAreTheLargestDrawnSizeThatFits) {
+  const struct {
+    int32_t dpi, size;
+  } cases[] = {{96, 14},  {110, 14}, {120, 18}, {130, 18}, {144, 21},
+               {168, 25}, {192, 28}, {288, 28}, {0, 14}};
+  for (const auto& c : cases)
+    EXPECT_EQ(kStatusIconSizes[StatusIconSizeIndex(c.dpi)], c.size) << c.dpi << " dpi";
+}
+
 TEST(Layout, MinimumSizes) {
   // A zoom area of 49 px snaps to 52; one of 50 stays.
   EXPECT_EQ(ComputeLayout({221, 64, 15, 15, 6, true}).InfoRect.Top, 52);

@@ -46,6 +46,7 @@ TEST(Dpi, AChangeOfDpiRebuildsThePanelAndARoundTripEndsWhereItStarted) {
   const int32_t start = a.Dpi();
   const RECT before = Bounds(*app);
   const int32_t zoomArea = a.InfoRect().Top, lineHeight = a.LineHeight();
+  a.Command(Cmd::actOpt_StayOnTop).SetChecked(true);  // its pin in the title line
   int32_t dpi = start;
   for (const int32_t next : {start * 3 / 2, start * 2, start}) {
     const RECT now = Bounds(*app);
@@ -64,6 +65,12 @@ TEST(Dpi, AChangeOfDpiRebuildsThePanelAndARoundTripEndsWhereItStarted) {
     EXPECT_EQ(a.InfoRect().Top, RescaleDpi(zoomArea, start, next)) << "zoom area at " << next;
     EXPECT_EQ(a.InfoRect().Bottom, app->ClientHeight()) << "the panel fills the rest";
     EXPECT_GT(a.LineHeight() * start, lineHeight * next * 4 / 5) << "the font follows the DPI";
+    // The pin's head, drawn at the size for this DPI: red at its middle.
+    app->RefreshView();
+    const int32_t icon = kStatusIconSizes[StatusIconSizeIndex(next)];
+    EXPECT_EQ(a.View().Pixel(a.IconsLeft() + icon / 2, a.InfoRect().Top + 1 + icon * 9 / 28),
+              RGB(200, 30, 30))
+        << "the pin at " << icon << " pixels, " << next << " dpi";
     dpi = next;
   }
   const RECT back = Bounds(*app);

@@ -6,7 +6,6 @@
 #include "main/main.h"
 
 namespace {
-constexpr int kIconSize = 14;
 constexpr int kImageCount = 6;
 }  // namespace
 
@@ -63,7 +62,7 @@ void TApp_Loupist::DrawInfoArea() {
     icons.Fixed = actCapture_Fixed->Checked();
     FView.DrawStatusIcons(T + 1, icons);
     if (actCapture_Fixed->Checked() && !LupeMode())
-      FView.FViewBitmap.TextOut(FView.FIconsLeft + kImageCount * kIconSize, T + 2,
+      FView.FViewBitmap.TextOut(FView.FIconsLeft + kImageCount * FView.StatusIconSize(), T + 2,
                                 FixedPointCaption(ProbeInfo.ScreenPoint));
   } else {
     FView.DrawPanelText(h + 2, T + 2, FStatusText);

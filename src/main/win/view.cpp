@@ -20,8 +20,10 @@ int Rop2OfPenMode(PenMode mode) {
   }
 }
 
-constexpr int kIconSize = 14;
 constexpr int kImageCount = 6;
+constexpr int kStatusStrips[kStatusIconSizeCount] = {IDB_STATUS_ICONS, IDB_STATUS_ICONS_18,
+                                                     IDB_STATUS_ICONS_21, IDB_STATUS_ICONS_25,
+                                                     IDB_STATUS_ICONS_28};
 constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 // Icon slots: 0 stay on top, 1 smooth capture, 2 paused, 4 loupe or fixed point.
 constexpr int kSlotStayOnTop = 0;
@@ -57,25 +59,27 @@ void TView::DrawOverlay(const GridPlanInput& plan) {
   FViewBitmap.SetPenMode(R2_COPYPEN);
 }
 
+int32_t TView::StatusIconSize() const { return kStatusIconSizes[StatusIconSizeIndex(FDpi)]; }
+
 void TView::DrawStatusIcons(int32_t y, const TStatusIcons& icons) {
-  if (!statusImages_.DC() || statusImages_.Width() == 0) {
-    statusImages_.SetSize(kIconSize * kImageCount, kIconSize);
-    UniqueBitmap strip(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                       MAKEINTRESOURCEW(IDB_STATUS_ICONS),
-                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const int32_t size = StatusIconSize();
+  if (!statusImages_.DC() || statusImagesSize_ != size) {
+    statusImagesSize_ = size;
+    statusImages_.SetSize(size * kImageCount, size);
+    UniqueBitmap strip(static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kStatusStrips[StatusIconSizeIndex(FDpi)]),
+        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (strip) {
       UniqueDC source(CreateCompatibleDC(statusImages_.DC()));
       SelectedObject selected(source.get(), strip.get());
-      BitBlt(statusImages_.DC(), 0, 0, kIconSize * kImageCount, kIconSize, source.get(), 0, 0,
-             SRCCOPY);
+      BitBlt(statusImages_.DC(), 0, 0, size * kImageCount, size, source.get(), 0, 0, SRCCOPY);
     } else {
-      statusImages_.FillRect(0, 0, kIconSize * kImageCount, kIconSize, kTransparentKey);
+      statusImages_.FillRect(0, 0, size * kImageCount, size, kTransparentKey);
     }
   }
   auto draw = [&](int slot, int image) {
-    GdiTransparentBlt(FViewBitmap.DC(), FIconsLeft + slot * kIconSize, y, kIconSize, kIconSize,
-                      statusImages_.DC(), image * kIconSize, 0, kIconSize, kIconSize,
-                      kTransparentKey);
+    GdiTransparentBlt(FViewBitmap.DC(), FIconsLeft + slot * size, y, size, size, statusImages_.DC(),
+                      image * size, 0, size, size, kTransparentKey);
   };
   if (icons.StayOnTop) draw(kSlotStayOnTop, kImageStayOnTop);
   if (icons.Smooth) draw(kSlotSmooth, kImageSmooth);

@@ -28,6 +28,8 @@ class TView {
   // The grid, sub-grid or cross-hair and the probe cell's frame over the zoom area.
   void DrawOverlay(const GridPlanInput& plan);
   void DrawStatusIcons(int32_t y, const TStatusIcons& icons);
+  // The side of one status image at FDpi.
+  int32_t StatusIconSize() const;
   // Panel text: wide on the NT family, else through the system code page as 8-bit text.
   void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
   // The panel's font at that size for FDpi, and the metrics measured with it; the zoom
@@ -58,4 +60,5 @@ class TView {
  private:
   std::vector<GridLine> gridLines_;  // reused every cycle
   Bitmap statusImages_;
+  int32_t statusImagesSize_ = 0;  // the size the strip in statusImages_ was loaded at
 };
