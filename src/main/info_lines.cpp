@@ -5,6 +5,7 @@
 #include "base/checked.h"
 #include "general/format.h"
 #include "general/paths.h"
+#include "main/dpi_scale.h"
 #include "main/panel_items.h"
 
 namespace {
@@ -67,6 +68,8 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
               info.WindowRect.Bottom};
     case kItemExeName:
       return {info.ExeName};
+    case kItemPosDpi:
+      return {DpiPercent(info.Dpi), info.Dpi};
   }
   RequireItem(index);
   return {};

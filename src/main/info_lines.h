@@ -26,6 +26,7 @@ struct TProbeInfo {
   Size ClientSize;
   Rect WindowRect;
   std::wstring ExeName;
+  int32_t Dpi = 96;  // of the monitor under the probe point
 };
 
 // The thirteen items in panel order; index 0 of the format tables is not an item.
@@ -43,8 +44,11 @@ enum TInfoItem : int32_t {
   kItemClientSize,
   kItemRect,
   kItemExeName,
+  // Added after the thirteen, so that their indexes stay; the panel shows it in the position
+  // group (see PanelLineItem).
+  kItemPosDpi,
 };
-constexpr int32_t kInfoItemCount = 13;
+constexpr int32_t kInfoItemCount = 14;
 
 enum class TInfoGroup { Color, Position, Window };
 

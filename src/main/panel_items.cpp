@@ -8,6 +8,7 @@
 namespace {
 
 // clang-format off
+// In the order of the panel's lines.
 const TPanelItemDef kPanelItems[kInfoItemCount] = {
     {kItemRGB, TInfoGroup::Color, kColorRGBBit, &TSettingsChecks::ColorRGB,
      Cmd::actColor_RGB, Cmd::actCopy_ColorRGB,
@@ -27,6 +28,9 @@ const TPanelItemDef kPanelItems[kInfoItemCount] = {
     {kItemPosUser, TInfoGroup::Position, kPosUserBit, &TSettingsChecks::PosUser,
      Cmd::actPos_User, Cmd::actCopy_PosUser,
      L"任意     X=%d Y=%d (%d,%d)", L"%d, %d", L"(%d, %d)"},
+    {kItemPosDpi, TInfoGroup::Position, kPosDpiBit, &TSettingsChecks::PosDpi,
+     Cmd::actPos_Dpi, Cmd::actCopy_PosDpi,
+     L"DPI      %d%% (%d dpi)", L"%1:d", L"%0:d%%"},
     {kItemHandle, TInfoGroup::Window, kWinInfoHandleBit, &TSettingsChecks::WinInfoHandle,
      Cmd::actWinInfo_Handle, Cmd::actCopy_WInfoHandle,
      L"ﾊﾝﾄﾞﾙ    %s %d", L"%d", L"%.8x"},
@@ -58,7 +62,15 @@ const TPanelItemDef& PanelItem(int32_t index) {
     throw CheckedError("Range check error: information item " + std::to_string(index) +
                        " outside 1.." + std::to_string(kInfoItemCount));
   }
-  const TPanelItemDef& def = kPanelItems[index - 1];
-  if (def.Item != index) throw CheckedError("the panel item table is out of order");
-  return def;
+  for (const TPanelItemDef& def : kPanelItems)
+    if (def.Item == index) return def;
+  throw CheckedError("the panel item table has no item " + std::to_string(index));
+}
+
+int32_t PanelLineItem(int32_t line) {
+  if (line < 1 || line > kInfoItemCount) {
+    throw CheckedError("Range check error: panel line " + std::to_string(line) + " outside 1.." +
+                       std::to_string(kInfoItemCount));
+  }
+  return kPanelItems[line - 1].Item;
 }

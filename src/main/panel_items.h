@@ -22,5 +22,7 @@ struct TPanelItemDef {
   const wchar_t* ShiftCopyFormat;  // Shift down
 };
 
-// Item 1..13 in panel order; other indexes throw CheckedError.
+// Item 1..kInfoItemCount; other indexes throw CheckedError.
 const TPanelItemDef& PanelItem(int32_t index);
+// The item shown on panel line 1..kInfoItemCount, counted as if every line were shown.
+int32_t PanelLineItem(int32_t line);

@@ -8,7 +8,7 @@
 bool operator==(const TSettingsChecks& a, const TSettingsChecks& b) {
   return a.GridDisp == b.GridDisp && a.ColorRGB == b.ColorRGB && a.ColorHTML == b.ColorHTML &&
          a.ColorCOLORREF == b.ColorCOLORREF && a.PosScreen == b.PosScreen &&
-         a.PosClient == b.PosClient && a.PosUser == b.PosUser &&
+         a.PosClient == b.PosClient && a.PosUser == b.PosUser && a.PosDpi == b.PosDpi &&
          a.WinInfoHandle == b.WinInfoHandle && a.WinInfoClassName == b.WinInfoClassName &&
          a.WinInfoText == b.WinInfoText && a.WinInfoWindowSize == b.WinInfoWindowSize &&
          a.WinInfoClientSize == b.WinInfoClientSize && a.WinInfoRect == b.WinInfoRect &&
@@ -33,6 +33,7 @@ TSettingsChecks ChecksOfRecord(const TSettingsRecord& r) {
   c.PosScreen = (r.PositionInfoFlags & kPosScreenBit) != 0;
   c.PosClient = (r.PositionInfoFlags & kPosClientBit) != 0;
   c.PosUser = (r.PositionInfoFlags & kPosUserBit) != 0;
+  c.PosDpi = (r.PositionInfoFlags & kPosDpiBit) != 0;
   c.WinInfoHandle = (r.WindowInfoFlags & kWinInfoHandleBit) != 0;
   c.WinInfoClassName = (r.WindowInfoFlags & kWinInfoClassNameBit) != 0;
   c.WinInfoText = (r.WindowInfoFlags & kWinInfoTextBit) != 0;
@@ -165,6 +166,7 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   SetBit(r.PositionInfoFlags, kPosScreenBit, c.PosScreen);
   SetBit(r.PositionInfoFlags, kPosClientBit, c.PosClient);
   SetBit(r.PositionInfoFlags, kPosUserBit, c.PosUser);
+  SetBit(r.PositionInfoFlags, kPosDpiBit, c.PosDpi);
   SetBit(r.WindowInfoFlags, kWinInfoHandleBit, c.WinInfoHandle);
   SetBit(r.WindowInfoFlags, kWinInfoClassNameBit, c.WinInfoClassName);
   SetBit(r.WindowInfoFlags, kWinInfoTextBit, c.WinInfoText);

@@ -17,6 +17,7 @@ struct TSettingsChecks {
   bool PosScreen = false;
   bool PosClient = false;
   bool PosUser = false;
+  bool PosDpi = false;
   bool WinInfoHandle = false;
   bool WinInfoClassName = false;
   bool WinInfoText = false;

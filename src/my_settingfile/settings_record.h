@@ -50,6 +50,9 @@ constexpr uint16_t kColorCOLORREFBit = 1 << 2;
 constexpr uint16_t kPosScreenBit = 1 << 0;
 constexpr uint16_t kPosClientBit = 1 << 2;
 constexpr uint16_t kPosUserBit = 1 << 3;
+// Not in the original layout, where the bit is always 0: a file that sets it still loads in a
+// program that ignores it, and a file without it shows no DPI line.
+constexpr uint16_t kPosDpiBit = 1 << 1;
 constexpr uint32_t kWinInfoHandleBit = 1u << 0;
 constexpr uint32_t kWinInfoClassNameBit = 1u << 1;
 constexpr uint32_t kWinInfoTextBit = 1u << 2;

@@ -32,6 +32,7 @@
   X(actPos_Screen) \
   X(actPos_Client) \
   X(actPos_User) \
+  X(actPos_Dpi) \
   X(actPos_UserPosSet) \
   X(actPos_InfoOnOff) \
   X(actWinInfo_Handle) \
@@ -49,6 +50,7 @@
   X(actCopy_PosScreen) \
   X(actCopy_PosClient) \
   X(actCopy_PosUser) \
+  X(actCopy_PosDpi) \
   X(actCopy_WInfoHandle) \
   X(actCopy_WInfoClassName) \
   X(actCopy_WInfoText) \

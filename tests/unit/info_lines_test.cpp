@@ -57,6 +57,11 @@ TEST(InfoDisplayText, WorkedExamples) {
   EXPECT_EQ(InfoDisplayText(kItemRGB, red), L"RGB      R=255 G=0   B=0  ");
   EXPECT_EQ(InfoDisplayText(kItemHTML, red), L"HTML     ff0000");
   EXPECT_EQ(InfoDisplayText(kItemCOLORREF, red), L"COLORREF 0000ff 255");
+  TProbeInfo laptop;
+  laptop.Dpi = 144;
+  EXPECT_EQ(InfoDisplayText(kItemPosDpi, laptop), L"DPI      150% (144 dpi)");
+  laptop.Dpi = 168;
+  EXPECT_EQ(InfoDisplayText(kItemPosDpi, laptop), L"DPI      175% (168 dpi)");
 
   TProbeInfo user;
   user.ScreenPoint = {90, 60};
@@ -90,6 +95,7 @@ TEST(InfoDisplayText, EveryLineOfASampleWindow) {
       L"Cｻｲｽﾞ    W=284 H=162",
       L"Rect     L=10 T=20 R=310 B=220",
       L"実行ﾌｧｲﾙ C:\\Program Files\\ツール\\app.exe",
+      L"DPI      100% (96 dpi)",
   };
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
@@ -115,7 +121,7 @@ TEST(InfoDisplayText, LabelsLineUpInNineColumns) {
 TEST(InfoDisplayText, BadIndexOrOverflowThrows) {
   const TProbeInfo info;
   EXPECT_THROW(InfoDisplayText(0, info), CheckedError);
-  EXPECT_THROW(InfoDisplayText(14, info), CheckedError);
+  EXPECT_THROW(InfoDisplayText(kInfoItemCount + 1, info), CheckedError);
   EXPECT_THROW(InfoCopyText(-1, info, false), CheckedError);
   TProbeInfo far;
   far.ScreenPoint = {INT32_MIN, 0};
@@ -144,6 +150,7 @@ TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
       {kItemClientSize, L"284, 162", L"(284, 162)"},
       {kItemRect, L"10, 20, 310, 220", L"(10, 20, 310, 220)"},
       {kItemExeName, L"C:\\Program Files\\ツール\\app.exe", L"app.exe"},
+      {kItemPosDpi, L"96", L"100%"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
@@ -175,21 +182,22 @@ TEST(InfoCaptions, TitleLineAndStatusTexts) {
 TEST(InfoFormats, OutsideTheTablesIsEmpty) {
   EXPECT_EQ(GetDisplayFormat(0), L"%2d倍");
   EXPECT_EQ(GetDisplayFormat(-1), L"");
-  EXPECT_EQ(GetDisplayFormat(14), L"");
-  EXPECT_EQ(GetCopyFormat(14, false), L"");
+  EXPECT_EQ(GetDisplayFormat(kInfoItemCount + 1), L"");
+  EXPECT_EQ(GetCopyFormat(kInfoItemCount + 1, false), L"");
   EXPECT_EQ(GetCopyFormat(INT32_MIN, true), L"");
 }
 
 TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
-    const TInfoGroup want = item <= 3   ? TInfoGroup::Color
-                            : item <= 6 ? TInfoGroup::Position
-                                        : TInfoGroup::Window;
+    const TInfoGroup want = item <= 3                          ? TInfoGroup::Color
+                            : item <= 6 || item == kItemPosDpi ? TInfoGroup::Position
+                                                               : TInfoGroup::Window;
     EXPECT_EQ(InfoItemGroup(item), want) << "item " << item;
   }
   EXPECT_THROW(InfoItemGroup(0), CheckedError);
   EXPECT_EQ(InfoItemSettingsBit(kItemPosClient), 0x4u);
   EXPECT_EQ(InfoItemSettingsBit(kItemExeName), 0x400u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemPosDpi), 0x2u) << "the position flags' unused bit 1";
   // Within a group no two items share a bit.
   for (int32_t a = 1; a <= kInfoItemCount; ++a) {
     for (int32_t b = a + 1; b <= kInfoItemCount; ++b) {
@@ -239,7 +247,7 @@ TEST(InfoGroups, ToggleChecksAllUnlessAllAreChecked) {
   InfoItemChecks none{};
   const InfoItemChecks position = ToggleInfoGroup(none, TInfoGroup::Position);
   EXPECT_EQ(position, (InfoItemChecks{false, false, false, true, true, true, false, false, false,
-                                      false, false, false, false}));
+                                      false, false, false, false, true}));
 }
 
 }  // namespace

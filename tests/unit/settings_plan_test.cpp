@@ -142,6 +142,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
       {"screen", rec(0, 0, 1, 0, 0), &TSettingsChecks::PosScreen},
       {"client", rec(0, 0, 4, 0, 0), &TSettingsChecks::PosClient},
       {"user", rec(0, 0, 8, 0, 0), &TSettingsChecks::PosUser},
+      {"dpi, in the bit the first layout left 0", rec(0, 0, 2, 0, 0), &TSettingsChecks::PosDpi},
       {"handle", rec(0, 0, 0, 1, 0), &TSettingsChecks::WinInfoHandle},
       {"class", rec(0, 0, 0, 2, 0), &TSettingsChecks::WinInfoClassName},
       {"text", rec(0, 0, 0, 4, 0), &TSettingsChecks::WinInfoText},
@@ -161,7 +162,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
   }
   // Unassigned bits switch nothing on.
   EXPECT_EQ(
-      PlanApplySettings(rec(0xFFFE, 0xFFF8, 0xFFF2, 0xFFFFFBC0u, 0xFFC6), SingleFullHdMonitor())
+      PlanApplySettings(rec(0xFFFE, 0xFFF8, 0xFFF0, 0xFFFFFBC0u, 0xFFC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
 }
@@ -329,6 +330,12 @@ TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
   // The window grew its information area (90 pixels) below the stored height.
   const TSettingsStoreInput in = StoreInputOfPlan(plan, Rect{100, 200, 400, 540}, 90);
   EXPECT_EQ(BuildSettingsRecord(r, in), r);
+  // The DPI line's bit goes round the same way; without it the record is that of the first
+  // layout, byte for byte.
+  r.PositionInfoFlags |= kPosDpiBit;
+  const TSettingsApplyPlan withDpi = PlanApplySettings(r, LeftMonitorDesktop());
+  EXPECT_TRUE(withDpi.Checks.PosDpi);
+  EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(withDpi, Rect{100, 200, 400, 540}, 90)), r);
 }
 
 TEST(BuildSettingsRecord, FlagsAreRebuiltFromZeroAndStayOnTopIsNotInverted) {

@@ -62,6 +62,7 @@ class Copy : public testing::Test {
     info.ClassName = L"Button";
     info.Text = L"ウィンドウ ☃";
     info.ExeName = L"C:\\Program Files\\ツール\\notepad.exe";
+    info.Dpi = 120;
   }
 
   // Sets the probe values, runs the command and answers what another program then reads.
@@ -103,7 +104,11 @@ TEST_F(Copy, ValuesInBothFormsAsAnotherProgramSeesThem) {
     EXPECT_EQ(CopyText(Cmd::actCopy_WInfoClassName).Unicode, L"\"Button\"");
     EXPECT_EQ(CopyText(Cmd::actCopy_WInfoExeName).Unicode, L"notepad.exe");
     EXPECT_EQ(CopyText(Cmd::actCopy_PosClient).Unicode, L"(50, 30)");
+    EXPECT_EQ(CopyText(Cmd::actCopy_PosDpi).Unicode, L"125%");
   }
+  // The DPI line is off by default; its copy gives the dots per inch.
+  EXPECT_EQ(CopyText(Cmd::actCopy_PosDpi).Unicode, L"120");
+  EXPECT_EQ(status_, L"カーソル位置/DPIをｺﾋﾟｰ 120");
   EXPECT_EQ(CopyText(Cmd::actCopy_ColorHTML).Unicode, L"FF8000");
   EXPECT_EQ(CopyText(Cmd::actCopy_WInfoHandle).Unicode, L"655860");
   // The COLORREF line is off by default; its value is copied all the same.

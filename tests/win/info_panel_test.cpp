@@ -6,6 +6,7 @@
 #include <string>
 
 #include "general/win/platform_info.h"
+#include "main/dpi_scale.h"
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
@@ -18,11 +19,13 @@ namespace {
 using namespace probe_target;
 
 constexpr Cmd kItems[kInfoItemCount] = {
-    Cmd::actColor_RGB,          Cmd::actColor_HTML,         Cmd::actColor_COLORREF,
-    Cmd::actPos_Screen,         Cmd::actPos_Client,         Cmd::actPos_User,
-    Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName,  Cmd::actWinInfo_Text,
-    Cmd::actWinInfo_WindowSize, Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
-    Cmd::actWinInfo_ExeName,
+    Cmd::actColor_RGB,          Cmd::actColor_HTML,
+    Cmd::actColor_COLORREF,     Cmd::actPos_Screen,
+    Cmd::actPos_Client,         Cmd::actPos_User,
+    Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName,
+    Cmd::actWinInfo_Text,       Cmd::actWinInfo_WindowSize,
+    Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
+    Cmd::actWinInfo_ExeName,    Cmd::actPos_Dpi,
 };
 constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099;
 
@@ -80,6 +83,8 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
       L"ｽｸﾘｰﾝ    X=90 Y=60",
       L"ｸﾗｲｱﾝﾄ   X=80 Y=40 (10,20)",
       L"任意     X=-10 Y=10 (100,50)",
+      L"DPI      " + std::to_wstring(DpiPercent(a.Dpi())) + L"% (" + std::to_wstring(a.Dpi()) +
+          L" dpi)",
       HandleLine(red),
       L"ｸﾗｽ名    LoupistProbeRed",
       L"ﾃｷｽﾄ     Red window",
@@ -91,15 +96,15 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   for (int k = 1; k <= kInfoItemCount; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
 
   // A child whose client origin lies at (200, 100) on the screen: its position is the one
-  // inside its parent.
+  // inside its parent. (Line 7 is the DPI line.)
   ProbeAt(Point{250, 130});
   EXPECT_EQ(Line(5, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
   EXPECT_EQ(Line(6, L"任意     X=150 Y=80 (100,50)"), "");
-  EXPECT_EQ(Line(9, L"ﾃｷｽﾄ     Red child"), "");
-  EXPECT_EQ(Line(10, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
-  EXPECT_EQ(Line(12, L"Rect     L=200 T=100 R=300 B=160"), "");
+  EXPECT_EQ(Line(10, L"ﾃｷｽﾄ     Red child"), "");
+  EXPECT_EQ(Line(11, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
+  EXPECT_EQ(Line(13, L"Rect     L=200 T=100 R=300 B=160"), "");
   // The same line with another text is told apart.
-  EXPECT_NE(Line(9, L"ﾃｷｽﾄ     Red window"), "");
+  EXPECT_NE(Line(10, L"ﾃｷｽﾄ     Red window"), "");
 }
 
 TEST_F(InfoPanel, NoWindowUnderThePoint) {
@@ -170,24 +175,25 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
   EXPECT_EQ(checked(7, 13), 0);
   EXPECT_EQ(checked(1, 6), 3) << "the other groups keep their lines";
+  EXPECT_FALSE(a.Command(Cmd::actPos_Dpi).Checked()) << "off by default";
 
   // Everything off: the title line alone.
   SetAllItems(true);
   app_->ActionList_Main.ExecuteCode(kColorToggle);
   app_->ActionList_Main.ExecuteCode(kPositionToggle);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
-  EXPECT_EQ(checked(1, 13), 0);
+  EXPECT_EQ(checked(1, 14), 0);
   EXPECT_EQ(RectHeight(a.InfoRect()), h);
   EXPECT_EQ(app_->ClientHeight(), zoomArea + h);
 
-  // Everything on: fourteen lines, the zoom area unchanged.
+  // Everything on, the DPI line with its group: fifteen lines, the zoom area unchanged.
   app_->ActionList_Main.ExecuteCode(kColorToggle);
   app_->ActionList_Main.ExecuteCode(kPositionToggle);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
-  EXPECT_EQ(checked(1, 13), 13);
-  EXPECT_EQ(RectHeight(a.InfoRect()), 14 * h);
+  EXPECT_EQ(checked(1, 14), 14);
+  EXPECT_EQ(RectHeight(a.InfoRect()), 15 * h);
   EXPECT_EQ(a.InfoRect().Top, zoomArea);
-  EXPECT_EQ(app_->ClientHeight(), zoomArea + 14 * h);
+  EXPECT_EQ(app_->ClientHeight(), zoomArea + 15 * h);
 }
 
 TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {

@@ -14,7 +14,9 @@ Fn User32Proc(const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
 }
 
-bool ThreadIsPerMonitorAware() {
+}  // namespace
+
+bool PerMonitorDpiInEffect() {
   using GetContext = HANDLE(WINAPI*)();
   using AwarenessOf = int(WINAPI*)(HANDLE);
   static const GetContext getContext = User32Proc<GetContext>("GetThreadDpiAwarenessContext");
@@ -23,12 +25,10 @@ bool ThreadIsPerMonitorAware() {
   return getContext && awarenessOf && awarenessOf(getContext()) == kPerMonitorAware;
 }
 
-}  // namespace
-
 int32_t WindowDpi(HWND window) {
   using DpiForWindow = UINT(WINAPI*)(HWND);
   static const DpiForWindow dpiForWindow = User32Proc<DpiForWindow>("GetDpiForWindow");
-  if (dpiForWindow && window && ThreadIsPerMonitorAware()) {
+  if (dpiForWindow && window && PerMonitorDpiInEffect()) {
     const UINT dpi = dpiForWindow(window);
     if (dpi > 0) return static_cast<int32_t>(dpi);
   }

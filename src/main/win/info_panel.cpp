@@ -4,6 +4,7 @@
 #include "general/win/input_state.h"
 #include "general/win/platform_info.h"
 #include "main/main.h"
+#include "main/panel_items.h"
 
 namespace {
 constexpr int kImageCount = 6;
@@ -21,7 +22,8 @@ void TApp_Loupist::DrawInfoLine(PanelPass pass, const std::wstring& text, int32_
 // (shown or not), and the layout only measures the height the shown lines need.
 void TApp_Loupist::RenderInfoLines(PanelPass pass, int32_t& y, const Action* copyCommand) {
   y = CheckedAdd(y, FView.FLineHeight);
-  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+  for (int32_t line = 1; line <= kInfoItemCount; ++line) {
+    const int32_t item = PanelLineItem(line);
     if (pass == PanelPass::kCopy && copyCommand == infoCopyActions_[item - 1]) {
       CopyItemText(*copyCommand, InfoCopyText(item, ProbeInfo, IsKeyDown(VK_SHIFT)));
     } else if (infoItemActions_[item - 1]->Checked()) {

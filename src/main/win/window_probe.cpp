@@ -2,6 +2,7 @@
 
 #include "base/checked.h"
 #include "general/win/codepage.h"
+#include "general/win/dpi.h"
 #include "general/win/window_query.h"
 #include "main/win/window_search.h"
 
@@ -41,6 +42,21 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
   info.ExeName = WindowExeName(window);
+  info.Dpi = MonitorDpi(info.ScreenPoint);
+}
+
+int32_t TWindowProbe::MonitorDpi(const Point& point) {
+  using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  if (PerMonitorDpiInEffect()) {
+    if (const auto dpiForMonitor = ProcAs<DpiForMonitor>(dpiForMonitor_.Get())) {
+      const HMONITOR monitor = MonitorFromPoint(POINT{point.X, point.Y}, MONITOR_DEFAULTTONEAREST);
+      UINT x = 0, y = 0;
+      if (monitor && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0)
+        return static_cast<int32_t>(y);
+    }
+  }
+  return WindowDpi(nullptr);
 }
 
 std::wstring TWindowProbe::WindowExeName(HWND window) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/geometry.h"
+#include "general/win/late_bound_proc.h"
 #include "main/info_lines.h"
 
 // What a search for the window under the point must pass over.
@@ -26,6 +27,10 @@ class TWindowProbe {
 
  private:
   std::wstring WindowExeName(HWND window);
+  // The DPI of the monitor under the point; the screen's where monitors have no DPI of their
+  // own. The library is the window's while it lives, like every handle it holds.
+  int32_t MonitorDpi(const Point& point);
+  LateBoundProc dpiForMonitor_{L"shcore.dll", "GetDpiForMonitor"};
   HWND exeNameWindow_ = nullptr;
   DWORD exeNameProcess_ = 0;
   std::wstring exeName_;
