@@ -71,6 +71,11 @@ TEST(Dpi, AChangeOfDpiRebuildsThePanelAndARoundTripEndsWhereItStarted) {
     EXPECT_EQ(a.View().Pixel(a.IconsLeft() + icon / 2, a.InfoRect().Top + 1 + icon * 9 / 28),
               RGB(200, 30, 30))
         << "the pin at " << icon << " pixels, " << next << " dpi";
+    // The panel's top border, as thick as the DPI makes one pixel.
+    const int32_t rule = ScaleToDpi(1, next), x = app->ClientWidth() - 3, top = a.InfoRect().Top;
+    const COLORREF border = a.View().Pixel(x, top);
+    EXPECT_EQ(a.View().Pixel(x, top + rule - 1), border) << next << " dpi";
+    EXPECT_NE(a.View().Pixel(x, top + rule), border) << next << " dpi";
     dpi = next;
   }
   const RECT back = Bounds(*app);

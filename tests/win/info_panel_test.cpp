@@ -203,9 +203,10 @@ TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {
   const int h = a.LineHeight();
   const int T = a.InfoRect().Top;
   const int x = h + 2;
-  const Rect beforeIcons{x, T + 1, a.IconsLeft(), T + h - 1};
-  const Rect icon{a.IconsLeft(), T + 1, a.IconsLeft() + 14, T + 15};
-  const Rect titleLine{x, T + 1, a.View().Width() - 1, T + h - 1};
+  const int below = T + ScaleToDpi(1, a.Dpi());  // the first row under the top border
+  const Rect beforeIcons{x, below, a.IconsLeft(), T + h - 1};
+  const Rect icon{a.IconsLeft(), below, a.IconsLeft() + 14, T + 15};
+  const Rect titleLine{x, below, a.View().Width() - 1, T + h - 1};
   const std::wstring caption = ZoomCaption(a.Zoom());
   ASSERT_EQ(PanelTextDiff(*app_, a, x, T + 2, beforeIcons, caption), "");
   ASSERT_GT(PanelInkPixels(*app_, a, icon), 0);

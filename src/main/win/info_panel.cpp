@@ -12,7 +12,7 @@ constexpr int kImageCount = 6;
 
 void TApp_Loupist::DrawInfoLine(PanelPass pass, const std::wstring& text, int32_t& y) {
   if (pass == PanelPass::kDraw) {
-    FView.FViewBitmap.Line(0, y - 2, FView.FViewBitmap.Width(), y - 2);
+    FView.HorizontalRule(0, FView.FViewBitmap.Width(), y - 2, FView.FRuleColor);
     FView.DrawPanelText(2, y, text);
   }
   y = CheckedAdd(y, FView.FLineHeight);
@@ -50,6 +50,7 @@ void TApp_Loupist::DrawInfoArea() {
   FView.FViewBitmap.SetBrushColor(GetSysColor(brush));
   FView.FViewBitmap.SetFontColor(GetSysColor(font));
   FView.FViewBitmap.SetPen(GetSysColor(pen), R2_COPYPEN);
+  FView.FRuleColor = GetSysColor(pen);
   FView.FViewBitmap.FillRect(FView.FInfoRect.Left, FView.FInfoRect.Top, FView.FInfoRect.Right,
                              FView.FInfoRect.Bottom);
 
@@ -81,9 +82,8 @@ void TApp_Loupist::DrawInfoArea() {
   int32_t y = T + 2;
   RenderInfoLines(PanelPass::kDraw, y);
 
-  FView.FViewBitmap.Line(FView.FLabelWidth, T + h + 1, FView.FLabelWidth, ch);
-  FView.FViewBitmap.SetPenColor(GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
-  FView.FViewBitmap.Line(0, T, cw, T);
+  FView.VerticalRule(FView.FLabelWidth, T + h + 1, ch, FView.FRuleColor);
+  FView.HorizontalRule(0, cw, T, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
 }
 
 void TApp_Loupist::ApplyPanelFont() {

@@ -90,6 +90,14 @@ void TView::DrawStatusIcons(int32_t y, const TStatusIcons& icons) {
     draw(kSlotMode, kImageFixed);
 }
 
+void TView::HorizontalRule(int32_t x0, int32_t x1, int32_t y, COLORREF color) {
+  FViewBitmap.FillRect(x0, y, x1, y + ScaleToDpi(1, FDpi), color);
+}
+
+void TView::VerticalRule(int32_t x, int32_t y0, int32_t y1, COLORREF color) {
+  FViewBitmap.FillRect(x, y0, x + ScaleToDpi(1, FDpi), y1, color);
+}
+
 void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
   if (IsNTPlatform()) {
     // Window texts and paths may hold characters of any script.

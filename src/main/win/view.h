@@ -30,6 +30,12 @@ class TView {
   void DrawStatusIcons(int32_t y, const TStatusIcons& icons);
   // The side of one status image at FDpi.
   int32_t StatusIconSize() const;
+  // The panel's rules, one pixel thick at 96 dots per inch and thicker with the DPI: across
+  // from x0 to x1 (exclusive) below row y, or down from y0 to y1 (exclusive) right of column x.
+  void HorizontalRule(int32_t x0, int32_t x1, int32_t y, COLORREF color);
+  void VerticalRule(int32_t x, int32_t y0, int32_t y1, COLORREF color);
+  // The colour of the rules between the panel's lines in the window's state of the moment.
+  COLORREF FRuleColor = 0;
   // Panel text: wide on the NT family, else through the system code page as 8-bit text.
   void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
   // The panel's font at that size for FDpi, and the metrics measured with it; the zoom
