@@ -42,7 +42,9 @@ void TApp_Loupist::FormCreate() {
   // 1. Placement near the top-left corner of the monitor under the cursor, at the size the
   // design gives for that monitor's DPI.
   PlaceOnMonitorUnderCursor();
-  FView.FDpi = WindowDpi(Handle());
+  // Sizes follow the DPI only where each monitor has its own; older systems keep theirs.
+  FView.FFontDpi = WindowDpi(Handle());
+  FView.FDpi = PerMonitorDpiInEffect() ? FView.FFontDpi : kDefaultDpi;
   if (FView.FDpi != kDefaultDpi)
     SetClientSize(ScaleToDpi(kDesignClientWidth, FView.FDpi),
                   ScaleToDpi(kDesignClientHeight, FView.FDpi));

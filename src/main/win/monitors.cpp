@@ -35,6 +35,7 @@ void TApp_Loupist::WMDisplayChange() {
 void TApp_Loupist::WMDpiChanged(int32_t dpi, const RECT& suggested) {
   const int32_t oldDpi = FView.FDpi;
   FView.FDpi = dpi;
+  FView.FFontDpi = dpi;
   if (Tag == 0) {
     // Still being created (or closing): the creation lays the window out for this DPI.
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,

@@ -109,7 +109,7 @@ void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
 }
 
 void TView::SetPanelFont(int points, const std::wstring& zoomCaption) {
-  HFONT font = CreateFontW(-MulDiv(points, FDpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  HFONT font = CreateFontW(-MulDiv(points, FFontDpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
   FViewBitmap.SetFont(font);

@@ -38,7 +38,7 @@ class TView {
   COLORREF FRuleColor = 0;
   // Panel text: wide on the NT family, else through the system code page as 8-bit text.
   void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
-  // The panel's font at that size for FDpi, and the metrics measured with it; the zoom
+  // The panel's font at that size for FFontDpi, and the metrics measured with it; the zoom
   // caption decides where the status icons start.
   void SetPanelFont(int points, const std::wstring& zoomCaption);
   // The bitmap as it stands, with the window's frame in the active or inactive colour.
@@ -56,6 +56,9 @@ class TView {
   Point FCursorCell;
   // The DPI of the monitor the window is on, which the font and the furniture follow.
   int32_t FDpi = 96;
+  // The DPI the font is made for: FDpi where monitors have DPIs of their own; elsewhere the
+  // screen's, as it always was, while the sizes stay those of 96 dots per inch.
+  int32_t FFontDpi = 96;
   // The client width and zoom area as last laid out, for the next change of DPI.
   TSizeAtDpi FSizeAtDpi;
   // The panel font's metrics.
