@@ -1,12 +1,17 @@
 #include "general/format.h"
 
+#include <charconv>
 #include <cstddef>
+#include <string>
+#include <system_error>
 
 namespace {
 
 // Widths and precisions above this are a mistake in a format, not a layout wish; refusing them
 // keeps a typo from asking for gigabytes of blanks.
 constexpr int32_t kMaxFieldNumber = 65535;
+// As printf.
+constexpr int32_t kDefaultFixedPrecision = 6;
 
 class Formatter {
  public:
@@ -97,6 +102,9 @@ class Formatter {
       case L'x':
         text = Hexadecimal(IntegerArg(), precision);
         break;
+      case L'f':
+        text = Fixed(FloatingArg(), precision < 0 ? kDefaultFixedPrecision : precision);
+        break;
       case L's': {
         const FormatArg& arg = NextArg();
         if (arg.kind() != FormatArg::Kind::kString) Fail("%s needs a string argument");
@@ -118,8 +126,27 @@ class Formatter {
 
   const FormatArg& IntegerArg() {
     const FormatArg& arg = NextArg();
-    if (arg.kind() == FormatArg::Kind::kString) Fail("%d and %x need an integer argument");
+    if (arg.kind() != FormatArg::Kind::kInt32 && arg.kind() != FormatArg::Kind::kInt64) {
+      Fail("%d and %x need an integer argument");
+    }
     return arg;
+  }
+
+  double FloatingArg() {
+    const FormatArg& arg = NextArg();
+    if (arg.kind() != FormatArg::Kind::kDouble) Fail("%f needs a floating-point argument");
+    return arg.double_value();
+  }
+
+  // std::to_chars, unlike printf, never takes the decimal separator from the locale.
+  std::wstring Fixed(double value, int32_t precision) const {
+    // The largest double has 309 digits before the point; the rest is sign and point.
+    std::string chars(static_cast<std::size_t>(precision) + 320, '\0');
+    const auto result = std::to_chars(chars.data(), chars.data() + chars.size(), value,
+                                      std::chars_format::fixed, precision);
+    if (result.ec != std::errc()) Fail("a floating-point value that does not fit");
+    chars.resize(static_cast<std::size_t>(result.ptr - chars.data()));
+    return std::wstring(chars.begin(), chars.end());
   }
 
   static void PadWithZeros(std::wstring& digits, int32_t precision) {

@@ -4,10 +4,15 @@
 //   d  decimal integer (precision: at least that many digits, zero-padded)
 //   x  upper-case hexadecimal of the argument's own width, so a negative 32-bit value shows as
 //      its two's complement in eight digits (precision as for d)
+//   f  fixed-point decimal of a floating-point argument (precision: digits after the point,
+//      6 when not given, none and no point at 0), correctly rounded from the argument's exact
+//      binary value with ties to even, as printf does, but always with a '.' whatever the
+//      locale; an infinity or NaN shows as "inf" or "nan"
 //   s  string (precision: at most that many characters)
 // and "%%" for a percent sign. Width pads with blanks, on the left unless "-" is given.
 // "index:" takes that argument (0-based); the specifiers after it continue with the next one.
-// Type letters may be upper or lower case.
+// Type letters may be upper or lower case. Integers and floating-point values are different
+// kinds: an integer for %f or a floating-point value for %d or %x is an error, as a string is.
 #pragma once
 #include <cstdint>
 #include <initializer_list>
@@ -38,7 +43,7 @@ constexpr bool IsInt32() {
 
 class FormatArg {
  public:
-  enum class Kind { kInt32, kInt64, kString };
+  enum class Kind { kInt32, kInt64, kDouble, kString };
 
   // Any integer type, so that int, long (LONG on Windows) and the fixed-width types all work.
   // Values of up to 32 bits format as 32-bit integers, except unsigned ones, which keep their
@@ -46,12 +51,17 @@ class FormatArg {
   template <typename T, std::enable_if_t<format_detail::IsNumber<T>(), int> = 0>
   FormatArg(T value)  // NOLINT: implicit by design
       : kind_(format_detail::IsInt32<T>() ? Kind::kInt32 : Kind::kInt64), int_(ToInt64(value)) {}
+  // A template, not FormatArg(double), so that bool and characters do not convert to it.
+  template <typename T, std::enable_if_t<std::is_floating_point_v<T>, int> = 0>
+  FormatArg(T value)  // NOLINT: implicit by design
+      : kind_(Kind::kDouble), double_(static_cast<double>(value)) {}
   FormatArg(std::wstring value) : kind_(Kind::kString), str_(std::move(value)) {}  // NOLINT
   FormatArg(const wchar_t* value)                                                  // NOLINT
       : kind_(Kind::kString), str_(value != nullptr ? value : L"") {}
 
   Kind kind() const { return kind_; }
   int64_t int_value() const { return int_; }
+  double double_value() const { return double_; }
   const std::wstring& str_value() const { return str_; }
 
  private:
@@ -66,6 +76,7 @@ class FormatArg {
 
   Kind kind_;
   int64_t int_ = 0;
+  double double_ = 0;
   std::wstring str_;
 };
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -61,6 +63,42 @@ TEST(Format, HexadecimalIsUpperCaseTwosComplementOfItsWidth) {
   EXPECT_THROW(FormatArg(uint64_t{INT64_MAX} + 1), FormatError);
 }
 
+// Decimal texts of binary fractions: 0.35 is stored just below, 0.45 just above, 0.25 and 2.5
+// exactly on a tie, which goes to the even digit.
+TEST(Format, FixedPointRoundsTheExactBinaryValueAsPrintfDoes) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  ExpectAll({
+      {L"距離     W=%d H=%d D=%.1f", {11, 11, 14.142135623730951}, L"距離     W=11 H=11 D=14.1"},
+      {L"%f", {1.5}, L"1.500000"},
+      {L"%.0f", {0.5}, L"0"},
+      {L"%.0f", {1.5}, L"2"},
+      {L"%.0f", {2.5}, L"2"},
+      {L"%.1f", {0.25}, L"0.2"},
+      {L"%.1f", {0.35}, L"0.3"},
+      {L"%.1f", {0.45}, L"0.5"},
+      {L"%.2f", {1.005}, L"1.00"},
+      {L"%.1f", {9.96}, L"10.0"},
+      {L"%.20f", {0.1}, L"0.10000000000000000555"},
+      {L"%.0f", {1e21}, L"1000000000000000000000"},
+      {L"%.2f", {-1.234}, L"-1.23"},
+      {L"%.1f", {-0.04}, L"-0.0"},
+      {L"%.3f", {0.1f}, L"0.100"},
+      {L"%6.1f|", {14.14}, L"  14.1|"},
+      {L"%-6.1f|", {14.14}, L"14.1  |"},
+      {L"%2.1f", {141.42}, L"141.4"},
+      {L"%F", {2.0}, L"2.000000"},
+      {L"%1:.1f %0:d", {3, 2.25}, L"2.2 3"},
+      {L"%.1f %.1f %5.1f",
+       {kInf, -kInf, std::numeric_limits<double>::quiet_NaN()},
+       L"inf -inf   nan"},
+  });
+}
+
+// Implicit conversions to a floating-point argument would make these numbers again.
+static_assert(!std::is_constructible_v<FormatArg, bool>);
+static_assert(!std::is_constructible_v<FormatArg, char>);
+static_assert(!std::is_constructible_v<FormatArg, wchar_t>);
+
 TEST(Format, StringsPercentAndLiteralText) {
   ExpectAll({
       {L"%5s|", {L"ab"}, L"   ab|"},
@@ -95,7 +133,9 @@ TEST(Format, MalformedFormatsAndWrongArgumentsThrow) {
   const std::vector<BadCase> cases = {
       {L"%", {}},       {L"abc%", {1}},  {L"%d", {}},     {L"%d %d", {1}},      {L"%2:d", {1, 2}},
       {L"%s", {5}},     {L"%d", {L"5"}}, {L"%x", {L"5"}}, {L"%q", {1}},         {L"%.x", {1}},
-      {L"%*d", {3, 4}}, {L"%3-d", {1}},  {L"%-", {1}},    {L"%99999999d", {1}},
+      {L"%*d", {3, 4}}, {L"%3-d", {1}},  {L"%-", {1}},    {L"%99999999d", {1}}, {L"%f", {1}},
+      {L"%f", {L"1"}},  {L"%d", {1.0}},  {L"%x", {1.0}},  {L"%s", {1.0}},       {L"%.f", {1.0}},
+      {L"%f", {}},
   };
   for (const auto& c : cases) {
     EXPECT_THROW(Format(c.fmt, c.args), FormatError) << WideToUtf8(c.fmt);
