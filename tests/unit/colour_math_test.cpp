@@ -59,6 +59,7 @@ TEST(Contrast, GradesChangeExactlyAtTheirThresholds) {
   EXPECT_STREQ(ContrastGrade(300), L"AA大");
   EXPECT_STREQ(ContrastGrade(299), L"NG");
   EXPECT_EQ(ContrastRatioText(1005), L"10.05");
+  EXPECT_EQ(ContrastRatioText(-5), L"-0.05");
 }
 
 TEST(Contrast, RelativeLuminanceWeighsTheLinearChannels) {
