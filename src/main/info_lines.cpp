@@ -1,10 +1,12 @@
 #include "main/info_lines.h"
 
+#include <cmath>
 #include <vector>
 
 #include "base/checked.h"
 #include "general/format.h"
 #include "general/paths.h"
+#include "main/colour_math.h"
 #include "main/dpi_scale.h"
 #include "main/panel_items.h"
 
@@ -32,6 +34,30 @@ std::wstring LowerHex(FormatArg value, int32_t digits) {
 // The probe point relative to an origin, as the position lines show it.
 Point Relative(const Point& p, const Point& origin) {
   return Point{CheckedSub(p.X, origin.X), CheckedSub(p.Y, origin.Y)};
+}
+
+// The box that the user origin and the probe point span, both pixels included, and the straight
+// distance between them.
+struct TDistance {
+  int32_t Width;
+  int32_t Height;
+  double Straight;
+};
+
+TDistance MeasureFromOrigin(const TProbeInfo& info) {
+  const int64_t dx = static_cast<int64_t>(info.ScreenPoint.X) - info.UserOrigin.X;
+  const int64_t dy = static_cast<int64_t>(info.ScreenPoint.Y) - info.UserOrigin.Y;
+  const int64_t width = (dx < 0 ? -dx : dx) + 1;
+  const int64_t height = (dy < 0 ? -dy : dy) + 1;
+  return TDistance{CheckedNarrow(width), CheckedNarrow(height),
+                   std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy)};
+}
+
+// On a monitor that is not at 100 % the box also in that monitor's logical pixels.
+std::wstring LogicalBoxSuffix(const TDistance& d, int32_t dpi) {
+  if (dpi == kDefaultDpi || dpi <= 0) return std::wstring();
+  return Format(L" (%d×%d dip)",
+                {RescaleDpi(d.Width, dpi, kDefaultDpi), RescaleDpi(d.Height, dpi, kDefaultDpi)});
 }
 
 std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
@@ -70,6 +96,19 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
       return {info.ExeName};
     case kItemPosDpi:
       return {DpiPercent(info.Dpi), info.Dpi};
+    case kItemContrast: {
+      const int32_t ratio =
+          ContrastHundredths(static_cast<uint32_t>(info.RGBValue), info.ReferenceColor);
+      return {ContrastRatioText(ratio), ContrastGrade(ratio), LowerHex(info.ReferenceColor, 6)};
+    }
+    case kItemHsl: {
+      const THsl hsl = RgbToHsl(static_cast<uint32_t>(info.RGBValue));
+      return {hsl.Hue, hsl.Saturation, hsl.Lightness};
+    }
+    case kItemDistance: {
+      const TDistance d = MeasureFromOrigin(info);
+      return {d.Width, d.Height, d.Straight, LogicalBoxSuffix(d, info.Dpi)};
+    }
   }
   RequireItem(index);
   return {};
@@ -87,6 +126,14 @@ std::vector<FormatArg> CopyArgs(int32_t index, const TProbeInfo& info) {
       return {info.WindowPos.X, info.WindowPos.Y, info.WindowSize.Width, info.WindowSize.Height};
     case kItemExeName:
       return {info.ExeName, ExtractFileNamePart(info.ExeName)};
+    case kItemContrast: {
+      const int32_t ratio =
+          ContrastHundredths(static_cast<uint32_t>(info.RGBValue), info.ReferenceColor);
+      return {ContrastRatioText(ratio), ContrastGrade(ratio), LowerHex(info.RGBValue, 6),
+              LowerHex(info.ReferenceColor, 6)};
+    }
+    case kItemHsl:
+      return {ColourFormatText(TColourFormat::CssHsl, static_cast<uint32_t>(info.RGBValue), false)};
     default:
       // The others copy the values that their panel line shows, in the same order.
       return DisplayArgs(index, info);
@@ -130,6 +177,10 @@ std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& tex
 }
 
 std::wstring PictureCopyStatusText() { return CopyStatusText(L"ｽﾞｰﾑ画像", L""); }
+
+std::wstring ReferenceStatusText(uint32_t rgb) {
+  return Format(L"基準色 %s", {LowerHex(rgb & 0xFFFFFFu, 6)});
+}
 
 std::wstring CopyTextErrorMessage(const std::wstring& error) {
   return Format(L"%s\r\rコピー情報を書き込めませんでした", {error});

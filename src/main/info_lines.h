@@ -26,10 +26,12 @@ struct TProbeInfo {
   Size ClientSize;
   Rect WindowRect;
   std::wstring ExeName;
-  int32_t Dpi = 96;  // of the monitor under the probe point
+  int32_t Dpi = 96;                    // of the monitor under the probe point
+  uint32_t ReferenceColor = 0xFFFFFF;  // 0xRRGGBB, what the contrast is measured against
 };
 
-// The thirteen items in panel order; index 0 of the format tables is not an item.
+// The items, numbered as the settings and the original thirteen know them; index 0 of the format
+// tables is not an item. The panel order is that of the panel item table.
 enum TInfoItem : int32_t {
   kItemRGB = 1,
   kItemHTML,
@@ -44,25 +46,29 @@ enum TInfoItem : int32_t {
   kItemClientSize,
   kItemRect,
   kItemExeName,
-  // Added after the thirteen, so that their indexes stay; the panel shows it in the position
-  // group (see PanelLineItem).
+  // Added after the thirteen, so that their indexes stay; the panel shows each in its group
+  // (see PanelLineItem).
   kItemPosDpi,
+  kItemContrast,
+  kItemHsl,
+  kItemDistance,
 };
-constexpr int32_t kInfoItemCount = 14;
+constexpr int32_t kInfoItemCount = 17;
 
 enum class TInfoGroup { Color, Position, Window };
 
 // Check marks of the items; element i belongs to item i + 1.
 using InfoItemChecks = std::array<bool, kInfoItemCount>;
 
-// Index 0 is the zoom caption; outside 0..13 the empty string.
+// Index 0 is the zoom caption; outside 0..kInfoItemCount the empty string.
 std::wstring GetDisplayFormat(int32_t index);
-// Index 0 is the picture flags ("11" / "01"); outside 0..13 the empty string.
+// Index 0 is the picture flags ("11" / "01"); outside 0..kInfoItemCount the empty string.
 std::wstring GetCopyFormat(int32_t index, bool shiftDown);
 
-// The panel line of item 1..13; other indexes throw CheckedError.
+// The panel line of item 1..kInfoItemCount; other indexes throw CheckedError.
 std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info);
-// The clipboard text of item 1..13 with Shift up or down; other indexes throw CheckedError.
+// The clipboard text of item 1..kInfoItemCount with Shift up or down; other indexes throw
+// CheckedError.
 std::wstring InfoCopyText(int32_t index, const TProbeInfo& info, bool shiftDown);
 
 std::wstring ZoomCaption(int32_t zoom);              // "%2d倍"
@@ -73,13 +79,16 @@ bool CopyPictureAsShown(bool shiftDown);             // false: the picture witho
 std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& text);
 // The same for the picture copy, which names no value: "ｽﾞｰﾑ画像をｺﾋﾟｰ ".
 std::wstring PictureCopyStatusText();
+// "基準色 <lower-case hex>" for the title line after the reference colour is set.
+std::wstring ReferenceStatusText(uint32_t rgb);
 // Message box texts when the copy file cannot be written, around the error's own message.
 std::wstring CopyTextErrorMessage(const std::wstring& error);
 std::wstring CopyPictureErrorMessage(const std::wstring& error);
 
 // Item 1..13 to its group; other indexes throw CheckedError.
 TInfoGroup InfoItemGroup(int32_t index);
-// The bit of item 1..13 in its group's flag word of the settings file; other indexes throw.
+// The bit of item 1..kInfoItemCount in its group's flag word of the settings file; other indexes
+// throw.
 uint32_t InfoItemSettingsBit(int32_t index);
 // All items of the group checked: all unchecked; otherwise all checked. Other groups stay.
 InfoItemChecks ToggleInfoGroup(const InfoItemChecks& checks, TInfoGroup group);

@@ -8,6 +8,7 @@
 
 #include "base/geometry.h"
 #include "main/grid_plan.h"
+#include "main/colour_math.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
 #include "main/input_tracker.h"
@@ -103,6 +104,10 @@ class TApp_Loupist : public Form {
   void actWinInfo_InfoOnOffExecute(Action& sender);
   void ToggleInfoItems(TInfoGroup group, Action& sender);
   Action* infoCopyActions_[kInfoItemCount] = {};
+  // The reference colour of the contrast line, and the colour-format copies.
+  void BindColourCommands();
+  void actColor_SetReferenceExecute();
+  void CopyColourFormat(const Action& command, TColourFormat format);
 
   // ---- Commands, popup menu, capture modes ----
   void BindCommandHandlers();

@@ -1,4 +1,4 @@
-// The thirteen items of the information panel, one row each: everything the panel, the
+// The items of the information panel, one row each: everything the panel, the
 // copies, the settings file and the menu need to know of an item is read from here.
 #pragma once
 #include <cstdint>

@@ -25,27 +25,35 @@ constexpr uint16_t kVkInsert = 0x2D;
 constexpr uint16_t kVkDelete = 0x2E;
 constexpr uint16_t kVkF1 = 0x70;
 
+// Bindings that the original key table does not have. A file of that layout holds 0 for these
+// keys, and since no key there could name a command that did not exist yet, the 0 means
+// "nothing bound" and the binding below applies after all.
+constexpr TKeyCommandEntry kAddedBindings[] = {
+    {'B', 3010},  // actColor_SetReference
+    {'R', 6050},  // actCopy_Report
+};
+
 // The keys that run something; every other known key is bound to 0.
 constexpr TKeyCommandEntry kBoundKeys[] = {
-    {'1', 7013},        // actCapture_Disp_x1
-    {kVkSpace, 4010},   // actPos_UserPosSet
-    {'C', 6007},        // actCopy_ColorCOLORREF
-    {'F', 7002},        // actCapture_Fixed
-    {'H', 6006},        // actCopy_ColorHTML
-    {'M', 10001},       // actMenu_Main
-    {'Q', 11005},       // actMove_Monitor
-    {'S', 8007},        // actOpt_SmoothCapture
-    {'Z', 6001},        // actCopy_Picture
-    {kVkF1, 13001},     // actHelp
-    {kVkF1 + 4, 7012},  // F5: actCapture_Update
-    {kVkF1 + 5, 7011},  // F6: actCapture_Pause
-    {kVkEscape, 7011},  // actCapture_Pause
-    {kVkPrior, 1090},   // actZoom_Up
-    {kVkNext, 1091},    // actZoom_Down
-    {kVkUp, 11001},     // actMove_Up
-    {kVkDown, 11002},   // actMove_Down
-    {kVkLeft, 11003},   // actMove_Left
-    {kVkRight, 11004},  // actMove_Right
+    kAddedBindings[0], kAddedBindings[1], {'1', 7013},  // actCapture_Disp_x1
+    {kVkSpace, 4010},                                   // actPos_UserPosSet
+    {'C', 6007},                                        // actCopy_ColorCOLORREF
+    {'F', 7002},                                        // actCapture_Fixed
+    {'H', 6006},                                        // actCopy_ColorHTML
+    {'M', 10001},                                       // actMenu_Main
+    {'Q', 11005},                                       // actMove_Monitor
+    {'S', 8007},                                        // actOpt_SmoothCapture
+    {'Z', 6001},                                        // actCopy_Picture
+    {kVkF1, 13001},                                     // actHelp
+    {kVkF1 + 4, 7012},                                  // F5: actCapture_Update
+    {kVkF1 + 5, 7011},                                  // F6: actCapture_Pause
+    {kVkEscape, 7011},                                  // actCapture_Pause
+    {kVkPrior, 1090},                                   // actZoom_Up
+    {kVkNext, 1091},                                    // actZoom_Down
+    {kVkUp, 11001},                                     // actMove_Up
+    {kVkDown, 11002},                                   // actMove_Down
+    {kVkLeft, 11003},                                   // actMove_Left
+    {kVkRight, 11004},                                  // actMove_Right
 };
 
 constexpr uint16_t CommandOfKey(uint16_t key) {

@@ -5,17 +5,93 @@
 #include "base/checked.h"
 #include "general/helpers.h"
 
+namespace {
+
+// Where each check of the record lives in the file. The bits are the file's own.
+enum class TFlagWord { Grid, Color, Position, Window, Option };
+struct TCheckBit {
+  bool TSettingsChecks::*Check;
+  TFlagWord Word;
+  uint32_t Bit;
+};
+constexpr TCheckBit kCheckBits[] = {
+    {&TSettingsChecks::GridDisp, TFlagWord::Grid, kGridShownBit},
+    {&TSettingsChecks::ColorRGB, TFlagWord::Color, kColorRGBBit},
+    {&TSettingsChecks::ColorHTML, TFlagWord::Color, kColorHTMLBit},
+    {&TSettingsChecks::ColorCOLORREF, TFlagWord::Color, kColorCOLORREFBit},
+    {&TSettingsChecks::ColorContrast, TFlagWord::Color, kColorContrastBit},
+    {&TSettingsChecks::ColorHsl, TFlagWord::Color, kColorHslBit},
+    {&TSettingsChecks::PosScreen, TFlagWord::Position, kPosScreenBit},
+    {&TSettingsChecks::PosClient, TFlagWord::Position, kPosClientBit},
+    {&TSettingsChecks::PosUser, TFlagWord::Position, kPosUserBit},
+    {&TSettingsChecks::PosDpi, TFlagWord::Position, kPosDpiBit},
+    {&TSettingsChecks::PosDistance, TFlagWord::Position, kPosDistanceBit},
+    {&TSettingsChecks::WinInfoHandle, TFlagWord::Window, kWinInfoHandleBit},
+    {&TSettingsChecks::WinInfoClassName, TFlagWord::Window, kWinInfoClassNameBit},
+    {&TSettingsChecks::WinInfoText, TFlagWord::Window, kWinInfoTextBit},
+    {&TSettingsChecks::WinInfoWindowSize, TFlagWord::Window, kWinInfoWindowSizeBit},
+    {&TSettingsChecks::WinInfoClientSize, TFlagWord::Window, kWinInfoClientSizeBit},
+    {&TSettingsChecks::WinInfoRect, TFlagWord::Window, kWinInfoRectBit},
+    {&TSettingsChecks::WinInfoExeName, TFlagWord::Window, kWinInfoExeNameBit},
+    {&TSettingsChecks::WinInfoStyle, TFlagWord::Window, kWinInfoStyleBit},
+    {&TSettingsChecks::WinInfoParent, TFlagWord::Window, kWinInfoParentBit},
+    {&TSettingsChecks::WinInfoProcess, TFlagWord::Window, kWinInfoProcessBit},
+    {&TSettingsChecks::WinInfoDpiAwareness, TFlagWord::Window, kWinInfoDpiAwarenessBit},
+    {&TSettingsChecks::WinInfoVisibleBounds, TFlagWord::Window, kWinInfoVisibleBoundsBit},
+    {&TSettingsChecks::OptStayOnTop, TFlagWord::Option, kOptStayOnTopBit},
+    {&TSettingsChecks::OptBigFont, TFlagWord::Option, kOptBigFontBit},
+    {&TSettingsChecks::OptNoSelfCapture, TFlagWord::Option, kOptNoSelfCaptureBit},
+    {&TSettingsChecks::OptSmoothCapture, TFlagWord::Option, kOptSmoothCaptureBit},
+};
+
+uint32_t FlagWord(const TSettingsRecord& r, TFlagWord word) {
+  switch (word) {
+    case TFlagWord::Grid:
+      return r.GridFlags;
+    case TFlagWord::Color:
+      return r.ColorInfoFlags;
+    case TFlagWord::Position:
+      return r.PositionInfoFlags;
+    case TFlagWord::Window:
+      return r.WindowInfoFlags;
+    case TFlagWord::Option:
+      return r.OptionFlags;
+  }
+  return 0;
+}
+
+void SetFlag(TSettingsRecord& r, TFlagWord word, uint32_t bit) {
+  switch (word) {
+    case TFlagWord::Grid:
+      r.GridFlags = static_cast<uint16_t>(r.GridFlags | bit);
+      break;
+    case TFlagWord::Color:
+      r.ColorInfoFlags = static_cast<uint16_t>(r.ColorInfoFlags | bit);
+      break;
+    case TFlagWord::Position:
+      r.PositionInfoFlags = static_cast<uint16_t>(r.PositionInfoFlags | bit);
+      break;
+    case TFlagWord::Window:
+      r.WindowInfoFlags |= bit;
+      break;
+    case TFlagWord::Option:
+      r.OptionFlags = static_cast<uint16_t>(r.OptionFlags | bit);
+      break;
+  }
+}
+
+}  // namespace
+
 bool operator==(const TSettingsChecks& a, const TSettingsChecks& b) {
-  return a.GridDisp == b.GridDisp && a.ColorRGB == b.ColorRGB && a.ColorHTML == b.ColorHTML &&
-         a.ColorCOLORREF == b.ColorCOLORREF && a.PosScreen == b.PosScreen &&
-         a.PosClient == b.PosClient && a.PosUser == b.PosUser && a.PosDpi == b.PosDpi &&
-         a.WinInfoHandle == b.WinInfoHandle && a.WinInfoClassName == b.WinInfoClassName &&
-         a.WinInfoText == b.WinInfoText && a.WinInfoWindowSize == b.WinInfoWindowSize &&
-         a.WinInfoClientSize == b.WinInfoClientSize && a.WinInfoRect == b.WinInfoRect &&
-         a.WinInfoExeName == b.WinInfoExeName && a.OptStayOnTop == b.OptStayOnTop &&
-         a.OptBigFont == b.OptBigFont && a.OptNoSelfCapture == b.OptNoSelfCapture &&
-         a.OptSmoothCapture == b.OptSmoothCapture && a.CaptureLupe == b.CaptureLupe &&
-         a.CaptureFixed == b.CaptureFixed;
+  for (const TCheckBit& c : kCheckBits)
+    if (a.*c.Check != b.*c.Check) return false;
+  return a.CaptureLupe == b.CaptureLupe && a.CaptureFixed == b.CaptureFixed;
+}
+
+uint32_t ReferenceColorOfRecord(const TSettingsRecord& record) {
+  const std::array<uint8_t, 4>& b = record.Reserved;
+  if (b[3] != kReferenceColorMark) return kDefaultReferenceColor;
+  return (uint32_t{b[0]} << 16) | (uint32_t{b[1]} << 8) | b[2];
 }
 
 bool IsStorableColor(uint32_t color) { return color < 0x80000000u; }
@@ -26,25 +102,7 @@ constexpr int32_t kFirstSubGridColorItem = kSubGridSeparatorItem + 1;
 
 TSettingsChecks ChecksOfRecord(const TSettingsRecord& r) {
   TSettingsChecks c;
-  c.GridDisp = (r.GridFlags & kGridShownBit) != 0;
-  c.ColorRGB = (r.ColorInfoFlags & kColorRGBBit) != 0;
-  c.ColorHTML = (r.ColorInfoFlags & kColorHTMLBit) != 0;
-  c.ColorCOLORREF = (r.ColorInfoFlags & kColorCOLORREFBit) != 0;
-  c.PosScreen = (r.PositionInfoFlags & kPosScreenBit) != 0;
-  c.PosClient = (r.PositionInfoFlags & kPosClientBit) != 0;
-  c.PosUser = (r.PositionInfoFlags & kPosUserBit) != 0;
-  c.PosDpi = (r.PositionInfoFlags & kPosDpiBit) != 0;
-  c.WinInfoHandle = (r.WindowInfoFlags & kWinInfoHandleBit) != 0;
-  c.WinInfoClassName = (r.WindowInfoFlags & kWinInfoClassNameBit) != 0;
-  c.WinInfoText = (r.WindowInfoFlags & kWinInfoTextBit) != 0;
-  c.WinInfoWindowSize = (r.WindowInfoFlags & kWinInfoWindowSizeBit) != 0;
-  c.WinInfoClientSize = (r.WindowInfoFlags & kWinInfoClientSizeBit) != 0;
-  c.WinInfoRect = (r.WindowInfoFlags & kWinInfoRectBit) != 0;
-  c.WinInfoExeName = (r.WindowInfoFlags & kWinInfoExeNameBit) != 0;
-  c.OptStayOnTop = (r.OptionFlags & kOptStayOnTopBit) != 0;
-  c.OptBigFont = (r.OptionFlags & kOptBigFontBit) != 0;
-  c.OptNoSelfCapture = (r.OptionFlags & kOptNoSelfCaptureBit) != 0;
-  c.OptSmoothCapture = (r.OptionFlags & kOptSmoothCaptureBit) != 0;
+  for (const TCheckBit& bit : kCheckBits) c.*bit.Check = (FlagWord(r, bit.Word) & bit.Bit) != 0;
   // Both modes share a radio group in which the later check wins, so a record with both bits
   // (which the program never writes) ends in fixed-point mode.
   c.CaptureFixed = (r.CaptureMode & kCaptureModeFixed) != 0;
@@ -72,11 +130,6 @@ int32_t ClampToDesktop(int32_t value, int32_t low, int32_t extent, bool farEdgeI
   return Clamp(value, low, std::max(low, high));
 }
 
-template <typename Bits>
-void SetBit(Bits& flags, Bits bit, bool on) {
-  if (on) flags = static_cast<Bits>(flags | bit);
-}
-
 }  // namespace
 
 bool IsLayoutableRect(const Rect& r) {
@@ -88,6 +141,7 @@ TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApply
   TSettingsApplyPlan plan;
   plan.ZoomIndex = Clamp(record.ZoomIndex, 0, CheckedSub(env.ZoomItemCount, 1));
   plan.Checks = ChecksOfRecord(record);
+  plan.ReferenceColor = ReferenceColorOfRecord(record);
 
   if (IsStorableColor(record.GridColor)) plan.GridColorTag = static_cast<int32_t>(record.GridColor);
   if (IsStorableColor(record.SubGridColor))
@@ -128,6 +182,13 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
                                     const TSettingsStoreInput& input) {
   TSettingsRecord r;
   r.Reserved = previous.Reserved;
+  // A file of the original layout keeps its reserved bytes as they were while the reference
+  // stays white; a program that knows only that layout never reads them.
+  const uint32_t reference = input.ReferenceColor & 0xFFFFFFu;
+  if (reference != kDefaultReferenceColor || previous.Reserved[3] == kReferenceColorMark) {
+    r.Reserved = {static_cast<uint8_t>(reference >> 16), static_cast<uint8_t>(reference >> 8),
+                  static_cast<uint8_t>(reference), kReferenceColorMark};
+  }
 
   r.FormRect = input.WindowBounds;
   r.FormRect.Bottom = CheckedSub(input.WindowBounds.Bottom, input.InfoAreaHeight);
@@ -138,7 +199,8 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   r.ZoomIndex = static_cast<uint8_t>(input.ZoomIndex);
 
   const TSettingsChecks& c = input.Checks;
-  r.GridFlags = c.GridDisp ? kGridShownBit : 0;
+  for (const TCheckBit& bit : kCheckBits)
+    if (c.*bit.Check) SetFlag(r, bit.Word, bit.Bit);
 
   if (input.CheckedGridColorItem < 0) {
     r.GridColorItem = kDefaultGridColorItem;
@@ -160,24 +222,6 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   r.GridColor = static_cast<uint32_t>(input.GridColorTag);
   r.SubGridColor = static_cast<uint32_t>(input.SubGridColorTag);
 
-  SetBit(r.ColorInfoFlags, kColorRGBBit, c.ColorRGB);
-  SetBit(r.ColorInfoFlags, kColorHTMLBit, c.ColorHTML);
-  SetBit(r.ColorInfoFlags, kColorCOLORREFBit, c.ColorCOLORREF);
-  SetBit(r.PositionInfoFlags, kPosScreenBit, c.PosScreen);
-  SetBit(r.PositionInfoFlags, kPosClientBit, c.PosClient);
-  SetBit(r.PositionInfoFlags, kPosUserBit, c.PosUser);
-  SetBit(r.PositionInfoFlags, kPosDpiBit, c.PosDpi);
-  SetBit(r.WindowInfoFlags, kWinInfoHandleBit, c.WinInfoHandle);
-  SetBit(r.WindowInfoFlags, kWinInfoClassNameBit, c.WinInfoClassName);
-  SetBit(r.WindowInfoFlags, kWinInfoTextBit, c.WinInfoText);
-  SetBit(r.WindowInfoFlags, kWinInfoWindowSizeBit, c.WinInfoWindowSize);
-  SetBit(r.WindowInfoFlags, kWinInfoClientSizeBit, c.WinInfoClientSize);
-  SetBit(r.WindowInfoFlags, kWinInfoRectBit, c.WinInfoRect);
-  SetBit(r.WindowInfoFlags, kWinInfoExeNameBit, c.WinInfoExeName);
-  SetBit(r.OptionFlags, kOptStayOnTopBit, c.OptStayOnTop);
-  SetBit(r.OptionFlags, kOptBigFontBit, c.OptBigFont);
-  SetBit(r.OptionFlags, kOptNoSelfCaptureBit, c.OptNoSelfCapture);
-  SetBit(r.OptionFlags, kOptSmoothCaptureBit, c.OptSmoothCapture);
   r.UserPos = input.UserOrigin;
 
   r.CaptureMode = c.CaptureLupe    ? kCaptureModeLupe

@@ -18,6 +18,9 @@ struct TSettingsChecks {
   bool PosClient = false;
   bool PosUser = false;
   bool PosDpi = false;
+  bool PosDistance = false;
+  bool ColorContrast = false;
+  bool ColorHsl = false;
   bool WinInfoHandle = false;
   bool WinInfoClassName = false;
   bool WinInfoText = false;
@@ -25,6 +28,11 @@ struct TSettingsChecks {
   bool WinInfoClientSize = false;
   bool WinInfoRect = false;
   bool WinInfoExeName = false;
+  bool WinInfoStyle = false;
+  bool WinInfoParent = false;
+  bool WinInfoProcess = false;
+  bool WinInfoDpiAwareness = false;
+  bool WinInfoVisibleBounds = false;
   // The state the window is in (or must end in); the loader's trick of pre-inverting the
   // command before running it is the window's business.
   bool OptStayOnTop = false;
@@ -54,6 +62,13 @@ struct TApplyEnvironment {
   bool CtrlDown = false;   // leave the window where the stored position puts it
 };
 
+// The reference colour (0xRRGGBB) lives in the record's reserved bytes, which the original
+// layout writes as zeros: red, green, blue, then a mark byte that tells a colour from whatever
+// else a file may hold there. Without the mark the reference is white.
+constexpr uint32_t kDefaultReferenceColor = 0xFFFFFF;
+constexpr uint8_t kReferenceColorMark = 0x52;
+uint32_t ReferenceColorOfRecord(const TSettingsRecord& record);
+
 // An absent optional means "keep what the window already has" for that one setting.
 struct TSettingsApplyPlan {
   int32_t ZoomIndex = 0;  // position in the zoom submenu whose command is run
@@ -65,6 +80,7 @@ struct TSettingsApplyPlan {
   std::optional<int32_t> SubGridColorItem;  // after kSubGridSeparatorItem
   Point UserOrigin;
   Point FixedPos;  // the probe point, used only when CaptureFixed
+  uint32_t ReferenceColor = kDefaultReferenceColor;
   std::optional<Size> WindowSize;
   std::optional<Point> WindowPos;  // absent: the window stays where start-up put it
   bool KeepOnMonitor = true;
@@ -97,10 +113,12 @@ struct TSettingsStoreInput {
   int32_t SubGridColorTag = 0;
   Point UserOrigin;
   Point ScreenPoint;  // stored whatever the capture mode
+  uint32_t ReferenceColor = kDefaultReferenceColor;
 };
 
-// previous supplies the reserved bytes, which pass through unchanged; every other field is
-// rebuilt from input. Throws CheckedError for a state no window can be in (a zoom index that
+// previous supplies the reserved bytes, which pass through unchanged unless a reference colour
+// other than the default is to be kept, or was kept there before; every other field is rebuilt
+// from input. Throws CheckedError for a state no window can be in (a zoom index that
 // does not fit the file, a checked item outside its group, an overflowing rectangle).
 TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
                                     const TSettingsStoreInput& input);

@@ -19,7 +19,8 @@ struct TSettingsRecord {
   uint8_t SubGridColorItem = 0;
   uint32_t GridColor = 0;
   uint32_t SubGridColor = 0;
-  // Never interpreted; kept so that whatever a loaded file held is written back unchanged.
+  // Left unused by the original layout, which writes zeros and never reads them; this program
+  // keeps the reference colour there (see settings_plan.h), and passes anything else through.
   std::array<uint8_t, 4> Reserved{};
   uint16_t ColorInfoFlags = 0;
   uint16_t PositionInfoFlags = 0;
@@ -53,6 +54,10 @@ constexpr uint16_t kPosUserBit = 1 << 3;
 // Not in the original layout, where the bit is always 0: a file that sets it still loads in a
 // program that ignores it, and a file without it shows no DPI line.
 constexpr uint16_t kPosDpiBit = 1 << 1;
+// Added the same way, in bits that the original layout leaves 0.
+constexpr uint16_t kColorContrastBit = 1 << 3;
+constexpr uint16_t kColorHslBit = 1 << 4;
+constexpr uint16_t kPosDistanceBit = 1 << 4;
 constexpr uint32_t kWinInfoHandleBit = 1u << 0;
 constexpr uint32_t kWinInfoClassNameBit = 1u << 1;
 constexpr uint32_t kWinInfoTextBit = 1u << 2;
@@ -60,6 +65,12 @@ constexpr uint32_t kWinInfoWindowSizeBit = 1u << 3;
 constexpr uint32_t kWinInfoClientSizeBit = 1u << 4;
 constexpr uint32_t kWinInfoRectBit = 1u << 5;
 constexpr uint32_t kWinInfoExeNameBit = 1u << 10;
+// Added, in bits that the original layout leaves 0.
+constexpr uint32_t kWinInfoStyleBit = 1u << 6;
+constexpr uint32_t kWinInfoParentBit = 1u << 7;
+constexpr uint32_t kWinInfoProcessBit = 1u << 8;
+constexpr uint32_t kWinInfoDpiAwarenessBit = 1u << 9;
+constexpr uint32_t kWinInfoVisibleBoundsBit = 1u << 11;
 constexpr uint16_t kOptStayOnTopBit = 1 << 0;
 constexpr uint16_t kOptBigFontBit = 1 << 3;
 constexpr uint16_t kOptNoSelfCaptureBit = 1 << 4;

@@ -25,6 +25,11 @@ bool TakeSettingsImage(const uint8_t* data, std::size_t size) {
   if (!DecodeSettingsImage(data, size, blocks)) return false;
   SettingsRecord = blocks.Record;
   KeyCommandTable = blocks.Keys;
+  for (TKeyCommandEntry& entry : KeyCommandTable) {
+    if (entry.CommandCode != 0) continue;
+    for (const TKeyCommandEntry& added : builtin_tables_detail::kAddedBindings)
+      if (entry.VirtualKey == added.VirtualKey) entry.CommandCode = added.CommandCode;
+  }
   GestureCommandTable = blocks.Gestures;
   return true;
 }

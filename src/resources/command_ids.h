@@ -28,11 +28,15 @@
   X(actColor_RGB) \
   X(actColor_HTML) \
   X(actColor_COLORREF) \
+  X(actColor_Contrast) \
+  X(actColor_Hsl) \
+  X(actColor_SetReference) \
   X(actColor_InfoOnOff) \
   X(actPos_Screen) \
   X(actPos_Client) \
   X(actPos_User) \
   X(actPos_Dpi) \
+  X(actPos_Distance) \
   X(actPos_UserPosSet) \
   X(actPos_InfoOnOff) \
   X(actWinInfo_Handle) \
@@ -42,15 +46,23 @@
   X(actWinInfo_ClientSize) \
   X(actWinInfo_Rect) \
   X(actWinInfo_ExeName) \
+  X(actWinInfo_Style) \
+  X(actWinInfo_Parent) \
+  X(actWinInfo_Process) \
+  X(actWinInfo_DpiAwareness) \
+  X(actWinInfo_VisibleBounds) \
   X(actWinInfo_InfoOnOff) \
+  X(actCopy_Report) \
   X(actCopy_Picture) \
   X(actCopy_ColorRGB) \
   X(actCopy_ColorHTML) \
   X(actCopy_ColorCOLORREF) \
+  X(actCopy_ColorContrast) \
   X(actCopy_PosScreen) \
   X(actCopy_PosClient) \
   X(actCopy_PosUser) \
   X(actCopy_PosDpi) \
+  X(actCopy_PosDistance) \
   X(actCopy_WInfoHandle) \
   X(actCopy_WInfoClassName) \
   X(actCopy_WInfoText) \
@@ -58,6 +70,18 @@
   X(actCopy_WInfoClientSize) \
   X(actCopy_WInfoRect) \
   X(actCopy_WInfoExeName) \
+  X(actCopy_WInfoStyle) \
+  X(actCopy_WInfoParent) \
+  X(actCopy_WInfoProcess) \
+  X(actCopy_WInfoDpiAwareness) \
+  X(actCopy_WInfoVisibleBounds) \
+  X(actCopy_FormatCssHex) \
+  X(actCopy_FormatCssRgb) \
+  X(actCopy_FormatCssHsl) \
+  X(actCopy_FormatFloats) \
+  X(actCopy_FormatXaml) \
+  X(actCopy_FormatCRgb) \
+  X(actCopy_FormatCSharp) \
   X(actCapture_Lupe) \
   X(actCapture_Fixed) \
   X(actCapture_Pause) \

@@ -9,7 +9,9 @@
 #include "general/format.h"
 #include "my_settingfile/builtin_tables.h"
 #include "my_settingfile/settings_image.h"
+#include "my_settingfile/settings_plan.h"
 #include "tests/e2e/program.h"
+#include "tests/e2e/scene.h"
 
 namespace {
 
@@ -146,6 +148,43 @@ TEST_F(ProgramSettings, ASecondStartRestoresTheStoredState) {
   // Every choice went into the window's commands and state: closing stores them again.
   const TSettingsBlocks saved = CloseAndRead(program);
   EXPECT_EQ(saved.Record, r);
+}
+
+TEST_F(ProgramSettings, BTakesTheReferenceColourWhichOutlivesTheRun) {
+  // A file of the original layout: B holds 0 there, the added lines are off, the reserved
+  // bytes are zero.
+  TSettingsBlocks blocks;
+  blocks.Record = PlainRecord(Rect{900, 100, 1121, 294});
+  blocks.Keys = BuiltinKeyCommandTable();
+  for (TKeyCommandEntry& entry : blocks.Keys)
+    if (entry.VirtualKey == 'B' || entry.VirtualKey == 'R') entry.CommandCode = 0;
+  blocks.Gestures = BuiltinGestureCommandTable();
+  ASSERT_TRUE(WriteFileBytes(SettingsPath(), EncodeSettingsImage(blocks)));
+  ColorWindow scene(500, 400, 150, 150, RGB(220, 20, 30));
+  MovePointer(575, 475);
+
+  {
+    LoupistProcess program(ProgramName());
+    ASSERT_NE(program.Window(), nullptr);
+    SetForegroundWindow(program.Window());
+    PumpFor(500);
+    SendKey('B', false);
+    SendKey('B', true);
+    PumpFor(500);
+    const TSettingsBlocks saved = CloseAndRead(program);
+    EXPECT_EQ(saved.Record.Reserved, (std::array<uint8_t, 4>{220, 20, 30, kReferenceColorMark}));
+    TSettingsRecord rest = saved.Record;
+    rest.Reserved = blocks.Record.Reserved;
+    rest.FixedPos = blocks.Record.FixedPos;
+    EXPECT_EQ(rest, blocks.Record) << "nothing else of the original layout changed";
+  }
+  // The next run starts with that reference: it stores it again, though nothing set it.
+  MovePointer(100, 700);
+  LoupistProcess program(ProgramName());
+  ASSERT_NE(program.Window(), nullptr);
+  PumpFor(300);
+  EXPECT_EQ(CloseAndRead(program).Record.Reserved,
+            (std::array<uint8_t, 4>{220, 20, 30, kReferenceColorMark}));
 }
 
 TEST_F(ProgramSettings, ShiftAndCtrlAtStartSkipTheFile) {

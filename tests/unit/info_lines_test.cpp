@@ -96,9 +96,76 @@ TEST(InfoDisplayText, EveryLineOfASampleWindow) {
       L"Rect     L=10 T=20 R=310 B=220",
       L"実行ﾌｧｲﾙ C:\\Program Files\\ツール\\app.exe",
       L"DPI      100% (96 dpi)",
+      L"ｺﾝﾄﾗｽﾄ   2.51:1 NG (ffffff)",
+      L"HSL      H=30  S=100 L=50 ",
+      L"距離     W=151 H=81 D=170.0",
   };
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
+  }
+}
+
+TEST(InfoDisplayText, ContrastAgainstTheReferenceColour) {
+  struct Case {
+    uint32_t probe;
+    uint32_t reference;
+    const wchar_t* line;
+    const wchar_t* copy;
+    const wchar_t* shiftCopy;
+  };
+  const Case cases[] = {
+      {0x767676, 0xFFFFFF, L"ｺﾝﾄﾗｽﾄ   4.54:1 AA (ffffff)", L"4.54:1", L"4.54:1 AA #767676 #ffffff"},
+      // 4.478...: cut, so that a colour below a threshold never shows as passing.
+      {0x777777, 0xFFFFFF, L"ｺﾝﾄﾗｽﾄ   4.47:1 AA大 (ffffff)", L"4.47:1",
+       L"4.47:1 AA大 #777777 #ffffff"},
+      {0x000000, 0xFFFFFF, L"ｺﾝﾄﾗｽﾄ   21.00:1 AAA (ffffff)", L"21.00:1",
+       L"21.00:1 AAA #000000 #ffffff"},
+      {0xFFFFFF, 0x000000, L"ｺﾝﾄﾗｽﾄ   21.00:1 AAA (000000)", L"21.00:1",
+       L"21.00:1 AAA #ffffff #000000"},
+      {0x959595, 0xFFFFFF, L"ｺﾝﾄﾗｽﾄ   2.99:1 NG (ffffff)", L"2.99:1", L"2.99:1 NG #959595 #ffffff"},
+      {0xA49A80, 0xA49A80, L"ｺﾝﾄﾗｽﾄ   1.00:1 NG (a49a80)", L"1.00:1", L"1.00:1 NG #a49a80 #a49a80"},
+  };
+  for (const Case& c : cases) {
+    TProbeInfo info =
+        WithColor(static_cast<int32_t>(c.probe >> 16), static_cast<int32_t>((c.probe >> 8) & 0xFF),
+                  static_cast<int32_t>(c.probe & 0xFF));
+    info.ReferenceColor = c.reference;
+    EXPECT_EQ(InfoDisplayText(kItemContrast, info), c.line);
+    EXPECT_EQ(InfoCopyText(kItemContrast, info, false), c.copy);
+    EXPECT_EQ(InfoCopyText(kItemContrast, info, true), c.shiftCopy);
+  }
+  EXPECT_EQ(ReferenceStatusText(0xA49A80), L"基準色 a49a80");
+}
+
+TEST(InfoDisplayText, DistanceFromTheUserOrigin) {
+  struct Case {
+    Point origin, probe;
+    int32_t dpi;
+    const wchar_t* line;
+    const wchar_t* copy;
+    const wchar_t* shiftCopy;
+  };
+  const Case cases[] = {
+      {{100, 50}, {90, 60}, 96, L"距離     W=11 H=11 D=14.1", L"11x11", L"14.1"},
+      {{5, 5}, {5, 5}, 96, L"距離     W=1 H=1 D=0.0", L"1x1", L"0.0"},
+      // The box in the logical pixels of a monitor at 150 %: 11 / 1.5 = 7.33, 301 / 1.5 = 200.67.
+      {{0, 0}, {10, 300}, 144, L"距離     W=11 H=301 D=300.2 (7×201 dip)", L"11x301", L"300.2"},
+      // Across monitors left of and above the primary.
+      {{-1280, -768},
+       {1919, 1079},
+       96,
+       L"距離     W=3200 H=1848 D=3693.9",
+       L"3200x1848",
+       L"3693.9"},
+  };
+  for (const Case& c : cases) {
+    TProbeInfo info;
+    info.UserOrigin = c.origin;
+    info.ScreenPoint = c.probe;
+    info.Dpi = c.dpi;
+    EXPECT_EQ(InfoDisplayText(kItemDistance, info), c.line);
+    EXPECT_EQ(InfoCopyText(kItemDistance, info, false), c.copy);
+    EXPECT_EQ(InfoCopyText(kItemDistance, info, true), c.shiftCopy);
   }
 }
 
@@ -151,6 +218,9 @@ TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
       {kItemRect, L"10, 20, 310, 220", L"(10, 20, 310, 220)"},
       {kItemExeName, L"C:\\Program Files\\ツール\\app.exe", L"app.exe"},
       {kItemPosDpi, L"96", L"100%"},
+      {kItemContrast, L"2.51:1", L"2.51:1 NG #ff8000 #ffffff"},
+      {kItemHsl, L"hsl(30, 100%, 50%)", L"hsl(30, 100%, 50%)"},
+      {kItemDistance, L"151x81", L"170.0"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
@@ -189,15 +259,20 @@ TEST(InfoFormats, OutsideTheTablesIsEmpty) {
 
 TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
-    const TInfoGroup want = item <= 3                          ? TInfoGroup::Color
-                            : item <= 6 || item == kItemPosDpi ? TInfoGroup::Position
-                                                               : TInfoGroup::Window;
+    const bool color = item <= 3 || item == kItemContrast || item == kItemHsl;
+    const bool position = (item >= 4 && item <= 6) || item == kItemPosDpi || item == kItemDistance;
+    const TInfoGroup want = color      ? TInfoGroup::Color
+                            : position ? TInfoGroup::Position
+                                       : TInfoGroup::Window;
     EXPECT_EQ(InfoItemGroup(item), want) << "item " << item;
   }
   EXPECT_THROW(InfoItemGroup(0), CheckedError);
   EXPECT_EQ(InfoItemSettingsBit(kItemPosClient), 0x4u);
   EXPECT_EQ(InfoItemSettingsBit(kItemExeName), 0x400u);
   EXPECT_EQ(InfoItemSettingsBit(kItemPosDpi), 0x2u) << "the position flags' unused bit 1";
+  EXPECT_EQ(InfoItemSettingsBit(kItemContrast), 0x8u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemHsl), 0x10u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemDistance), 0x10u);
   // Within a group no two items share a bit.
   for (int32_t a = 1; a <= kInfoItemCount; ++a) {
     for (int32_t b = a + 1; b <= kInfoItemCount; ++b) {
@@ -212,6 +287,11 @@ TEST(PanelItems, EachRowNamesTheCommandsOfItsOwnGroup) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     const TPanelItemDef& row = PanelItem(item);
     EXPECT_EQ(row.Item, item);
+    // The HSL line copies what the colour-format copy of hsl() copies, through its command.
+    if (item == kItemHsl) {
+      EXPECT_EQ(row.Copy, Cmd::actCopy_FormatCssHsl);
+      continue;
+    }
     const std::string line = CommandName(row.Line), copy = CommandName(row.Copy);
     const char* linePrefix = row.Group == TInfoGroup::Color      ? "actColor_"
                              : row.Group == TInfoGroup::Position ? "actPos_"
@@ -247,7 +327,7 @@ TEST(InfoGroups, ToggleChecksAllUnlessAllAreChecked) {
   InfoItemChecks none{};
   const InfoItemChecks position = ToggleInfoGroup(none, TInfoGroup::Position);
   EXPECT_EQ(position, (InfoItemChecks{false, false, false, true, true, true, false, false, false,
-                                      false, false, false, false, true}));
+                                      false, false, false, false, true, false, false, true}));
 }
 
 }  // namespace

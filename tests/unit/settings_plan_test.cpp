@@ -56,6 +56,7 @@ TSettingsStoreInput StoreInputOfPlan(const TSettingsApplyPlan& plan, const Rect&
   in.SubGridColorTag = plan.SubGridColorTag.value_or(0);
   in.UserOrigin = plan.UserOrigin;
   in.ScreenPoint = plan.FixedPos;
+  in.ReferenceColor = plan.ReferenceColor;
   return in;
 }
 
@@ -150,6 +151,15 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
       {"client size", rec(0, 0, 0, 16, 0), &TSettingsChecks::WinInfoClientSize},
       {"rect", rec(0, 0, 0, 32, 0), &TSettingsChecks::WinInfoRect},
       {"exe", rec(0, 0, 0, 1024, 0), &TSettingsChecks::WinInfoExeName},
+      // Lines added later, in bits the first layout leaves 0.
+      {"contrast", rec(0, 8, 0, 0, 0), &TSettingsChecks::ColorContrast},
+      {"hsl", rec(0, 16, 0, 0, 0), &TSettingsChecks::ColorHsl},
+      {"distance", rec(0, 0, 16, 0, 0), &TSettingsChecks::PosDistance},
+      {"style", rec(0, 0, 0, 64, 0), &TSettingsChecks::WinInfoStyle},
+      {"parent", rec(0, 0, 0, 128, 0), &TSettingsChecks::WinInfoParent},
+      {"process", rec(0, 0, 0, 256, 0), &TSettingsChecks::WinInfoProcess},
+      {"dpi awareness", rec(0, 0, 0, 512, 0), &TSettingsChecks::WinInfoDpiAwareness},
+      {"visible bounds", rec(0, 0, 0, 2048, 0), &TSettingsChecks::WinInfoVisibleBounds},
       {"stay on top", rec(0, 0, 0, 0, 1), &TSettingsChecks::OptStayOnTop},
       {"big font", rec(0, 0, 0, 0, 8), &TSettingsChecks::OptBigFont},
       {"no self capture", rec(0, 0, 0, 0, 16), &TSettingsChecks::OptNoSelfCapture},
@@ -162,7 +172,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
   }
   // Unassigned bits switch nothing on.
   EXPECT_EQ(
-      PlanApplySettings(rec(0xFFFE, 0xFFF8, 0xFFF0, 0xFFFFFBC0u, 0xFFC6), SingleFullHdMonitor())
+      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFFF000u, 0xFFC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
 }
@@ -336,6 +346,49 @@ TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
   const TSettingsApplyPlan withDpi = PlanApplySettings(r, LeftMonitorDesktop());
   EXPECT_TRUE(withDpi.Checks.PosDpi);
   EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(withDpi, Rect{100, 200, 400, 540}, 90)), r);
+}
+
+TEST(ReferenceColour, LivesInTheReservedBytesOnlyWithItsMark) {
+  // The fixed point (-5, 7) lies on the left monitor.
+  const Rect bounds{100, 200, 400, 540};
+  struct Case {
+    const char* what;
+    std::array<uint8_t, 4> loaded;
+    uint32_t applied;  // the reference the plan gives
+  };
+  const Case cases[] = {
+      {"the original layout's zeros", {0, 0, 0, 0}, 0xFFFFFF},
+      {"bytes of unknown meaning", {1, 2, 3, 4}, 0xFFFFFF},
+      {"a stored reference", {0x76, 0x76, 0x76, kReferenceColorMark}, 0x767676},
+      {"a stored black", {0, 0, 0, kReferenceColorMark}, 0x000000},
+  };
+  for (const Case& c : cases) {
+    TSettingsRecord r = SaneRecord();
+    r.Reserved = c.loaded;
+    const TSettingsApplyPlan plan = PlanApplySettings(r, LeftMonitorDesktop());
+    EXPECT_EQ(plan.ReferenceColor, c.applied) << c.what;
+    // Stored back as loaded, whatever the bytes were.
+    EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(plan, bounds, 90)), r) << c.what;
+  }
+
+  // A reference taken in this run is stored with its mark, over whatever the bytes held, and
+  // comes back; white after a stored reference is stored too, so the old one does not return.
+  TSettingsRecord r = SaneRecord();
+  r.Reserved = {1, 2, 3, 4};
+  TSettingsStoreInput in = StoreInputOfPlan(PlanApplySettings(r, LeftMonitorDesktop()), bounds, 0);
+  in.ReferenceColor = 0xA49A80;
+  const TSettingsRecord stored = BuildSettingsRecord(r, in);
+  EXPECT_EQ(stored.Reserved, (std::array<uint8_t, 4>{0xA4, 0x9A, 0x80, kReferenceColorMark}));
+  EXPECT_EQ(PlanApplySettings(stored, LeftMonitorDesktop()).ReferenceColor, 0xA49A80u);
+  in.ReferenceColor = 0xFFFFFF;
+  const TSettingsRecord white = BuildSettingsRecord(stored, in);
+  EXPECT_EQ(PlanApplySettings(white, LeftMonitorDesktop()).ReferenceColor, 0xFFFFFFu);
+  // Everything outside the reserved bytes is what the original layout would store.
+  TSettingsRecord withoutReference = stored;
+  withoutReference.Reserved = r.Reserved;
+  EXPECT_EQ(withoutReference,
+            BuildSettingsRecord(
+                r, StoreInputOfPlan(PlanApplySettings(r, LeftMonitorDesktop()), bounds, 0)));
 }
 
 TEST(BuildSettingsRecord, FlagsAreRebuiltFromZeroAndStayOnTopIsNotInverted) {

@@ -122,6 +122,46 @@ TEST_F(Copy, ValuesInBothFormsAsAnotherProgramSeesThem) {
   EXPECT_EQ(view.Text, "\x83\x45\x83\x42\x83\x93\x83\x68\x83\x45 ?");
 }
 
+TEST_F(Copy, TheReferenceColourAndTheColourFormats) {
+  // B takes the probe colour as the reference: the title line names it, the contrast copies
+  // measure against it.
+  SetProbe();
+  Access().Command(Cmd::actColor_SetReference).Execute();
+  EXPECT_EQ(Access().StatusText(), L"基準色 ff8000");
+  EXPECT_EQ(Access().Info().ReferenceColor, 0xFF8000u);
+  EXPECT_EQ(CopyText(Cmd::actCopy_ColorContrast).Unicode, L"1.00:1");
+  EXPECT_EQ(status_, L"カラー情報/コントラストをｺﾋﾟｰ 1.00:1");
+  Access().Info().ReferenceColor = 0xFFFFFF;
+  {
+    HeldKey shift(VK_SHIFT);
+    EXPECT_EQ(CopyText(Cmd::actCopy_ColorContrast).Unicode, L"2.51:1 NG #ff8000 #ffffff");
+  }
+
+  struct Case {
+    Cmd command;
+    const wchar_t* text;
+    const wchar_t* shiftText;
+    const wchar_t* status;
+  };
+  const Case cases[] = {
+      {Cmd::actCopy_FormatCssHex, L"#ff8000", L"#FF8000", L"CSS #rrggbbをｺﾋﾟｰ #ff8000"},
+      {Cmd::actCopy_FormatCssRgb, L"rgb(255, 128, 0)", L"rgb(255, 128, 0)", nullptr},
+      {Cmd::actCopy_FormatCssHsl, L"hsl(30, 100%, 50%)", L"hsl(30, 100%, 50%)",
+       L"CSS hsl()をｺﾋﾟｰ hsl(30, 100%, 50%)"},
+      {Cmd::actCopy_FormatFloats, L"1.000, 0.502, 0.000", L"1.000, 0.502, 0.000", nullptr},
+      {Cmd::actCopy_FormatXaml, L"#FFFF8000", L"#FFFF8000", nullptr},
+      {Cmd::actCopy_FormatCRgb, L"RGB(255, 128, 0)", L"RGB(255, 128, 0)", nullptr},
+      {Cmd::actCopy_FormatCSharp, L"Color.FromArgb(255, 128, 0)", L"Color.FromArgb(255, 128, 0)",
+       L"C# Color.FromArgb()をｺﾋﾟｰ Color.FromArgb(255, 128, 0)"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CopyText(c.command).Unicode, c.text) << c.command;
+    if (c.status != nullptr) EXPECT_EQ(status_, c.status) << c.command;
+    HeldKey shift(VK_SHIFT);
+    EXPECT_EQ(CopyText(c.command).Unicode, c.shiftText) << c.command << " with Shift";
+  }
+}
+
 TEST_F(Copy, AnEmptyValueLeavesTheClipboard) {
   CopyText(Cmd::actCopy_ColorRGB);
   SetProbe();

@@ -26,6 +26,8 @@ constexpr Cmd kItems[kInfoItemCount] = {
     Cmd::actWinInfo_Text,       Cmd::actWinInfo_WindowSize,
     Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
     Cmd::actWinInfo_ExeName,    Cmd::actPos_Dpi,
+    Cmd::actColor_Contrast,     Cmd::actColor_Hsl,
+    Cmd::actPos_Distance,
 };
 constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099;
 
@@ -80,11 +82,15 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
       L"RGB      R=255 G=0   B=0  ",
       L"HTML     ff0000",
       L"COLORREF 0000ff 255",
+      L"ｺﾝﾄﾗｽﾄ   3.99:1 AA大 (ffffff)",
+      L"HSL      H=0   S=100 L=50 ",
       L"ｽｸﾘｰﾝ    X=90 Y=60",
       L"ｸﾗｲｱﾝﾄ   X=80 Y=40 (10,20)",
       L"任意     X=-10 Y=10 (100,50)",
       L"DPI      " + std::to_wstring(DpiPercent(a.Dpi())) + L"% (" + std::to_wstring(a.Dpi()) +
           L" dpi)",
+      // An 11-pixel side is 7 logical pixels at 150 %.
+      a.Dpi() == 96 ? L"距離     W=11 H=11 D=14.1" : L"距離     W=11 H=11 D=14.1 (7×7 dip)",
       HandleLine(red),
       L"ｸﾗｽ名    LoupistProbeRed",
       L"ﾃｷｽﾄ     Red window",
@@ -96,15 +102,15 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   for (int k = 1; k <= kInfoItemCount; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
 
   // A child whose client origin lies at (200, 100) on the screen: its position is the one
-  // inside its parent. (Line 7 is the DPI line.)
+  // inside its parent.
   ProbeAt(Point{250, 130});
-  EXPECT_EQ(Line(5, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
-  EXPECT_EQ(Line(6, L"任意     X=150 Y=80 (100,50)"), "");
-  EXPECT_EQ(Line(10, L"ﾃｷｽﾄ     Red child"), "");
-  EXPECT_EQ(Line(11, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
-  EXPECT_EQ(Line(13, L"Rect     L=200 T=100 R=300 B=160"), "");
+  EXPECT_EQ(Line(7, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
+  EXPECT_EQ(Line(8, L"任意     X=150 Y=80 (100,50)"), "");
+  EXPECT_EQ(Line(13, L"ﾃｷｽﾄ     Red child"), "");
+  EXPECT_EQ(Line(14, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
+  EXPECT_EQ(Line(16, L"Rect     L=200 T=100 R=300 B=160"), "");
   // The same line with another text is told apart.
-  EXPECT_NE(Line(10, L"ﾃｷｽﾄ     Red window"), "");
+  EXPECT_NE(Line(13, L"ﾃｷｽﾄ     Red window"), "");
 }
 
 TEST_F(InfoPanel, NoWindowUnderThePoint) {
@@ -175,25 +181,28 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
   EXPECT_EQ(checked(7, 13), 0);
   EXPECT_EQ(checked(1, 6), 3) << "the other groups keep their lines";
-  EXPECT_FALSE(a.Command(Cmd::actPos_Dpi).Checked()) << "off by default";
+  for (Cmd added :
+       {Cmd::actPos_Dpi, Cmd::actColor_Contrast, Cmd::actColor_Hsl, Cmd::actPos_Distance})
+    EXPECT_FALSE(a.Command(added).Checked()) << added << " is off by default";
 
   // Everything off: the title line alone.
   SetAllItems(true);
   app_->ActionList_Main.ExecuteCode(kColorToggle);
   app_->ActionList_Main.ExecuteCode(kPositionToggle);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
-  EXPECT_EQ(checked(1, 14), 0);
+  EXPECT_EQ(checked(1, kInfoItemCount), 0);
   EXPECT_EQ(RectHeight(a.InfoRect()), h);
   EXPECT_EQ(app_->ClientHeight(), zoomArea + h);
 
-  // Everything on, the DPI line with its group: fifteen lines, the zoom area unchanged.
+  // Everything on, the added lines with their groups: every line and the title line, the zoom
+  // area unchanged.
   app_->ActionList_Main.ExecuteCode(kColorToggle);
   app_->ActionList_Main.ExecuteCode(kPositionToggle);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
-  EXPECT_EQ(checked(1, 14), 14);
-  EXPECT_EQ(RectHeight(a.InfoRect()), 15 * h);
+  EXPECT_EQ(checked(1, kInfoItemCount), kInfoItemCount);
+  EXPECT_EQ(RectHeight(a.InfoRect()), (kInfoItemCount + 1) * h);
   EXPECT_EQ(a.InfoRect().Top, zoomArea);
-  EXPECT_EQ(app_->ClientHeight(), zoomArea + 15 * h);
+  EXPECT_EQ(app_->ClientHeight(), zoomArea + (kInfoItemCount + 1) * h);
 }
 
 TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {

@@ -20,4 +20,5 @@ void TApp_Loupist::BindActions() {
   BindCommandHandlers();
   BindInputCommands();
   BindCopyCommands();
+  BindColourCommands();
 }

@@ -84,6 +84,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item)
     Command(PanelItem(item).Line).SetChecked(c.*PanelItem(item).SettingsCheck);
   ProbeInfo.UserOrigin = plan.UserOrigin;
+  ProbeInfo.ReferenceColor = plan.ReferenceColor;
 
   // Options, each applied by its own command, in this order.
   RunInState(*actOpt_StayOnTop, c.OptStayOnTop);
@@ -147,6 +148,7 @@ void TApp_Loupist::StoreSettings() {
   in.GridColorTag = Command(Cmd::actGrid_SelColor).Tag();
   in.SubGridColorTag = Command(Cmd::actGrid_SelSubColor).Tag();
   in.UserOrigin = ProbeInfo.UserOrigin;
+  in.ReferenceColor = ProbeInfo.ReferenceColor;
   in.ScreenPoint = ProbeInfo.ScreenPoint;
   SettingsRecord = BuildSettingsRecord(SettingsRecord, in);
 }
