@@ -83,7 +83,7 @@ struct Config {
   const char* name;
   int width, zoomAreaHeight, zoom;
   bool grid;
-  bool allLines;  // all thirteen information lines on
+  bool allLines;  // every information line on
 };
 
 void Measure(const Config& c, int cycles) {
@@ -122,6 +122,7 @@ void Measure(const Config& c, int cycles) {
   ReferenceLoop ref(app->Handle(), app->ClientWidth(), app->ClientHeight(), a.InfoRect().Top,
                     c.zoom, c.grid, lines, a.View().Font());
   ref.facts_ = true;  // the program reads the facts on every capture, whatever lines are on
+  ref.instrument_ = c.allLines;
   for (int i = 0; i < cycles; ++i) {
     SetCursorPos(points[i & 1].x, points[i & 1].y);
     const double t0 = Seconds();

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -75,7 +77,31 @@ class ReferenceLoop {
     ScreenToClient(w, &p);
     return p;
   }
+  // The colour instrument's arithmetic, done plainly in doubles: both colours' luminance and
+  // their ratio, the probe colour's hue, saturation and lightness, the distance from an origin.
+  void Instrument(COLORREF probe, POINT p) {
+    auto channel = [](int v) {
+      const double c = v / 255.0;
+      return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    auto luminance = [&](COLORREF c) {
+      return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) +
+             0.0722 * channel(GetBValue(c));
+    };
+    const double a = luminance(probe), b = luminance(0xFFFFFF);
+    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    const int r = GetRValue(probe), g = GetGValue(probe), bl = GetBValue(probe);
+    const int hi = std::max(r, std::max(g, bl)), lo = std::min(r, std::min(g, bl));
+    const double light = (hi + lo) / 510.0;
+    const double sat = hi == lo ? 0 : (hi - lo) / (255.0 - std::fabs(hi + lo - 255.0));
+    const double hue = hi == lo ? 0 : hi == r ? 60.0 * (g - bl) / (hi - lo) : 120.0;
+    const double dx = p.x - 100.0, dy = p.y - 50.0;
+    sink_ = ratio + light + sat + hue + std::sqrt(dx * dx + dy * dy);
+  }
+  volatile double sink_ = 0;
+
   bool facts_ = false;
+  bool instrument_ = false;
 
   void Frame() {
     POINT p;
@@ -122,6 +148,7 @@ class ReferenceLoop {
     Polyline(viewDC_, frame, 5);
     SetROP2(viewDC_, R2_COPYPEN);
     const COLORREF probe = GetPixel(viewDC_, cx, cy);
+    if (instrument_) Instrument(probe, p);
     // Panel: background, swatch, title, lines, rules.
     RECT panel{0, top_, cw_, ch_};
     SetBkColor(viewDC_, GetSysColor(COLOR_WINDOW));
