@@ -1,9 +1,12 @@
 #include "main/win/window_probe.h"
 
+#include <vector>
+
 #include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/dpi.h"
 #include "general/win/window_query.h"
+#include "general/win/window_relations.h"
 #include "main/win/window_search.h"
 
 HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const {
@@ -41,8 +44,49 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
-  info.ExeName = WindowExeName(window);
   info.Dpi = MonitorDpi(info.ScreenPoint);
+  ReadChangingFacts(window, info);
+
+  // With no window (or one gone meanwhile) the process is 0 and every process fact is empty.
+  const DWORD process = window ? GetWindowProcessId(window) : 0;
+  info.ProcessId = process;
+  info.ThreadId = process != 0 ? GetWindowThreadId(window) : 0;
+  if (process == 0) {
+    kept_ = TKeptFacts{};
+    info.ExeName.clear();
+    info.Bitness = 0;
+    info.Integrity.clear();
+    info.DpiAwareness.clear();
+    return;
+  }
+  const TKeptFacts& kept = KeptFacts(window, process);
+  info.ExeName = kept.ExeName;
+  info.Bitness = kept.Bitness;
+  info.Integrity = IntegrityLevelName(kept.Integrity);
+  info.DpiAwareness = DpiAwarenessName(kept.DpiAwareness);
+}
+
+void TWindowProbe::ReadChangingFacts(HWND window, TProbeInfo& info) {
+  const WindowStyles styles = ReadWindowStyles(window);
+  info.Style = styles.Style;
+  info.ExStyle = styles.ExStyle;
+  const HWND parent = GetParentOrOwner(window);
+  info.Parent = reinterpret_cast<uintptr_t>(parent);
+  const std::vector<std::string> chain = GetParentChainClassNames(window);
+  // A window with a parent in the chain has that parent, not an owner, as its parent or owner;
+  // its name is then at hand.
+  if (chain.size() >= 2)
+    info.ParentClassName = AnsiToWide(chain[1]);
+  else
+    info.ParentClassName = parent ? AnsiToWide(GetWindowClassName(parent)) : std::wstring();
+  std::wstring joined;
+  for (const std::string& name : chain) {
+    if (!joined.empty()) joined += L" < ";
+    joined += AnsiToWide(name);
+  }
+  info.ParentChain = joined;
+  info.VisibleBounds = window ? GetVisibleBounds(window) : Rect{};
+  info.WindowDpi = DpiOfAnyWindow(window);
 }
 
 int32_t TWindowProbe::MonitorDpi(const Point& point) {
@@ -59,13 +103,16 @@ int32_t TWindowProbe::MonitorDpi(const Point& point) {
   return WindowDpi(nullptr);
 }
 
-std::wstring TWindowProbe::WindowExeName(HWND window) {
-  const DWORD process = window ? GetWindowProcessId(window) : 0;
-  if (process != 0 && window == exeNameWindow_ && process == exeNameProcess_) return exeName_;
-  std::wstring name = GetWindowExeName(window);
-  // Only a name that was read is kept: a process that could not be opened is asked again.
-  exeNameWindow_ = name.empty() ? nullptr : window;
-  exeNameProcess_ = name.empty() ? 0 : process;
-  exeName_ = name;
-  return name;
+const TWindowProbe::TKeptFacts& TWindowProbe::KeptFacts(HWND window, DWORD process) {
+  if (window != kept_.Window || process != kept_.Process) {
+    kept_ = TKeptFacts{};
+    kept_.Window = window;
+    kept_.Process = process;
+  }
+  if (kept_.ExeName.empty()) kept_.ExeName = GetWindowExeName(window);
+  if (kept_.Bitness == 0) kept_.Bitness = ProcessBitness(process);
+  if (kept_.Integrity == TIntegrityLevel::Unknown) kept_.Integrity = ProcessIntegrityLevel(process);
+  if (kept_.DpiAwareness == TDpiAwareness::Unknown)
+    kept_.DpiAwareness = GetWindowDpiAwareness(window);
+  return kept_;
 }
