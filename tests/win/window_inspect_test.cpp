@@ -178,13 +178,17 @@ TEST(WindowRelations, AChainDeeperThanTheLimitEndsInAnEllipsis) {
 
 TEST_F(WindowInspect, ProcessAndThreadIds) {
   const HelperSelf self = ReadHelperSelf(*target_);
-  EXPECT_EQ(GetWindowThreadId(Top(kStyledClass)), self.ThreadId);
+  DWORD process = 0;
+  EXPECT_EQ(GetWindowThreadId(Top(kStyledClass), &process), self.ThreadId);
+  EXPECT_EQ(process, self.ProcessId);
   // The hung window has a thread of its own in the same process.
   const HWND hung = Top(kHungClass);
   EXPECT_EQ(GetWindowProcessId(hung), self.ProcessId);
   EXPECT_NE(GetWindowThreadId(hung), self.ThreadId);
   EXPECT_NE(GetWindowThreadId(hung), 0u);
-  EXPECT_EQ(GetWindowThreadId(kGone), 0u);
+  process = 7;
+  EXPECT_EQ(GetWindowThreadId(kGone, &process), 0u);
+  EXPECT_EQ(process, 0u);
   EXPECT_EQ(GetWindowThreadId(nullptr), 0u);
 }
 

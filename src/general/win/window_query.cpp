@@ -115,7 +115,12 @@ DWORD GetWindowProcessId(HWND window) {
   return processId;
 }
 
-DWORD GetWindowThreadId(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
+DWORD GetWindowThreadId(HWND window, DWORD* processId) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  if (processId) *processId = thread != 0 ? process : 0;
+  return thread;
+}
 
 std::wstring GetWindowExeName(HWND window) {
   if (!IsNTPlatform()) return std::wstring();
@@ -143,14 +148,17 @@ WindowStyles ReadWindowStyles(HWND window) {
 }
 
 Rect GetVisibleBounds(HWND window) {
-  if (IsVistaOrLater()) {
-    if (const auto attribute = ProcAs<DwmGetWindowAttributeFn>(DwmWindowAttribute().Get())) {
-      RECT r{};
-      if (SUCCEEDED(attribute(window, kExtendedFrameBounds, &r, sizeof(r))))
-        return Rect{r.left, r.top, r.right, r.bottom};
-    }
-  }
   Rect bounds;
+  if (GetCompositorBounds(window, bounds)) return bounds;
   if (!GetWindowBounds(window, bounds)) return Rect{};
   return bounds;
+}
+
+bool GetCompositorBounds(HWND window, Rect& bounds) {
+  if (!IsVistaOrLater()) return false;
+  const auto attribute = ProcAs<DwmGetWindowAttributeFn>(DwmWindowAttribute().Get());
+  RECT r{};
+  if (!attribute || FAILED(attribute(window, kExtendedFrameBounds, &r, sizeof(r)))) return false;
+  bounds = Rect{r.left, r.top, r.right, r.bottom};
+  return true;
 }

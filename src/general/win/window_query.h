@@ -30,8 +30,9 @@ Rect GetClientBounds(HWND window);
 // The parent as GetAncestor(GA_PARENT) gives it: the desktop window for a top-level window.
 HWND GetParentWindow(HWND window);
 DWORD GetWindowProcessId(HWND window);
-// The thread that created the window and runs its messages; 0 when the window is gone.
-DWORD GetWindowThreadId(HWND window);
+// The thread that created the window and runs its messages; 0 when the window is gone. With
+// processId, also the window's process, from the same call.
+DWORD GetWindowThreadId(HWND window, DWORD* processId = nullptr);
 // Full path of the executable of the window's process. From Windows Vista on it is asked with
 // the limited query right, which elevated and protected processes grant too; where that fails,
 // or before Vista, by reading the process's module list. Empty when neither works, and always
@@ -50,3 +51,5 @@ WindowStyles ReadWindowStyles(HWND window);
 // pixels, as the window rectangle does for this per-monitor aware program. Zero when the window
 // is gone.
 Rect GetVisibleBounds(HWND window);
+// The compositor's part of that: false, with `bounds` untouched, where it does not answer.
+bool GetCompositorBounds(HWND window, Rect& bounds);

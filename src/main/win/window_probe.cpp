@@ -30,27 +30,29 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   info.ClientOrigin =
       Point{CheckedSub(info.ScreenPoint.X, client.X), CheckedSub(info.ScreenPoint.Y, client.Y)};
 
-  info.ClassName = AnsiToWide(GetWindowClassName(window));
+  const std::string className = GetWindowClassName(window);
+  info.ClassName = AnsiToWide(className);
   info.Text = ReadWindowText(window);
 
   // A window that has gone away shows zeros rather than the last window's rectangle.
   Rect bounds;
   if (!GetWindowBounds(window, bounds)) bounds = Rect{};
   info.WindowRect = bounds;
+  const HWND treeParent = GetParentWindow(window);
   Point position;
-  ScreenPointToClient(GetParentWindow(window), Point{bounds.Left, bounds.Top}, position);
+  ScreenPointToClient(treeParent, Point{bounds.Left, bounds.Top}, position);
   info.WindowPos = position;
   info.WindowSize = Size{RectWidth(bounds), RectHeight(bounds)};
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
   info.Dpi = MonitorDpi(info.ScreenPoint);
-  ReadChangingFacts(window, info);
+  ReadChangingFacts(window, treeParent, className, info);
 
   // With no window (or one gone meanwhile) the process is 0 and every process fact is empty.
-  const DWORD process = window ? GetWindowProcessId(window) : 0;
+  DWORD process = 0;
+  info.ThreadId = window ? GetWindowThreadId(window, &process) : 0;
   info.ProcessId = process;
-  info.ThreadId = process != 0 ? GetWindowThreadId(window) : 0;
   if (process == 0) {
     kept_ = TKeptFacts{};
     info.ExeName.clear();
@@ -66,26 +68,31 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   info.DpiAwareness = DpiAwarenessName(kept.DpiAwareness);
 }
 
-void TWindowProbe::ReadChangingFacts(HWND window, TProbeInfo& info) {
+// Each query of a window of another process is a trip to the window server under Wine (on
+// Windows a read of shared memory): what the cycle has read already is not asked again.
+void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+                                     TProbeInfo& info) {
   const WindowStyles styles = ReadWindowStyles(window);
   info.Style = styles.Style;
   info.ExStyle = styles.ExStyle;
+
   const HWND parent = GetParentOrOwner(window);
   info.Parent = reinterpret_cast<uintptr_t>(parent);
-  const std::vector<std::string> chain = GetParentChainClassNames(window);
-  // A window with a parent in the chain has that parent, not an owner, as its parent or owner;
-  // its name is then at hand.
-  if (chain.size() >= 2)
-    info.ParentClassName = AnsiToWide(chain[1]);
+  // The window's parent in the tree begins the chain above it; an owner is not part of it.
+  const std::vector<std::string> above = parent && parent == treeParent
+                                             ? GetParentChainClassNames(parent)
+                                             : std::vector<std::string>();
+  if (!above.empty())
+    info.ParentClassName = AnsiToWide(above.front());
   else
     info.ParentClassName = parent ? AnsiToWide(GetWindowClassName(parent)) : std::wstring();
-  std::wstring joined;
-  for (const std::string& name : chain) {
-    if (!joined.empty()) joined += L" < ";
-    joined += AnsiToWide(name);
-  }
-  info.ParentChain = joined;
-  info.VisibleBounds = window ? GetVisibleBounds(window) : Rect{};
+  std::wstring chain = window ? AnsiToWide(className) : std::wstring();
+  for (const std::string& name : above) chain += L" < " + AnsiToWide(name);
+  info.ParentChain = chain;
+
+  // Without a compositor's answer the visible bounds are the window rectangle, read already.
+  Rect visible;
+  info.VisibleBounds = GetCompositorBounds(window, visible) ? visible : info.WindowRect;
   info.WindowDpi = DpiOfAnyWindow(window);
 }
 
