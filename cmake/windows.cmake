@@ -47,6 +47,21 @@ if(LOUPIST_TESTS)
   target_compile_options(probe_target PRIVATE ${LOUPIST_WARNINGS})
   add_dependencies(win_tests probe_target)
 
+  # The same helper as a 64-bit program, so that the 32-bit program is shown a 64-bit process.
+  # Built by the other toolchain, whatever this build's target.
+  find_program(LOUPIST_CXX_WIN64 x86_64-w64-mingw32-g++-posix REQUIRED)
+  set(probe_target_source ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target.cpp)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/probe_target64.exe
+    COMMAND ${LOUPIST_CXX_WIN64} -std=c++17 -O2 -Wall -Wextra -Wshadow -Werror -municode
+            -mwindows -static -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX
+            -D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -I${CMAKE_SOURCE_DIR}
+            -o ${CMAKE_BINARY_DIR}/probe_target64.exe ${probe_target_source} -luser32 -lgdi32
+    DEPENDS ${probe_target_source} ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target_layout.h
+    COMMENT "Building probe_target64.exe (64-bit)")
+  add_custom_target(probe_target64 DEPENDS ${CMAKE_BINARY_DIR}/probe_target64.exe)
+  add_dependencies(win_tests probe_target64)
+
   # End-to-end tests: start loupist.exe and drive it from outside.
   file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
   add_executable(e2e_tests ${e2e_sources} ${common_test_sources})
@@ -60,7 +75,6 @@ if(LOUPIST_TESTS)
   # It lives below tests/e2e/tools/ so that the glob of tests/e2e/*.cpp leaves it out. It is
   # built for 64-bit Windows whatever this build's target: Wine's 32-bit X11 driver here has
   # no XRandR library and refuses every mode change, its 64-bit one makes them.
-  find_program(LOUPIST_CXX_WIN64 x86_64-w64-mingw32-g++-posix REQUIRED)
   set(display_mode_source ${CMAKE_SOURCE_DIR}/tests/e2e/tools/display_mode.cpp)
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/display_mode.exe

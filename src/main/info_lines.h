@@ -28,6 +28,22 @@ struct TProbeInfo {
   std::wstring ExeName;
   int32_t Dpi = 96;                    // of the monitor under the probe point
   uint32_t ReferenceColor = 0xFFFFFF;  // 0xRRGGBB, what the contrast is measured against
+  int32_t Dpi = 96;  // of the monitor under the probe point
+  // The inspector's facts. Each is zero or empty when no window is under the point.
+  uint32_t Style = 0;
+  uint32_t ExStyle = 0;
+  uint64_t Parent = 0;  // the parent of a child window, the owner of a top-level one; 0 for none
+  std::wstring ParentClassName;
+  uint32_t ProcessId = 0;
+  uint32_t ThreadId = 0;
+  int32_t Bitness = 0;        // 32 or 64; 0 where it cannot be told
+  std::wstring Integrity;     // "Low", "Medium", "High", "System"; "?" where it cannot be read
+  std::wstring DpiAwareness;  // "Unaware", "System", "PerMonitor", "PerMonitorV2" or "?"
+  int32_t WindowDpi = 0;      // the DPI the window is drawn for, as it sees it
+  Rect VisibleBounds;         // as the compositor draws the window, in screen coordinates
+  // The class names of the window and its parents up to the top-level window, joined by " < "
+  // ("Button < #32770 < #32770").
+  std::wstring ParentChain;
 };
 
 // The items, numbered as the settings and the original thirteen know them; index 0 of the format

@@ -13,7 +13,9 @@
 
 #include "base/win/unique_handle.h"
 #include "general/win/platform_info.h"
+#include "general/win/process_query.h"
 #include "general/win/window_query.h"
+#include "general/win/window_relations.h"
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
@@ -176,6 +178,11 @@ TEST_F(HostileWindow, AWindowGoneBetweenTheSearchAndTheQueriesGivesEmptyFacts) {
   EXPECT_EQ(client, centre) << "the unconverted copy of the point";
   EXPECT_EQ(GetWindowProcessId(found), 0u);
   EXPECT_EQ(GetWindowExeName(found), L"");
+  EXPECT_EQ(ReadWindowStyles(found).Style, 0u);
+  EXPECT_EQ(GetWindowThreadId(found), 0u);
+  EXPECT_EQ(GetParentOrOwner(found), nullptr);
+  EXPECT_TRUE(GetParentChainClassNames(found).empty());
+  EXPECT_EQ(GetVisibleBounds(found), Rect{});
 
   // The next cycle finds what lies there now and shows its facts, in time.
   EXPECT_LT(TimedCycle(), kCycleBoundMs);
@@ -196,18 +203,22 @@ TEST_F(HostileWindow, TheDisplayGoesOnWhileTheWindowComesAndGoes) {
   EXPECT_LT(slowest, kCycleBoundMs);
 }
 
-// The desktop window belongs to a process of the system that a program may not read (the
-// session manager on Windows; under Wine the desktop process, whose module name a 32-bit
-// caller does not get). Its executable is empty, its other facts are there, and the attempts
-// keep no process handle.
-TEST_F(HostileWindow, AProcessThatCannotBeReadGivesAnEmptyExecutable) {
+// The desktop window belongs to a process of the system whose memory a program may not read
+// (the session manager on Windows; under Wine the 64-bit desktop process, whose modules a
+// 32-bit caller cannot list). The limited query right names its executable all the same; its
+// other facts are there, and the queries keep no process handle. An id that names no process
+// gives an empty executable.
+TEST_F(HostileWindow, AProcessOfTheSystemIsNamedAndKeepsNoHandle) {
   const HWND desktop = GetDesktopWindow();
   const DWORD pid = GetWindowProcessId(desktop);
   ASSERT_NE(pid, 0u);
   ASSERT_NE(pid, GetCurrentProcessId());
   const long kernelHandles = handle_count::Live(handle_count::kKernelHandle);
-  for (int i = 0; i < 200; ++i) ASSERT_EQ(GetWindowExeName(desktop), L"") << "query " << i;
+  const std::wstring exe = GetWindowExeName(desktop);
+  EXPECT_NE(exe, L"");
+  for (int i = 0; i < 200; ++i) ASSERT_EQ(GetWindowExeName(desktop), exe) << "query " << i;
   EXPECT_EQ(handle_count::Live(handle_count::kKernelHandle), kernelHandles);
+  EXPECT_EQ(ProcessImagePath(0xFFFFFFF0u), L"");
   EXPECT_EQ(GetWindowClassName(desktop), "#32769");
   Rect bounds;
   ASSERT_TRUE(GetWindowBounds(desktop, bounds));

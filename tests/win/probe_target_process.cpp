@@ -35,7 +35,8 @@ UniqueKernelHandle NewEvent(const std::wstring& token, const wchar_t* what) {
 }
 }  // namespace
 
-ProbeTargetProcess::ProbeTargetProcess() : exePath_(OwnDirectory() + L"probe_target.exe") {
+ProbeTargetProcess::ProbeTargetProcess(const wchar_t* exeName)
+    : exePath_(OwnDirectory() + exeName) {
   const std::wstring token =
       std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(GetTickCount());
   readyEvent_ = NewEvent(token, probe_target::kReadyEvent);
@@ -48,11 +49,14 @@ ProbeTargetProcess::ProbeTargetProcess() : exePath_(OwnDirectory() + L"probe_tar
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(exePath_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info))
+                      nullptr, &startup, &info)) {
+    startError_ = GetLastError();
     return;
+  }
   process_.reset(info.hProcess);
   thread_.reset(info.hThread);
   processId_ = info.dwProcessId;
+  threadId_ = info.dwThreadId;
   HANDLE waits[2] = {readyEvent_.get(), process_.get()};
   ready_ = WaitForMultipleObjects(2, waits, FALSE, 20000) == WAIT_OBJECT_0;
 }

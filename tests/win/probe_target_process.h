@@ -1,4 +1,5 @@
-// probe_target.exe, started beside the test executable and ended with the owner.
+// probe_target.exe (or its 64-bit build, probe_target64.exe), started beside the test
+// executable and ended with the owner.
 #pragma once
 #include <windows.h>
 
@@ -9,14 +10,20 @@
 
 class ProbeTargetProcess {
  public:
+  static constexpr wchar_t k32BitHelper[] = L"probe_target.exe";
+  static constexpr wchar_t k64BitHelper[] = L"probe_target64.exe";
   // Starts the helper and waits until all its windows stand; Ready() tells whether they do.
-  ProbeTargetProcess();
+  explicit ProbeTargetProcess(const wchar_t* exeName = k32BitHelper);
   ProbeTargetProcess(const ProbeTargetProcess&) = delete;
   ProbeTargetProcess& operator=(const ProbeTargetProcess&) = delete;
   ~ProbeTargetProcess();
 
   bool Ready() const { return ready_; }
+  // Why the helper did not start: the system's error code of the start; 0 when it started.
+  DWORD StartError() const { return startError_; }
   DWORD ProcessId() const { return processId_; }
+  // The helper's first thread, which makes all its windows but the hung one.
+  DWORD ThreadId() const { return threadId_; }
   const std::wstring& ExePath() const { return exePath_; }
 
   // The helper's top-level window of that class; nullptr when there is none.
@@ -34,5 +41,7 @@ class ProbeTargetProcess {
   UniqueKernelHandle readyEvent_, hangingEvent_, releaseEvent_;
   UniqueKernelHandle process_, thread_;
   DWORD processId_ = 0;
+  DWORD threadId_ = 0;
+  DWORD startError_ = 0;
   bool ready_ = false;
 };

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "general/win/platform_info.h"
+#include "general/win/process_query.h"
 #include "general/win/window_query.h"
+#include "general/win/window_relations.h"
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
@@ -57,6 +61,27 @@ TEST_F(Win9xPath, QueriesGoThroughTheCodePage) {
   EXPECT_EQ(ReadWindowText(edit), L"");
   EXPECT_EQ(GetWindowClassName(target_->TopLevel(kRedClass)), "LoupistProbeRed");
   EXPECT_EQ(GetWindowExeName(target_->TopLevel(kRedClass)), L"");
+}
+
+TEST_F(Win9xPath, TheInspectorsQueries) {
+  const HWND styled = target_->TopLevel(kStyledClass);
+  EXPECT_EQ(ReadWindowStyles(styled).Style, kStyledStyle);
+  EXPECT_EQ(ReadWindowStyles(styled).ExStyle, kStyledExStyle);
+  const HWND dialog = target_->TopLevel(kSystemDialogClass);
+  const HWND button = GetDlgItem(dialog, kGroupedButtonId);
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(GetParentOrOwner(button), dialog);
+  EXPECT_EQ(GetParentOrOwner(target_->TopLevel(kOwnedClass)), dialog);
+  EXPECT_EQ(GetParentChainClassNames(button), (std::vector<std::string>{"Button", "#32770"}));
+  EXPECT_EQ(GetWindowThreadId(button), target_->ThreadId());
+  // No compositor, no process security, no 64-bit programs: nothing is opened or asked.
+  EXPECT_EQ(GetVisibleBounds(styled),
+            (Rect{kStyled.Left, kStyled.Top, kStyled.Right(), kStyled.Bottom()}));
+  const DWORD process = target_->ProcessId();
+  EXPECT_FALSE(OpenProcessForQuery(process));
+  EXPECT_EQ(ProcessBitness(process), 32);
+  EXPECT_EQ(ProcessIntegrityLevel(process), TIntegrityLevel::Unknown);
+  EXPECT_EQ(ProcessImagePath(process), L"");
 }
 
 TEST_F(Win9xPath, WhatTheSystemCannotDoIsHidden) {

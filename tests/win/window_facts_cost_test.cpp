@@ -8,8 +8,11 @@
 #include <memory>
 #include <vector>
 
+#include "general/win/dpi.h"
 #include "general/win/platform_info.h"
+#include "general/win/process_query.h"
 #include "general/win/window_query.h"
+#include "general/win/window_relations.h"
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
@@ -94,6 +97,25 @@ TEST(WindowFactsCost, PerCycleOverAWindowOfAnotherProcess) {
          ScreenPointToClient(GetParentWindow(window), probe, p);
        }},
       {"GetWindowExeName", [&] { GetWindowExeName(window); }},
+      {"styles and parent",
+       [&] {
+         ReadWindowStyles(window);
+         GetWindowClassName(GetParentOrOwner(window));
+         GetParentChainClassNames(window);
+       }},
+      {"thread, visible, DPI",
+       [&] {
+         GetWindowThreadId(window);
+         GetVisibleBounds(window);
+         DpiOfAnyWindow(window);
+       }},
+      // Kept while the probe stays over one window; these are the costs of a new window.
+      {"bitness, integrity",
+       [&] {
+         ProcessBitness(GetWindowProcessId(window));
+         ProcessIntegrityLevel(GetWindowProcessId(window));
+       }},
+      {"DPI awareness", [&] { GetWindowDpiAwareness(window); }},
   };
   for (const auto& q : queries) {
     std::vector<double> times;

@@ -130,7 +130,7 @@ TEST_F(WindowQuery, ProcessAndExecutable) {
 TEST_F(WindowQuery, ThousandsOfQueriesKeepNoHandle) {
   HWND red = Top(kRedClass);
   HWND edit = target_->Child(Top(kEditHostClass), L"Edit", L"");
-  GetWindowExeName(red);  // loads the process-status library, which then stays
+  GetWindowExeName(red);  // loads the libraries of the executable lookup, which then stay
   const long before = handle_count::Total();
   for (int i = 0; i < 1000; ++i) {
     GetWindowClassName(red);

@@ -1,4 +1,5 @@
-// The DPI a window is drawn for, where the system can tell it per monitor.
+// The DPI a window is drawn for, where the system can tell it per monitor, and how a window of
+// any process deals with DPI.
 #pragma once
 #include <windows.h>
 
@@ -13,3 +14,16 @@ int32_t WindowDpi(HWND window);
 bool PerMonitorDpiInEffect();
 // The system's sizing-frame width or height (SM_CXFRAME, SM_CYFRAME) for that DPI.
 int32_t FrameMetricForDpi(int index, int32_t dpi);
+
+enum class TDpiAwareness { Unknown, Unaware, System, PerMonitor, PerMonitorV2 };
+// How the window (of any process) is drawn for the DPI: the awareness its thread had when it was
+// created. Unknown where the system cannot tell it per window (before Windows 10 version 1607)
+// and when the window is gone. An unaware window that the system scales by GDI counts as
+// Unaware.
+TDpiAwareness GetWindowDpiAwareness(HWND window);
+// "Unaware", "System", "PerMonitor", "PerMonitorV2"; "?" for Unknown.
+const wchar_t* DpiAwarenessName(TDpiAwareness awareness);
+// The DPI the window (of any process) is drawn for, as it sees it: 96 for an unaware window
+// whatever its monitor. The screen's where the system cannot tell it per window; 0 when the
+// window is gone.
+int32_t DpiOfAnyWindow(HWND window);

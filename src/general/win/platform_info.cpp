@@ -32,6 +32,15 @@ bool IsWin2000OrLater() {
   return ReadVersion(info) && info.dwMajorVersion > 4;
 }
 
+bool IsVistaOrLater() {
+  static const bool vista = [] {
+    OSVERSIONINFOA info;
+    return ReadVersion(info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+           info.dwMajorVersion >= 6;
+  }();
+  return vista;
+}
+
 std::wstring GetWindowsName() {
   OSVERSIONINFOA info;
   if (!ReadVersion(info)) return L"Unknown";

@@ -7,5 +7,8 @@
 bool IsNTPlatform();
 // Windows 2000 or later (layered windows, loupe mode, no-self-capture).
 bool IsWin2000OrLater();
+// Windows Vista or later: the limited query right of processes, integrity levels, the desktop
+// compositor. Read once, like IsNTPlatform.
+bool IsVistaOrLater();
 // "95", "98", "me", "NT" (3.x and 4), "2000", "XP", "Vista", "7", "Win32s" or "Unknown".
 std::wstring GetWindowsName();

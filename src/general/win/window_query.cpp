@@ -6,6 +6,7 @@
 #include "general/win/codepage.h"
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
+#include "general/win/process_query.h"
 
 namespace {
 constexpr int kClassBufferBytes = 257;
@@ -15,11 +16,21 @@ constexpr DWORD kProcessAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
 constexpr int kPathLimit = 260;
 constexpr UINT kMessageTimeoutMs = 500;
 
+constexpr DWORD kExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
+
 using GetModuleFileNameExWFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
+using DwmGetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
 
 // Loaded by name when first needed: the process-status library is not on every system.
 LateBoundProc& ModuleFileNameEx() {
   static LateBoundProc proc(L"PSAPI.dll", "GetModuleFileNameExW");
+  return proc;
+}
+
+// The compositor's library exists from Vista on; it is not asked for before, where every
+// failed load would be tried again.
+LateBoundProc& DwmWindowAttribute() {
+  static LateBoundProc proc(L"dwmapi.dll", "DwmGetWindowAttribute");
   return proc;
 }
 
@@ -104,10 +115,19 @@ DWORD GetWindowProcessId(HWND window) {
   return processId;
 }
 
+DWORD GetWindowThreadId(HWND window, DWORD* processId) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  if (processId) *processId = thread != 0 ? process : 0;
+  return thread;
+}
+
 std::wstring GetWindowExeName(HWND window) {
   if (!IsNTPlatform()) return std::wstring();
   const DWORD processId = GetWindowProcessId(window);
   if (processId == 0) return std::wstring();
+  std::wstring imagePath = ProcessImagePath(processId);
+  if (!imagePath.empty()) return imagePath;
   const UniqueKernelHandle process(OpenProcess(kProcessAccess, FALSE, processId));
   if (!process) return std::wstring();
   const auto moduleFileName = ProcAs<GetModuleFileNameExWFn>(ModuleFileNameEx().Get());
@@ -115,4 +135,30 @@ std::wstring GetWindowExeName(HWND window) {
   std::vector<wchar_t> buffer(kPathLimit + 1, L'\0');
   if (moduleFileName(process.get(), nullptr, buffer.data(), kPathLimit) == 0) return std::wstring();
   return UpToZero(buffer);
+}
+
+WindowStyles ReadWindowStyles(HWND window) {
+  // The values are the same through either call; the 8-bit one is the one that the Windows 95
+  // family implements for every window.
+  const bool nt = IsNTPlatform();
+  const LONG style = nt ? GetWindowLongW(window, GWL_STYLE) : GetWindowLongA(window, GWL_STYLE);
+  const LONG exStyle =
+      nt ? GetWindowLongW(window, GWL_EXSTYLE) : GetWindowLongA(window, GWL_EXSTYLE);
+  return WindowStyles{static_cast<uint32_t>(style), static_cast<uint32_t>(exStyle)};
+}
+
+Rect GetVisibleBounds(HWND window) {
+  Rect bounds;
+  if (GetCompositorBounds(window, bounds)) return bounds;
+  if (!GetWindowBounds(window, bounds)) return Rect{};
+  return bounds;
+}
+
+bool GetCompositorBounds(HWND window, Rect& bounds) {
+  if (!IsVistaOrLater()) return false;
+  const auto attribute = ProcAs<DwmGetWindowAttributeFn>(DwmWindowAttribute().Get());
+  RECT r{};
+  if (!attribute || FAILED(attribute(window, kExtendedFrameBounds, &r, sizeof(r)))) return false;
+  bounds = Rect{r.left, r.top, r.right, r.bottom};
+  return true;
 }

@@ -1,9 +1,12 @@
-// What any window on the desktop tells about itself: class name, text, rectangles, parent,
-// process and executable file. No query raises on a failure of the system: it gives an empty
-// text, a zero rectangle or what the underlying call left.
+// What any window on the desktop tells about itself: class name, text, styles, rectangles,
+// parent, process, thread and executable file. No query raises on a failure of the system: it
+// gives an empty text, a zero rectangle or what the underlying call left. Only the text is
+// asked of the window itself by message; everything else the system answers on its own, so a
+// hung window costs nothing there.
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "base/geometry.h"
@@ -27,6 +30,26 @@ Rect GetClientBounds(HWND window);
 // The parent as GetAncestor(GA_PARENT) gives it: the desktop window for a top-level window.
 HWND GetParentWindow(HWND window);
 DWORD GetWindowProcessId(HWND window);
-// Full path of the executable of the window's process; empty when the process cannot be
-// opened or read, and always on the Windows 95 family.
+// The thread that created the window and runs its messages; 0 when the window is gone. With
+// processId, also the window's process, from the same call.
+DWORD GetWindowThreadId(HWND window, DWORD* processId = nullptr);
+// Full path of the executable of the window's process. From Windows Vista on it is asked with
+// the limited query right, which elevated and protected processes grant too; where that fails,
+// or before Vista, by reading the process's module list. Empty when neither works, and always
+// on the Windows 95 family.
 std::wstring GetWindowExeName(HWND window);
+
+struct WindowStyles {
+  uint32_t Style = 0;
+  uint32_t ExStyle = 0;
+};
+// The style and extended style; zero when the window is gone.
+WindowStyles ReadWindowStyles(HWND window);
+// The bounds the desktop compositor draws, without the invisible resize borders that the
+// window rectangle includes from Windows Vista on; the window rectangle where there is no
+// compositor or it does not answer for the window. The compositor always answers in physical
+// pixels, as the window rectangle does for this per-monitor aware program. Zero when the window
+// is gone.
+Rect GetVisibleBounds(HWND window);
+// The compositor's part of that: false, with `bounds` untouched, where it does not answer.
+bool GetCompositorBounds(HWND window, Rect& bounds);

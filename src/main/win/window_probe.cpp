@@ -1,9 +1,12 @@
 #include "main/win/window_probe.h"
 
+#include <vector>
+
 #include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/dpi.h"
 #include "general/win/window_query.h"
+#include "general/win/window_relations.h"
 #include "main/win/window_search.h"
 
 HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const {
@@ -27,22 +30,70 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   info.ClientOrigin =
       Point{CheckedSub(info.ScreenPoint.X, client.X), CheckedSub(info.ScreenPoint.Y, client.Y)};
 
-  info.ClassName = AnsiToWide(GetWindowClassName(window));
+  const std::string className = GetWindowClassName(window);
+  info.ClassName = AnsiToWide(className);
   info.Text = ReadWindowText(window);
 
   // A window that has gone away shows zeros rather than the last window's rectangle.
   Rect bounds;
   if (!GetWindowBounds(window, bounds)) bounds = Rect{};
   info.WindowRect = bounds;
+  const HWND treeParent = GetParentWindow(window);
   Point position;
-  ScreenPointToClient(GetParentWindow(window), Point{bounds.Left, bounds.Top}, position);
+  ScreenPointToClient(treeParent, Point{bounds.Left, bounds.Top}, position);
   info.WindowPos = position;
   info.WindowSize = Size{RectWidth(bounds), RectHeight(bounds)};
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
-  info.ExeName = WindowExeName(window);
   info.Dpi = MonitorDpi(info.ScreenPoint);
+  ReadChangingFacts(window, treeParent, className, info);
+
+  // With no window (or one gone meanwhile) the process is 0 and every process fact is empty.
+  DWORD process = 0;
+  info.ThreadId = window ? GetWindowThreadId(window, &process) : 0;
+  info.ProcessId = process;
+  if (process == 0) {
+    kept_ = TKeptFacts{};
+    info.ExeName.clear();
+    info.Bitness = 0;
+    info.Integrity.clear();
+    info.DpiAwareness.clear();
+    return;
+  }
+  const TKeptFacts& kept = KeptFacts(window, process);
+  info.ExeName = kept.ExeName;
+  info.Bitness = kept.Bitness;
+  info.Integrity = IntegrityLevelName(kept.Integrity);
+  info.DpiAwareness = DpiAwarenessName(kept.DpiAwareness);
+}
+
+// Each query of a window of another process is a trip to the window server under Wine (on
+// Windows a read of shared memory): what the cycle has read already is not asked again.
+void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+                                     TProbeInfo& info) {
+  const WindowStyles styles = ReadWindowStyles(window);
+  info.Style = styles.Style;
+  info.ExStyle = styles.ExStyle;
+
+  const HWND parent = GetParentOrOwner(window);
+  info.Parent = reinterpret_cast<uintptr_t>(parent);
+  // The window's parent in the tree begins the chain above it; an owner is not part of it.
+  const std::vector<std::string> above = parent && parent == treeParent
+                                             ? GetParentChainClassNames(parent)
+                                             : std::vector<std::string>();
+  if (!above.empty())
+    info.ParentClassName = AnsiToWide(above.front());
+  else
+    info.ParentClassName = parent ? AnsiToWide(GetWindowClassName(parent)) : std::wstring();
+  std::wstring chain = window ? AnsiToWide(className) : std::wstring();
+  for (const std::string& name : above) chain += L" < " + AnsiToWide(name);
+  info.ParentChain = chain;
+
+  // Without a compositor's answer the visible bounds are the window rectangle, read already.
+  Rect visible;
+  info.VisibleBounds = GetCompositorBounds(window, visible) ? visible : info.WindowRect;
+  info.WindowDpi = DpiOfAnyWindow(window);
 }
 
 int32_t TWindowProbe::MonitorDpi(const Point& point) {
@@ -59,13 +110,16 @@ int32_t TWindowProbe::MonitorDpi(const Point& point) {
   return WindowDpi(nullptr);
 }
 
-std::wstring TWindowProbe::WindowExeName(HWND window) {
-  const DWORD process = window ? GetWindowProcessId(window) : 0;
-  if (process != 0 && window == exeNameWindow_ && process == exeNameProcess_) return exeName_;
-  std::wstring name = GetWindowExeName(window);
-  // Only a name that was read is kept: a process that could not be opened is asked again.
-  exeNameWindow_ = name.empty() ? nullptr : window;
-  exeNameProcess_ = name.empty() ? 0 : process;
-  exeName_ = name;
-  return name;
+const TWindowProbe::TKeptFacts& TWindowProbe::KeptFacts(HWND window, DWORD process) {
+  if (window != kept_.Window || process != kept_.Process) {
+    kept_ = TKeptFacts{};
+    kept_.Window = window;
+    kept_.Process = process;
+  }
+  if (kept_.ExeName.empty()) kept_.ExeName = GetWindowExeName(window);
+  if (kept_.Bitness == 0) kept_.Bitness = ProcessBitness(process);
+  if (kept_.Integrity == TIntegrityLevel::Unknown) kept_.Integrity = ProcessIntegrityLevel(process);
+  if (kept_.DpiAwareness == TDpiAwareness::Unknown)
+    kept_.DpiAwareness = GetWindowDpiAwareness(window);
+  return kept_;
 }

@@ -1,13 +1,17 @@
-// The window under the probe point and its facts, read into ProbeInfo. The executable name is
-// kept while the probe stays over one window of one process: a window belongs to one process
-// for its whole life, and the name is the dearest of the facts.
+// The window under the probe point and its facts, read into ProbeInfo. What cannot change
+// while the probe stays over one window of one process (the executable, the bitness, the
+// integrity level, the DPI awareness) is kept: a window belongs to one process and one thread
+// for its whole life, and these are the dearest of the facts. Styles, parent and rectangles
+// change at any time and are read every cycle.
 #pragma once
 #include <windows.h>
 
 #include <string>
 
 #include "base/geometry.h"
+#include "general/win/dpi.h"
 #include "general/win/late_bound_proc.h"
+#include "general/win/process_query.h"
 #include "main/info_lines.h"
 
 // What a search for the window under the point must pass over.
@@ -26,12 +30,23 @@ class TWindowProbe {
   void ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info);
 
  private:
-  std::wstring WindowExeName(HWND window);
+  // One window's lasting facts. A fact that could not be read is asked again next cycle.
+  struct TKeptFacts {
+    HWND Window = nullptr;
+    DWORD Process = 0;
+    std::wstring ExeName;
+    int32_t Bitness = 0;
+    TIntegrityLevel Integrity = TIntegrityLevel::Unknown;
+    TDpiAwareness DpiAwareness = TDpiAwareness::Unknown;
+  };
+  const TKeptFacts& KeptFacts(HWND window, DWORD process);
+  // The facts that change at any time: styles, parent, parent chain, visible bounds, DPI.
+  // The tree parent and the class name are those the cycle read already.
+  void ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+                         TProbeInfo& info);
   // The DPI of the monitor under the point; the screen's where monitors have no DPI of their
   // own. The library is the window's while it lives, like every handle it holds.
   int32_t MonitorDpi(const Point& point);
   LateBoundProc dpiForMonitor_{L"shcore.dll", "GetDpiForMonitor"};
-  HWND exeNameWindow_ = nullptr;
-  DWORD exeNameProcess_ = 0;
-  std::wstring exeName_;
+  TKeptFacts kept_;
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "tests/win/tools/probe_target_layout.h"
 
@@ -97,6 +98,89 @@ DWORD WINAPI HungThread(void* started) {
   return 0;
 }
 
+// A dialog template in memory: the dialog and its items, each item on a DWORD boundary.
+class DialogTemplate {
+ public:
+  DialogTemplate(DWORD style, DWORD exStyle, const wchar_t* title) {
+    Dword(style);
+    Dword(exStyle);
+    countAt_ = words_.size();
+    words_.insert(words_.end(), {0, 0, 0, 0, 0});  // item count, x, y, cx, cy
+    words_.insert(words_.end(), {0, 0});           // no menu, the system's dialog class
+    Text(title);
+  }
+  // An item of the system's button class. Its place is set later, in pixels.
+  void Button(DWORD style, WORD id, const wchar_t* text) {
+    if (words_.size() % 2 != 0) words_.push_back(0);
+    Dword(style);
+    Dword(0);
+    words_.insert(words_.end(), {0, 0, 0, 0, id, 0xFFFF, 0x0080});
+    Text(text);
+    words_.push_back(0);  // no creation data
+    ++words_[countAt_];
+  }
+  const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+ private:
+  void Dword(DWORD value) {
+    words_.push_back(LOWORD(value));
+    words_.push_back(HIWORD(value));
+  }
+  void Text(const wchar_t* text) {
+    for (; *text; ++text) words_.push_back(static_cast<WORD>(*text));
+    words_.push_back(0);
+  }
+  std::vector<WORD> words_;  // a vector's buffer is aligned for DWORDs
+  size_t countAt_ = 0;
+};
+
+INT_PTR CALLBACK SystemDialogProc(HWND, UINT, WPARAM, LPARAM) {
+  // FALSE to WM_INITDIALOG too: the dialog sets no focus, so the button is not made the
+  // default one and keeps the style it was given.
+  return FALSE;
+}
+
+void Place(HWND hwnd, const Box& b) {
+  SetWindowPos(hwnd, nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The windows that this thread makes from now on are system DPI aware, where the system lets a
+// thread choose (Windows 10 version 1607 and later, and Wine); elsewhere nothing changes. The
+// hung window's thread keeps the process's default.
+void SystemDpiAwareFromNowOn() {
+  using SetContext = HANDLE(WINAPI*)(HANDLE);
+  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto set = reinterpret_cast<SetContext>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  if (set) set(reinterpret_cast<HANDLE>(static_cast<intptr_t>(kSystemAwareContext)));
+}
+
+// The inspector's windows; the dialog is returned for its owned popup.
+HWND InspectorWindows() {
+  const int bits = static_cast<int>(sizeof(void*) * 8);
+  const std::wstring styledText = StyledText(GetCurrentProcessId(), GetCurrentThreadId(), bits);
+  HWND styled = CreateWindowExW(kStyledExStyle, kStyledClass, styledText.c_str(), kStyledStyle,
+                                kStyled.Left, kStyled.Top, kStyled.Width, kStyled.Height, nullptr,
+                                nullptr, instance, nullptr);
+  Show(styled);
+
+  // The button comes first, so that it lies above the group box that surrounds it.
+  DialogTemplate dialogTemplate(kSystemDialogStyle, kTopExStyle, L"System dialog");
+  dialogTemplate.Button(kGroupedButtonStyle, kGroupedButtonId, kGroupedButtonText);
+  dialogTemplate.Button(kGroupBoxStyle, kGroupBoxId, kGroupBoxText);
+  HWND dialog =
+      CreateDialogIndirectParamW(instance, dialogTemplate.Get(), nullptr, SystemDialogProc, 0);
+  if (!dialog) return nullptr;
+  Place(dialog, kSystemDialog);
+  Place(GetDlgItem(dialog, kGroupBoxId), kGroupBox);
+  Place(GetDlgItem(dialog, kGroupedButtonId), kGroupedButton);
+  Show(dialog);
+
+  Show(CreateWindowExW(kTopExStyle, kOwnedClass, kOwnedText, WS_POPUP, kOwned.Left, kOwned.Top,
+                       kOwned.Width, kOwned.Height, dialog, nullptr, instance, nullptr));
+  return dialog;
+}
+
 HANDLE OpenNamedEvent(const std::wstring& token, const wchar_t* what) {
   return OpenEventW(EVENT_MODIFY_STATE | SYNCHRONIZE, FALSE, EventName(token, what).c_str());
 }
@@ -104,6 +188,7 @@ HANDLE OpenNamedEvent(const std::wstring& token, const wchar_t* what) {
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   instance = hInstance;
+  SystemDpiAwareFromNowOn();
   const std::wstring token = commandLine ? commandLine : L"";
   HANDLE readyEvent = OpenNamedEvent(token, kReadyEvent);
   hangingEvent = OpenNamedEvent(token, kHangingEvent);
@@ -125,6 +210,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   Register(kEditHostClass, PlainProc, face);
   Register(kUnicodeClass, PlainProc, face);
   Register(kHungClass, HungProc, face);
+  Register(kStyledClass, PlainProc, face);
+  Register(kOwnedClass, PlainProc, GetSysColorBrush(COLOR_WINDOW));
   const std::wstring longClass = LongClassName();
   Register(longClass.c_str(), PlainProc, face);
 
@@ -173,6 +260,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
 
   CreateWindowExW(0, longClass.c_str(), L"Hidden", WS_POPUP, kHidden.Left, kHidden.Top,
                   kHidden.Width, kHidden.Height, nullptr, nullptr, instance, nullptr);
+
+  if (!InspectorWindows()) return 4;
 
   HANDLE started = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   HANDLE thread = CreateThread(nullptr, 0, HungThread, started, 0, nullptr);

@@ -48,6 +48,15 @@ constexpr Box kUnicode{960, 560, 200, 60};
 constexpr Box kHung{620, 600, 200, 100};
 // Never shown.
 constexpr Box kHidden{1100, 880, 150, 100};
+// For the inspector: a window of known styles, whose caption tells what the helper knows
+// about itself (StyledText); a dialog of the system's dialog class with a button inside a
+// group box; a popup owned by that dialog.
+constexpr Box kStyled{330, 20, 120, 80};
+constexpr Box kOwned{470, 20, 110, 80};
+constexpr Box kSystemDialog{330, 120, 260, 150};
+// In the dialog's client area. The button lies inside the group box, above it in z-order.
+constexpr Box kGroupBox{10, 5, 200, 90};
+constexpr Box kGroupedButton{30, 30, 100, 30};
 
 constexpr wchar_t kRedClass[] = L"LoupistProbeRed";
 constexpr wchar_t kRedChildClass[] = L"LoupistProbeRedChild";
@@ -62,6 +71,27 @@ constexpr wchar_t kLongTextClass[] = L"LoupistProbeLongText";
 constexpr wchar_t kEditHostClass[] = L"LoupistProbeEditHost";
 constexpr wchar_t kUnicodeClass[] = L"LoupistProbeUnicode";
 constexpr wchar_t kHungClass[] = L"LoupistProbeHung";
+constexpr wchar_t kStyledClass[] = L"LoupistProbeStyled";
+constexpr wchar_t kOwnedClass[] = L"LoupistProbeOwned";
+constexpr wchar_t kSystemDialogClass[] = L"#32770";
+
+// The styles as the helper asks for them. The system keeps them as they are, except the
+// dialog's, to which the dialog manager may add.
+// WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX
+constexpr unsigned long kStyledStyle = 0x960a0000;
+// WS_EX_TOPMOST | WS_EX_ACCEPTFILES | WS_EX_APPWINDOW | WS_EX_NOACTIVATE
+constexpr unsigned long kStyledExStyle = 0x08040018;
+// WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME
+constexpr unsigned long kSystemDialogStyle = 0x80c80080;
+// WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX
+constexpr unsigned long kGroupBoxStyle = 0x50020007;
+// WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_FLAT
+constexpr unsigned long kGroupedButtonStyle = 0x50018000;
+// DPI_AWARENESS_CONTEXT_SYSTEM_AWARE: the awareness of the windows of the helper's first
+// thread, where the system lets a thread choose.
+constexpr long kSystemAwareContext = -2;
+constexpr unsigned short kGroupBoxId = 1000;
+constexpr unsigned short kGroupedButtonId = 1001;
 
 constexpr wchar_t kRedText[] = L"Red window";
 constexpr wchar_t kRedChildText[] = L"Red child";
@@ -79,6 +109,16 @@ constexpr wchar_t kUnicodeText[] = L"\uD55C\uAE00 ABC 日本語ﾃｷｽﾄ";
 constexpr wchar_t kEditContents[] = L"typed into the edit 編集";
 // What the hung window answers to WM_GETTEXT while it still answers; its caption is empty.
 constexpr wchar_t kHungAnswer[] = L"still answering";
+constexpr wchar_t kGroupBoxText[] = L"Group";
+constexpr wchar_t kGroupedButtonText[] = L"Grouped";
+constexpr wchar_t kOwnedText[] = L"Owned popup";
+
+// The styled window's caption: the helper's process id, the id of the thread that made its
+// windows (all but the hung one) and its bitness, as it knows them of itself.
+inline std::wstring StyledText(unsigned long processId, unsigned long threadId, int bits) {
+  return L"Styled " + std::to_wstring(processId) + L" " + std::to_wstring(threadId) + L" " +
+         std::to_wstring(bits);
+}
 
 // 300 characters, A to Z over and over.
 inline std::wstring LongText() {
