@@ -28,7 +28,6 @@ struct TProbeInfo {
   std::wstring ExeName;
   int32_t Dpi = 96;                    // of the monitor under the probe point
   uint32_t ReferenceColor = 0xFFFFFF;  // 0xRRGGBB, what the contrast is measured against
-  int32_t Dpi = 96;  // of the monitor under the probe point
   // The inspector's facts. Each is zero or empty when no window is under the point.
   uint32_t Style = 0;
   uint32_t ExStyle = 0;
