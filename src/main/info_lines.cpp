@@ -9,6 +9,7 @@
 #include "main/colour_math.h"
 #include "main/dpi_scale.h"
 #include "main/panel_items.h"
+#include "main/window_styles.h"
 
 namespace {
 
@@ -34,6 +35,11 @@ std::wstring LowerHex(FormatArg value, int32_t digits) {
 // The probe point relative to an origin, as the position lines show it.
 Point Relative(const Point& p, const Point& origin) {
   return Point{CheckedSub(p.X, origin.X), CheckedSub(p.Y, origin.Y)};
+}
+
+// "32" or "64"; "?" where the system did not tell.
+std::wstring BitnessText(int32_t bitness) {
+  return bitness == 0 ? std::wstring(L"?") : std::to_wstring(bitness);
 }
 
 // The box that the user origin and the probe point span, both pixels included, and the straight
@@ -109,6 +115,19 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
       const TDistance d = MeasureFromOrigin(info);
       return {d.Width, d.Height, d.Straight, LogicalBoxSuffix(d, info.Dpi)};
     }
+    case kItemStyle:
+      return {LowerHex(info.Style, 8), LowerHex(info.ExStyle, 8), DecodeWindowStyle(info.Style),
+              DecodeExtendedStyle(info.ExStyle)};
+    case kItemParent:
+      return {LowerHex(info.Parent, 8), info.ParentClassName, info.Parent};
+    case kItemProcess:
+      return {info.ProcessId, info.ThreadId, BitnessText(info.Bitness), info.Integrity};
+    case kItemDpiAwareness:
+      return {info.DpiAwareness, info.WindowDpi};
+    case kItemVisibleBounds: {
+      const Rect& r = info.VisibleBounds;
+      return {r.Left, r.Top, CheckedSub(r.Right, r.Left), CheckedSub(r.Bottom, r.Top)};
+    }
   }
   RequireItem(index);
   return {};
@@ -180,6 +199,31 @@ std::wstring PictureCopyStatusText() { return CopyStatusText(L"ｽﾞｰﾑ画�
 
 std::wstring ReferenceStatusText(uint32_t rgb) {
   return Format(L"基準色 %s", {LowerHex(rgb & 0xFFFFFFu, 6)});
+}
+
+std::wstring InfoReportText(const TProbeInfo& info) {
+  std::wstring report;
+  auto add = [&report](const std::wstring& label, const std::wstring& value) {
+    report += label + L"\t" + value + L"\r\n";
+  };
+  for (int32_t line = 1; line <= kInfoItemCount; ++line) {
+    const int32_t item = PanelLineItem(line);
+    // The label is literal text up to the end of its blanks, so the drawn line starts with it.
+    const std::wstring format = GetDisplayFormat(item);
+    const std::size_t blanks = format.find(L' ');
+    const std::size_t value = format.find_first_not_of(L' ', blanks);
+    add(format.substr(0, blanks), InfoDisplayText(item, info).substr(value));
+  }
+  add(L"親チェーン", info.ParentChain);
+  add(L"スタイル", DecodeWindowStyle(info.Style));
+  add(L"拡張スタイル", DecodeExtendedStyle(info.ExStyle));
+  return report;
+}
+
+std::wstring ReportStatusText(const std::wstring& report) {
+  int32_t lines = 0;
+  for (wchar_t c : report) lines += c == L'\n' ? 1 : 0;
+  return CopyStatusText(L"すべての情報", Format(L"%d行", {lines}));
 }
 
 std::wstring CopyTextErrorMessage(const std::wstring& error) {

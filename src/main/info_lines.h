@@ -67,8 +67,13 @@ enum TInfoItem : int32_t {
   kItemContrast,
   kItemHsl,
   kItemDistance,
+  kItemStyle,
+  kItemParent,
+  kItemProcess,
+  kItemDpiAwareness,
+  kItemVisibleBounds,
 };
-constexpr int32_t kInfoItemCount = 17;
+constexpr int32_t kInfoItemCount = 22;
 
 enum class TInfoGroup { Color, Position, Window };
 
@@ -96,6 +101,11 @@ std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& tex
 std::wstring PictureCopyStatusText();
 // "基準色 <lower-case hex>" for the title line after the reference colour is set.
 std::wstring ReferenceStatusText(uint32_t rgb);
+// Every item, shown or not, as "label<TAB>value" lines in panel order, the value as the panel
+// draws it; then the parent chain and the decoded styles. Each line ends in CR LF.
+std::wstring InfoReportText(const TProbeInfo& info);
+// The title line after the report is copied, which names its size rather than its text.
+std::wstring ReportStatusText(const std::wstring& report);
 // Message box texts when the copy file cannot be written, around the error's own message.
 std::wstring CopyTextErrorMessage(const std::wstring& error);
 std::wstring CopyPictureErrorMessage(const std::wstring& error);

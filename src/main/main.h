@@ -192,10 +192,12 @@ class TApp_Loupist : public Form {
   void StoreSettings();
   Action& ZoomItemCommand(int32_t index);
   Action& GridItemCommand(int32_t index);
-  // Copies: the twelve values go through RenderInfoLines, which hands the one text to
+  // Copies: the items' values go through RenderInfoLines, which hands the one text to
   // CopyItemText with the copy command.
   void actCopy_TextExecute(Action& sender);
   void CopyItemText(const Action& command, const std::wstring& text);
+  // The clipboard, the title line, and with Ctrl the text file.
+  void CopyTextWithStatus(const std::wstring& text, std::wstring status);
   void actCopy_PictureExecute(Action& sender);
   void CopyPictureWithoutGrid(Bitmap& picture);
   TCopies FCopies;

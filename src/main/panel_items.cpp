@@ -62,6 +62,23 @@ const TPanelItemDef kPanelItems[kInfoItemCount] = {
     {kItemExeName, TInfoGroup::Window, kWinInfoExeNameBit, &TSettingsChecks::WinInfoExeName,
      Cmd::actWinInfo_ExeName, Cmd::actCopy_WInfoExeName,
      L"実行ﾌｧｲﾙ %s", L"%s", L"%1:s"},
+    {kItemStyle, TInfoGroup::Window, kWinInfoStyleBit, &TSettingsChecks::WinInfoStyle,
+     Cmd::actWinInfo_Style, Cmd::actCopy_WInfoStyle,
+     L"ｽﾀｲﾙ     %s %s", L"%2:s", L"%3:s"},
+    {kItemParent, TInfoGroup::Window, kWinInfoParentBit, &TSettingsChecks::WinInfoParent,
+     Cmd::actWinInfo_Parent, Cmd::actCopy_WInfoParent,
+     L"親       %s %s", L"%s %s", L"%2:d"},
+    {kItemProcess, TInfoGroup::Window, kWinInfoProcessBit, &TSettingsChecks::WinInfoProcess,
+     Cmd::actWinInfo_Process, Cmd::actCopy_WInfoProcess,
+     L"ﾌﾟﾛｾｽ    %d/%d %sbit %s", L"%d/%d %sbit %s", L"%d"},
+    {kItemDpiAwareness, TInfoGroup::Window, kWinInfoDpiAwarenessBit,
+     &TSettingsChecks::WinInfoDpiAwareness, Cmd::actWinInfo_DpiAwareness,
+     Cmd::actCopy_WInfoDpiAwareness,
+     L"DPI認識  %s %d", L"%s %d", L"%1:d"},
+    {kItemVisibleBounds, TInfoGroup::Window, kWinInfoVisibleBoundsBit,
+     &TSettingsChecks::WinInfoVisibleBounds, Cmd::actWinInfo_VisibleBounds,
+     Cmd::actCopy_WInfoVisibleBounds,
+     L"見た目   L=%d T=%d W=%d H=%d", L"%d, %d, %d, %d", L"(%d, %d, %d, %d)"},
 };
 // clang-format on
 

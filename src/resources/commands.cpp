@@ -433,6 +433,11 @@ MenuItemDef BuildWinInfoMenu() {
                      Item("mniWinInfo_ClientSize", "actWinInfo_ClientSize"),
                      Item("mniWinInfo_Rect", "actWinInfo_Rect"),
                      Item("mniWinInfo_ExeName", "actWinInfo_ExeName"),
+                     Item("mniWinInfo_Style", "actWinInfo_Style"),
+                     Item("mniWinInfo_Parent", "actWinInfo_Parent"),
+                     Item("mniWinInfo_Process", "actWinInfo_Process"),
+                     Item("mniWinInfo_DpiAwareness", "actWinInfo_DpiAwareness"),
+                     Item("mniWinInfo_VisibleBounds", "actWinInfo_VisibleBounds"),
                      Separator("mniWinInfo_Line1"),
                      Bold(WithText(Item("mniWinInfo_InfoOnOff", "actWinInfo_InfoOnOff"),
                                    L"表示の一括ON/OFF", L"ウィンドウ情報表示の一括ON/OFF")),
@@ -443,6 +448,7 @@ MenuItemDef BuildCopyMenu() {
   return Submenu(
       "mniCopy", L"コピー(&C)", L"クリップボードへコピー",
       {
+          Item("mniCopy_Report", "actCopy_Report"),
           Item("mniCopy_Picture", "actCopy_Picture"),
           Separator("mniCopy_Line1"),
           Item("mniCopy_ColorRGB", "actCopy_ColorRGB"),
@@ -463,6 +469,11 @@ MenuItemDef BuildCopyMenu() {
           Item("mniCopy_WInfoClientSize", "actCopy_WInfoClientSize"),
           Item("mniCopy_WInfoRect", "actCopy_WInfoRect"),
           Item("mniCopy_WInfoExeName", "actCopy_WInfoExeName"),
+          Item("mniCopy_WInfoStyle", "actCopy_WInfoStyle"),
+          Item("mniCopy_WInfoParent", "actCopy_WInfoParent"),
+          Item("mniCopy_WInfoProcess", "actCopy_WInfoProcess"),
+          Item("mniCopy_WInfoDpiAwareness", "actCopy_WInfoDpiAwareness"),
+          Item("mniCopy_WInfoVisibleBounds", "actCopy_WInfoVisibleBounds"),
           Separator("mniCopy_Line4"),
           Submenu("mniCopy_Formats", L"カラー形式(&K)", L"ピクセルの色を各種の形式でコピー",
                   {

@@ -5,6 +5,8 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/checked.h"
 #include "general/format.h"
@@ -37,6 +39,18 @@ TProbeInfo SampleWindow() {
   info.ClientSize = {284, 162};
   info.WindowRect = {10, 20, 310, 220};
   info.ExeName = L"C:\\Program Files\\ツール\\app.exe";
+  info.Style = 0x50010000;  // WS_CHILD | WS_VISIBLE | WS_TABSTOP
+  info.ExStyle = 0x00000004;
+  info.Parent = 0x000200AA;
+  info.ParentClassName = L"#32770";
+  info.ProcessId = 1234;
+  info.ThreadId = 1240;
+  info.Bitness = 64;
+  info.Integrity = L"Medium";
+  info.DpiAwareness = L"PerMonitorV2";
+  info.WindowDpi = 144;
+  info.VisibleBounds = {17, 20, 303, 213};
+  info.ParentChain = L"Button < #32770";
   return info;
 }
 
@@ -99,6 +113,11 @@ TEST(InfoDisplayText, EveryLineOfASampleWindow) {
       L"ｺﾝﾄﾗｽﾄ   2.51:1 NG (ffffff)",
       L"HSL      H=30  S=100 L=50 ",
       L"距離     W=151 H=81 D=170.0",
+      L"ｽﾀｲﾙ     50010000 00000004",
+      L"親       000200aa #32770",
+      L"ﾌﾟﾛｾｽ    1234/1240 64bit Medium",
+      L"DPI認識  PerMonitorV2 144",
+      L"見た目   L=17 T=20 W=286 H=193",
   };
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
@@ -175,6 +194,9 @@ TEST(InfoDisplayText, NoWindowUnderThePoint) {
   EXPECT_EQ(InfoDisplayText(kItemHandle, info), L"ﾊﾝﾄﾞﾙ    00000000 0");
   EXPECT_EQ(InfoDisplayText(kItemClassName, info), L"ｸﾗｽ名    ");
   EXPECT_EQ(InfoDisplayText(kItemExeName, info), L"実行ﾌｧｲﾙ ");
+  EXPECT_EQ(InfoDisplayText(kItemStyle, info), L"ｽﾀｲﾙ     00000000 00000000");
+  EXPECT_EQ(InfoDisplayText(kItemParent, info), L"親       00000000 ");
+  EXPECT_EQ(InfoDisplayText(kItemProcess, info), L"ﾌﾟﾛｾｽ    0/0 ?bit ");
   EXPECT_EQ(InfoDisplayText(kItemPosScreen, info), L"ｽｸﾘｰﾝ    X=-1920 Y=5");
   EXPECT_EQ(InfoDisplayText(kItemPosClient, info), L"ｸﾗｲｱﾝﾄ   X=-1920 Y=5 (0,0)");
 }
@@ -221,11 +243,52 @@ TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
       {kItemContrast, L"2.51:1", L"2.51:1 NG #ff8000 #ffffff"},
       {kItemHsl, L"hsl(30, 100%, 50%)", L"hsl(30, 100%, 50%)"},
       {kItemDistance, L"151x81", L"170.0"},
+      {kItemStyle, L"WS_CHILD | WS_VISIBLE | WS_TABSTOP", L"WS_EX_NOPARENTNOTIFY"},
+      {kItemParent, L"000200aa #32770", L"131242"},
+      {kItemProcess, L"1234/1240 64bit Medium", L"1234"},
+      {kItemDpiAwareness, L"PerMonitorV2 144", L"144"},
+      {kItemVisibleBounds, L"17, 20, 286, 193", L"(17, 20, 286, 193)"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
     EXPECT_EQ(InfoCopyText(c.item, info, true), c.down) << "item " << c.item << " shift";
   }
+}
+
+TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
+  const std::wstring report = InfoReportText(SampleWindow());
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+    lines.push_back(report.substr(start, end - start));
+  EXPECT_EQ(start, report.size()) << "every line ends in CR LF";
+  EXPECT_EQ(report.find(L'\n'), report.find(L"\r\n") + 1) << "no bare line feed";
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 3));
+  // Labels without their blanks, values exactly as drawn (trailing blanks of RGB included).
+  const std::pair<std::size_t, const wchar_t*> some[] = {
+      {0, L"RGB\tR=255 G=128 B=0  "},
+      {2, L"COLORREF\t0080ff 33023"},
+      {3, L"ｺﾝﾄﾗｽﾄ\t2.51:1 NG (ffffff)"},
+      {9, L"距離\tW=151 H=81 D=170.0"},
+      {12, L"ﾃｷｽﾄ\tПривет ☃ 100%d"},
+      {13, L"Wｻｲｽﾞ\tL=10 T=20 W=300 H=200"},
+      {16, L"実行ﾌｧｲﾙ\tC:\\Program Files\\ツール\\app.exe"},
+      {19, L"ﾌﾟﾛｾｽ\t1234/1240 64bit Medium"},
+      {20, L"DPI認識\tPerMonitorV2 144"},
+      {22, L"親チェーン\tButton < #32770"},
+      {23, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
+      {24, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
+  };
+  for (const auto& [index, text] : some) EXPECT_EQ(lines[index], text) << "line " << index;
+  for (int32_t line = 1; line <= kInfoItemCount; ++line) {
+    const std::wstring shown = InfoDisplayText(PanelLineItem(line), SampleWindow());
+    const std::wstring& reported = lines[line - 1];
+    const std::size_t tab = reported.find(L'\t');
+    ASSERT_NE(tab, std::wstring::npos) << "line " << line;
+    EXPECT_EQ(shown.substr(shown.size() - (reported.size() - tab - 1)), reported.substr(tab + 1))
+        << "line " << line << ": the value as drawn";
+  }
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
 }
 
 TEST(InfoCopyText, EmptyTextCopiesNothingAfterTheStatusLabel) {
@@ -273,6 +336,8 @@ TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   EXPECT_EQ(InfoItemSettingsBit(kItemContrast), 0x8u);
   EXPECT_EQ(InfoItemSettingsBit(kItemHsl), 0x10u);
   EXPECT_EQ(InfoItemSettingsBit(kItemDistance), 0x10u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemStyle), 0x40u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemVisibleBounds), 0x800u) << "bit 10 is the executable's";
   // Within a group no two items share a bit.
   for (int32_t a = 1; a <= kInfoItemCount; ++a) {
     for (int32_t b = a + 1; b <= kInfoItemCount; ++b) {
@@ -326,8 +391,9 @@ TEST(InfoGroups, ToggleChecksAllUnlessAllAreChecked) {
 
   InfoItemChecks none{};
   const InfoItemChecks position = ToggleInfoGroup(none, TInfoGroup::Position);
-  EXPECT_EQ(position, (InfoItemChecks{false, false, false, true, true, true, false, false, false,
-                                      false, false, false, false, true, false, false, true}));
+  EXPECT_EQ(position, (InfoItemChecks{false, false, false, true,  true,  true, false, false,
+                                      false, false, false, false, false, true, false, false,
+                                      true,  false, false, false, false, false}));
 }
 
 }  // namespace

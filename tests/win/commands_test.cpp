@@ -356,10 +356,12 @@ TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
   EXPECT_EQ(grid[8].text, L"サブグリッド色選択(&S)...");
 
   // A hidden command leaves its item out; the bulk item keeps its own caption.
-  ASSERT_EQ(winInfo.size(), 8u);
+  ASSERT_EQ(winInfo.size(), 13u);
   EXPECT_EQ(winInfo[5].text, L"RECT(&R)");
-  EXPECT_EQ(winInfo[7].text, L"表示の一括ON/OFF");
-  EXPECT_TRUE(winInfo[7].state & MFS_DEFAULT);
+  EXPECT_EQ(winInfo[6].text, L"スタイル(&S)");
+  EXPECT_EQ(winInfo[10].text, L"見た目の範囲(&V)");
+  EXPECT_EQ(winInfo[12].text, L"表示の一括ON/OFF");
+  EXPECT_TRUE(winInfo[12].state & MFS_DEFAULT);
 
   ASSERT_EQ(capture.size(), 4u);
   EXPECT_EQ(capture[0].text, L"一時停止(&P)");

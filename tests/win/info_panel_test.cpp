@@ -19,15 +19,28 @@ namespace {
 using namespace probe_target;
 
 constexpr Cmd kItems[kInfoItemCount] = {
-    Cmd::actColor_RGB,          Cmd::actColor_HTML,
-    Cmd::actColor_COLORREF,     Cmd::actPos_Screen,
-    Cmd::actPos_Client,         Cmd::actPos_User,
-    Cmd::actWinInfo_Handle,     Cmd::actWinInfo_ClassName,
-    Cmd::actWinInfo_Text,       Cmd::actWinInfo_WindowSize,
-    Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect,
-    Cmd::actWinInfo_ExeName,    Cmd::actPos_Dpi,
-    Cmd::actColor_Contrast,     Cmd::actColor_Hsl,
+    Cmd::actColor_RGB,
+    Cmd::actColor_HTML,
+    Cmd::actColor_COLORREF,
+    Cmd::actPos_Screen,
+    Cmd::actPos_Client,
+    Cmd::actPos_User,
+    Cmd::actWinInfo_Handle,
+    Cmd::actWinInfo_ClassName,
+    Cmd::actWinInfo_Text,
+    Cmd::actWinInfo_WindowSize,
+    Cmd::actWinInfo_ClientSize,
+    Cmd::actWinInfo_Rect,
+    Cmd::actWinInfo_ExeName,
+    Cmd::actPos_Dpi,
+    Cmd::actColor_Contrast,
+    Cmd::actColor_Hsl,
     Cmd::actPos_Distance,
+    Cmd::actWinInfo_Style,
+    Cmd::actWinInfo_Parent,
+    Cmd::actWinInfo_Process,
+    Cmd::actWinInfo_DpiAwareness,
+    Cmd::actWinInfo_VisibleBounds,
 };
 constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099;
 
@@ -36,6 +49,22 @@ std::wstring HandleLine(HWND window) {
   const auto value = static_cast<unsigned>(reinterpret_cast<uintptr_t>(window));
   swprintf(text, 64, L"ﾊﾝﾄﾞﾙ    %08x %u", value, value);
   return text;
+}
+
+// The inspector's lines of a top-level window without owner, from the system's own answers.
+std::wstring StyleLine(HWND window) {
+  wchar_t text[64];
+  swprintf(text, 64, L"ｽﾀｲﾙ     %08x %08x",
+           static_cast<unsigned>(GetWindowLongW(window, GWL_STYLE)),
+           static_cast<unsigned>(GetWindowLongW(window, GWL_EXSTYLE)));
+  return text;
+}
+
+std::wstring ProcessLine(HWND window) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  // A 32-bit helper; Wine gives every process an elevated token.
+  return L"ﾌﾟﾛｾｽ    " + std::to_wstring(process) + L"/" + std::to_wstring(thread) + L" 32bit High";
 }
 
 class InfoPanel : public testing::Test {
@@ -98,6 +127,13 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
       L"Cｻｲｽﾞ    W=300 H=200",
       L"Rect     L=10 T=20 R=310 B=220",
       L"実行ﾌｧｲﾙ " + target_->ExePath(),
+      StyleLine(red),
+      L"親       00000000 ",
+      ProcessLine(red),
+      // The helper's windows are system-aware.
+      L"DPI認識  System " + std::to_wstring(a.Dpi()),
+      // No compositor under Wine: the window rectangle.
+      L"見た目   L=10 T=20 W=300 H=200",
   };
   for (int k = 1; k <= kInfoItemCount; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
 
@@ -109,6 +145,13 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   EXPECT_EQ(Line(13, L"ﾃｷｽﾄ     Red child"), "");
   EXPECT_EQ(Line(14, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
   EXPECT_EQ(Line(16, L"Rect     L=200 T=100 R=300 B=160"), "");
+  HWND child = reinterpret_cast<HWND>(static_cast<uintptr_t>(a.Info().Window));
+  wchar_t parent[64];
+  swprintf(parent, 64, L"親       %08x LoupistProbeRed",
+           static_cast<unsigned>(reinterpret_cast<uintptr_t>(red)));
+  EXPECT_EQ(Line(18, StyleLine(child)), "");
+  EXPECT_EQ(Line(19, parent), "");
+  EXPECT_EQ(Line(22, L"見た目   L=200 T=100 W=100 H=60"), "");
   // The same line with another text is told apart.
   EXPECT_NE(Line(13, L"ﾃｷｽﾄ     Red window"), "");
 }
@@ -174,12 +217,14 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   };
 
   // Only the executable off: the toggle switches the whole group on, then off.
+  auto windowGroup = [&] { return checked(7, 13) + checked(18, 22); };
   for (int i = 7; i <= 12; ++i) a.Command(kItems[i - 1]).SetChecked(true);
+  for (int i = 18; i <= 22; ++i) a.Command(kItems[i - 1]).SetChecked(true);
   a.Command(Cmd::actWinInfo_ExeName).SetChecked(false);
   ASSERT_TRUE(app_->ActionList_Main.ExecuteCode(kWindowToggle));
-  EXPECT_EQ(checked(7, 13), 7);
+  EXPECT_EQ(windowGroup(), 12);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
-  EXPECT_EQ(checked(7, 13), 0);
+  EXPECT_EQ(windowGroup(), 0);
   EXPECT_EQ(checked(1, 6), 3) << "the other groups keep their lines";
   for (Cmd added :
        {Cmd::actPos_Dpi, Cmd::actColor_Contrast, Cmd::actColor_Hsl, Cmd::actPos_Distance})

@@ -1,9 +1,6 @@
 // The colour instrument's commands: taking the probe colour as the reference for the contrast
 // line, and the probe colour copied in the formats of other languages.
-#include "general/format.h"
-#include "general/win/codepage.h"
 #include "general/win/input_state.h"
-#include "general/win/platform_info.h"
 #include "main/colour_math.h"
 #include "main/main.h"
 
@@ -53,9 +50,5 @@ void TApp_Loupist::actColor_SetReferenceExecute() {
 void TApp_Loupist::CopyColourFormat(const Action& command, TColourFormat format) {
   const std::wstring text =
       ColourFormatText(format, static_cast<uint32_t>(ProbeInfo.RGBValue), IsKeyDown(VK_SHIFT));
-  FCopies.ToClipboard(Handle(), text);
-  std::wstring status = CopyStatusText(WithoutMnemonic(command.Caption()), text);
-  if (!IsNTPlatform()) status = AnsiToWide(WideToAnsi(status));
-  ShowStatusText(status);
-  FCopies.ToFileWhenCtrl(Handle(), text);
+  CopyTextWithStatus(text, CopyStatusText(WithoutMnemonic(command.Caption()), text));
 }

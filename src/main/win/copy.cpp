@@ -40,6 +40,10 @@ void TApp_Loupist::BindCopyCommands() {
     Command(PanelItem(item).Copy).SetHandler([this](Action& sender) {
       actCopy_TextExecute(sender);
     });
+  Command(Cmd::actCopy_Report).SetHandler([this](Action&) {
+    const std::wstring report = InfoReportText(ProbeInfo);
+    CopyTextWithStatus(report, ReportStatusText(report));
+  });
 }
 
 void TApp_Loupist::actCopy_TextExecute(Action& sender) {
@@ -48,8 +52,11 @@ void TApp_Loupist::actCopy_TextExecute(Action& sender) {
 }
 
 void TApp_Loupist::CopyItemText(const Action& command, const std::wstring& text) {
+  CopyTextWithStatus(text, CopyStatusText(command.Caption(), text));
+}
+
+void TApp_Loupist::CopyTextWithStatus(const std::wstring& text, std::wstring status) {
   FCopies.ToClipboard(Handle(), text);
-  std::wstring status = CopyStatusText(command.Caption(), text);
   // Outside the NT family the title line holds what the system code page can show.
   if (!IsNTPlatform()) status = AnsiToWide(WideToAnsi(status));
   ShowStatusText(status);
