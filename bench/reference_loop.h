@@ -35,6 +35,11 @@ class ReferenceLoop {
     gridPen_ = CreatePen(PS_SOLID, 1, 0x999999);
     subPen_ = CreatePen(PS_SOLID, 1, 0xFF0000);
     panelPen_ = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
+    if ((dwm_ = LoadLibraryW(L"dwmapi.dll")) != nullptr)
+      dwmGetWindowAttribute_ = reinterpret_cast<DwmGetWindowAttributeProc>(
+          reinterpret_cast<void*>(GetProcAddress(dwm_, "DwmGetWindowAttribute")));
+    getDpiForWindow_ = reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     srcW_ = (cw + zoom - 1) / zoom;
     srcH_ = (zoomAreaH + zoom - 1) / zoom;
   }
@@ -46,6 +51,7 @@ class ReferenceLoop {
     DeleteObject(gridPen_);
     DeleteObject(subPen_);
     DeleteObject(panelPen_);
+    if (dwm_ != nullptr) FreeLibrary(dwm_);
   }
   // The window facts, asked plainly: the window under the point, its class, text,
   // rectangles, parent and executable.
@@ -65,6 +71,18 @@ class ReferenceLoop {
     GetClientRect(w, &client);
     POINT corner{r.left, r.top};
     ScreenToClient(GetParent(w), &corner);
+    // The inspector's facts that may change from one cycle to the next: styles, the parent or
+    // owner and its class, the chain of parents' classes, the compositor's bounds, the DPI.
+    GetWindowLongW(w, GWL_STYLE);
+    GetWindowLongW(w, GWL_EXSTYLE);
+    HWND parent = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetAncestor(w, GA_PARENT)
+                                                            : GetWindow(w, GW_OWNER);
+    if (parent != nullptr) GetClassNameA(parent, cls, sizeof(cls));
+    for (HWND up = w; up != nullptr && up != GetDesktopWindow(); up = GetAncestor(up, GA_PARENT))
+      GetClassNameA(up, cls, sizeof(cls));
+    RECT visible;
+    if (dwmGetWindowAttribute_ != nullptr) dwmGetWindowAttribute_(w, 9, &visible, sizeof(visible));
+    if (getDpiForWindow_ != nullptr) getDpiForWindow_(w);
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
     if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid)) {
@@ -174,6 +192,11 @@ class ReferenceLoop {
   }
 
  private:
+  using DwmGetWindowAttributeProc = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+  using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+  HMODULE dwm_ = nullptr;
+  DwmGetWindowAttributeProc dwmGetWindowAttribute_ = nullptr;
+  GetDpiForWindowProc getDpiForWindow_ = nullptr;
   HWND window_;
   int cw_, ch_, top_, zoom_;
   bool grid_;
