@@ -11,6 +11,7 @@
 #include "general/win/window_query.h"
 #include "general/win/window_relations.h"
 #include "main/main.h"
+#include "main/panel_items.h"
 #include "main/win/internals.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/panel_lines.h"
@@ -105,11 +106,8 @@ TEST_F(Win9xPath, WhatTheSystemCannotDoIsHidden) {
   EXPECT_TRUE(a.Command(Cmd::actWinInfo_Rect).Checked());
   EXPECT_FALSE(exeLine.Checked());
   int shown = 0;
-  for (Cmd name : {Cmd::actColor_RGB, Cmd::actColor_HTML, Cmd::actColor_COLORREF,
-                   Cmd::actPos_Screen, Cmd::actPos_Client, Cmd::actPos_User, Cmd::actWinInfo_Handle,
-                   Cmd::actWinInfo_ClassName, Cmd::actWinInfo_Text, Cmd::actWinInfo_WindowSize,
-                   Cmd::actWinInfo_ClientSize, Cmd::actWinInfo_Rect})
-    shown += a.Command(name).Checked() ? 1 : 0;
+  for (int32_t item = 1; item <= kInfoItemCount; ++item)
+    shown += a.Command(PanelItem(item).Line).Checked() ? 1 : 0;
   EXPECT_EQ(RectHeight(a.InfoRect()), (shown + 1) * a.LineHeight());
   // Pressed again, the six lines go and the executable line stays off.
   app->ActionList_Main.ExecuteCode(5099);
