@@ -35,10 +35,6 @@ std::wstring OwnExe() {
   return path;
 }
 
-bool SameFile(const std::wstring& a, const std::wstring& b) {
-  return lstrcmpiW(a.c_str(), b.c_str()) == 0;
-}
-
 class ProbeFactsBase : public testing::Test {
  protected:
   void StartApp() { app_ = StartMainWindow(POINT{1270, 1010}, POINT{40, 300}); }
@@ -173,10 +169,10 @@ class ProbeFacts64 : public ProbeFactsBase {
   }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    const DWORD error = target_->StartError();
-    if (error == ERROR_BAD_EXE_FORMAT || error == ERROR_EXE_MACHINE_TYPE_MISMATCH)
+    if (target_->NoSixtyFourBitPrograms())
       GTEST_SKIP() << "this system (or Wine prefix) does not run 64-bit programs";
-    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error " << error;
+    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error "
+                                  << target_->StartError();
     StartApp();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;

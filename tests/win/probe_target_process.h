@@ -8,6 +8,11 @@
 #include "base/win/unique_handle.h"
 #include "tests/win/tools/probe_target_layout.h"
 
+// Paths of one file, as the system compares them.
+inline bool SameFile(const std::wstring& a, const std::wstring& b) {
+  return lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+
 class ProbeTargetProcess {
  public:
   static constexpr wchar_t k32BitHelper[] = L"probe_target.exe";
@@ -19,6 +24,11 @@ class ProbeTargetProcess {
   ~ProbeTargetProcess();
 
   bool Ready() const { return ready_; }
+  // The 64-bit build did not start because the system runs no 64-bit programs at all, which
+  // its tests skip; any other failure to start is a failure.
+  bool NoSixtyFourBitPrograms() const {
+    return startError_ == ERROR_BAD_EXE_FORMAT || startError_ == ERROR_EXE_MACHINE_TYPE_MISMATCH;
+  }
   // Why the helper did not start: the system's error code of the start; 0 when it started.
   DWORD StartError() const { return startError_; }
   DWORD ProcessId() const { return processId_; }

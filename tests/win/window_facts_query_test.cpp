@@ -50,10 +50,6 @@ std::wstring ModuleRoute(DWORD processId) {
   return path;
 }
 
-bool SameFile(const std::wstring& a, const std::wstring& b) {
-  return lstrcmpiW(a.c_str(), b.c_str()) == 0;
-}
-
 bool SystemIs64Bit() {
   BOOL wow64 = FALSE;
   return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
@@ -329,10 +325,10 @@ class WindowInspect64 : public testing::Test {
   }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    const DWORD error = target_->StartError();
-    if (error == ERROR_BAD_EXE_FORMAT || error == ERROR_EXE_MACHINE_TYPE_MISMATCH)
+    if (target_->NoSixtyFourBitPrograms())
       GTEST_SKIP() << "this system (or Wine prefix) does not run 64-bit programs";
-    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error " << error;
+    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error "
+                                  << target_->StartError();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;
 };
