@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,17 +49,24 @@ void PressAndRelease(WORD key) {
   PumpFor(500);
 }
 
-TEST(CopyKeys, HCAndZPutTheHtmlColourTheColorrefAndThePictureOnTheClipboard) {
-  const COLORREF color = RGB(220, 20, 30);
-  ColorWindow scene(500, 400, 150, 150, color);
-  MovePointer(575, 475);
-  LoupistProcess program;
-  ASSERT_NE(program.Window(), nullptr);
-  SetForegroundWindow(program.Window());
-  PumpFor(500);
+// The program in front, its probe over a red window of another process.
+class CopyKeys : public testing::Test {
+ protected:
+  static constexpr COLORREF kColor = RGB(220, 20, 30);
+  void SetUp() override {
+    MovePointer(575, 475);
+    program_ = std::make_unique<LoupistProcess>();
+    ASSERT_NE(program_->Window(), nullptr);
+    SetForegroundWindow(program_->Window());
+    PumpFor(500);
+  }
+  ColorWindow scene_{500, 400, 150, 150, kColor};
+  std::unique_ptr<LoupistProcess> program_;
+};
 
+TEST_F(CopyKeys, HCAndZPutTheHtmlColourTheColorrefAndThePictureOnTheClipboard) {
   TProbeInfo expected;
-  expected.Color = color;
+  expected.Color = kColor;
   expected.Red = 220, expected.Green = 20, expected.Blue = 30;
   expected.RGBValue = 220 * 65536 + 20 * 256 + 30;
 
@@ -66,23 +74,15 @@ TEST(CopyKeys, HCAndZPutTheHtmlColourTheColorrefAndThePictureOnTheClipboard) {
   EXPECT_EQ(ClipboardText(), InfoCopyText(kItemHTML, expected, false));
   PressAndRelease('C');
   EXPECT_EQ(ClipboardText(), InfoCopyText(kItemCOLORREF, expected, false));
-  EXPECT_EQ(ClipboardText(), std::to_wstring(color));
+  EXPECT_EQ(ClipboardText(), std::to_wstring(kColor));
 
   RECT client{};
-  GetClientRect(program.Window(), &client);
+  GetClientRect(program_->Window(), &client);
   PressAndRelease('Z');
   EXPECT_TRUE(ClipboardHasPictureOf(client.right, client.bottom));
 }
 
-TEST(CopyKeys, RPutsTheWholeReportOnTheClipboardAndBSetsTheReference) {
-  const COLORREF color = RGB(220, 20, 30);
-  ColorWindow scene(500, 400, 150, 150, color);
-  MovePointer(575, 475);
-  LoupistProcess program;
-  ASSERT_NE(program.Window(), nullptr);
-  SetForegroundWindow(program.Window());
-  PumpFor(500);
-
+TEST_F(CopyKeys, RPutsTheWholeReportOnTheClipboardAndBSetsTheReference) {
   PressAndRelease('R');
   std::wstring report = ClipboardText();
   std::vector<std::wstring> lines;
