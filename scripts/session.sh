@@ -5,6 +5,48 @@
 LOUPIST_ROOT=${LOUPIST_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 SESSION_PIDS=()
 
+# Which Windows programs this machine runs. Some kernels run no 32-bit Linux programs, and there
+# Wine's 32-bit loader fails with "Exec format error" while the 64-bit one works; the only sound
+# test is to start the loader. LOUPIST_NO_WIN32=1 plays such a machine: the 32-bit loader is
+# taken for absent, and a `wine` that fails as the real one does there stands first on PATH, so
+# that a script calling `wine` directly instead of wine32/wine64 shows up.
+WINE32_LOADER=/usr/lib/wine/wine
+WINE64_LOADER=/usr/lib/wine/wine64
+if [ -z "${LOUPIST_WIN32_RUNS:-}" ]; then
+  if [ "${LOUPIST_NO_WIN32:-}" = 1 ]; then
+    LOUPIST_WIN32_RUNS=0
+    LOUPIST_WIN32_WHY="LOUPIST_NO_WIN32=1 plays a machine without 32-bit programs"
+    mkdir -p "$LOUPIST_ROOT/build/no-win32-bin"
+    printf '#!/bin/sh\necho "wine: Exec format error (LOUPIST_NO_WIN32=1)" >&2\nexit 126\n' \
+      >"$LOUPIST_ROOT/build/no-win32-bin/wine"
+    chmod +x "$LOUPIST_ROOT/build/no-win32-bin/wine"
+    export PATH="$LOUPIST_ROOT/build/no-win32-bin:$PATH"
+  elif why=$("$WINE32_LOADER" --version 2>&1); then
+    LOUPIST_WIN32_RUNS=1
+    LOUPIST_WIN32_WHY=
+  else
+    LOUPIST_WIN32_RUNS=0
+    LOUPIST_WIN32_WHY="$WINE32_LOADER --version: ${why##*: }"
+  fi
+  export LOUPIST_WIN32_RUNS LOUPIST_WIN32_WHY
+fi
+
+# wine32 PROGRAM ARGS / wine64 PROGRAM ARGS: a Windows program of that bitness. Both share the
+# prefix (a 64-bit prefix runs 32-bit programs where the 32-bit loader starts).
+wine32() {
+  if [ "$LOUPIST_WIN32_RUNS" != 1 ]; then
+    echo "wine32: this machine runs no 32-bit programs ($LOUPIST_WIN32_WHY)" >&2
+    return 126
+  fi
+  env -u WINELOADER "$WINE32_LOADER" "$@"
+}
+wine64() { WINELOADER="$WINE64_LOADER" "$WINE64_LOADER" "$@"; }
+# The bitness that this machine's runs use where either would do: 32 where it runs, as before.
+if [ "$LOUPIST_WIN32_RUNS" = 1 ]; then LOUPIST_BITS=32; else LOUPIST_BITS=64; fi
+export LOUPIST_BITS
+# wine_tool PROGRAM ARGS: the prefix's own tools (reg, wineboot), 64-bit on every machine.
+wine_tool() { wine64 "$@"; }
+
 session_stop() {
   if [ -n "${WINEPREFIX:-}" ] && [ -n "${SESSION_WINE_STARTED:-}" ]; then
     wineserver -k >/dev/null 2>&1 || true
@@ -111,14 +153,14 @@ session_start_wine() {
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null 2>&1
   SESSION_WINE_STARTED=1
-  wine wineboot </dev/null >/dev/null 2>&1
+  wine_tool wineboot </dev/null >/dev/null 2>&1
   if [ ! -e "$WINEPREFIX/.loupist-settings" ]; then
     # Metric-compatible stand-in for the Japanese gothic face the program asks for.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ \
+    wine_tool reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ \
       /d IPAGothic /f </dev/null >/dev/null 2>&1
     # No window manager runs on our displays: without this, every hidden or destroyed
     # top-level window waits two seconds for a manager's answer that never comes.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    wine_tool reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
       </dev/null >/dev/null 2>&1
     touch "$WINEPREFIX/.loupist-settings"
   fi
@@ -127,10 +169,10 @@ session_start_wine() {
 # session_set_dpi DPI: the dots per inch of the running prefix's display. The server is
 # started anew: a running one keeps the DPI it read first.
 session_set_dpi() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+  wine_tool reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
     </dev/null >/dev/null 2>&1
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
   wineserver -p </dev/null >/dev/null 2>&1
-  wine wineboot </dev/null >/dev/null 2>&1
+  wine_tool wineboot </dev/null >/dev/null 2>&1
 }
