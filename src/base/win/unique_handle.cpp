@@ -1,13 +1,17 @@
 #include "base/win/unique_handle.h"
 
+#include <atomic>
+
 namespace handle_count {
 namespace {
-long live[kKindCount];
+std::atomic<long> live[kKindCount];
 }
-long& Live(Kind kind) { return live[kind]; }
+long Live(Kind kind) { return live[kind].load(); }
 long Total() {
   long sum = 0;
-  for (long n : live) sum += n;
+  for (const std::atomic<long>& n : live) sum += n.load();
   return sum;
 }
+void Added(Kind kind) { ++live[kind]; }
+void Removed(Kind kind) { --live[kind]; }
 }  // namespace handle_count

@@ -1,5 +1,6 @@
 // Move-only owners for operating-system handles. Every owner counts its live
-// instances per handle kind so that tests can prove a long run leaks nothing.
+// instances per handle kind so that tests can prove a long run leaks nothing. The counts are
+// kept atomically: the element probe's worker thread owns handles too.
 #pragma once
 #include <windows.h>
 
@@ -16,10 +17,13 @@ enum Kind {
   kGlobal,
   kWindowDC,
   kMenu,
+  kComObject,
   kKindCount
 };
-long& Live(Kind kind);
+long Live(Kind kind);
 long Total();
+void Added(Kind kind);
+void Removed(Kind kind);
 }  // namespace handle_count
 
 template <typename Handle, typename Closer, handle_count::Kind K>
@@ -27,7 +31,7 @@ class UniqueHandle {
  public:
   UniqueHandle() = default;
   explicit UniqueHandle(Handle h) : handle_(h) {
-    if (handle_) ++handle_count::Live(K);
+    if (handle_) handle_count::Added(K);
   }
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
@@ -46,13 +50,13 @@ class UniqueHandle {
   void reset(Handle h = Handle{}) {
     if (handle_) {
       Closer{}(handle_);
-      --handle_count::Live(K);
+      handle_count::Removed(K);
     }
     handle_ = h;
-    if (handle_) ++handle_count::Live(K);
+    if (handle_) handle_count::Added(K);
   }
   Handle release() {
-    if (handle_) --handle_count::Live(K);
+    if (handle_) handle_count::Removed(K);
     return std::exchange(handle_, Handle{});
   }
 
@@ -96,14 +100,14 @@ using UniqueMenu = UniqueHandle<HMENU, DestroyMenuCloser, handle_count::kMenu>;
 class WindowDC {
  public:
   explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {
-    if (dc_) ++handle_count::Live(handle_count::kWindowDC);
+    if (dc_) handle_count::Added(handle_count::kWindowDC);
   }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() {
     if (dc_) {
       ReleaseDC(window_, dc_);
-      --handle_count::Live(handle_count::kWindowDC);
+      handle_count::Removed(handle_count::kWindowDC);
     }
   }
   HDC get() const { return dc_; }
