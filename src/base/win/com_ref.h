@@ -15,58 +15,56 @@ class ComRef {
   ComRef() = default;
   ComRef(const ComRef&) = delete;
   ComRef& operator=(const ComRef&) = delete;
-  ComRef(ComRef&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  ComRef(ComRef&& other) noexcept
+      : p_(std::exchange(other.p_, nullptr)), counted_(std::exchange(other.counted_, false)) {}
   ComRef& operator=(ComRef&& other) noexcept {
     if (this != &other) {
       reset();
       p_ = std::exchange(other.p_, nullptr);
+      counted_ = std::exchange(other.counted_, false);
     }
     return *this;
   }
   ~ComRef() { reset(); }
 
-  I* get() const { return p_; }
-  I* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
+  I* get() const { return Counted(); }
+  I* operator->() const { return Counted(); }
+  explicit operator bool() const { return Counted() != nullptr; }
 
   // Takes over a reference that the caller owns.
   void reset(I* p = nullptr) {
-    if (p_) {
+    if (Counted()) {
       p_->Release();
       handle_count::Removed(handle_count::kComObject);
     }
     p_ = p;
-    if (p_) handle_count::Added(handle_count::kComObject);
+    counted_ = false;
+    Counted();
   }
-
-  // For a call's out parameter: what is held is released first, and what the call leaves is
-  // taken over at the end of the full expression that holds the call.
-  class OutParam {
-   public:
-    explicit OutParam(ComRef& owner) : owner_(owner) {}
-    OutParam(const OutParam&) = delete;
-    OutParam& operator=(const OutParam&) = delete;
-    ~OutParam() { owner_.reset(raw_); }
-    operator I**() { return &raw_; }                               // NOLINT: implicit by design
-    operator void**() { return reinterpret_cast<void**>(&raw_); }  // NOLINT
-
-   private:
-    ComRef& owner_;
-    I* raw_ = nullptr;
-  };
-  OutParam Out() {
+  // For a call's out parameter; what was held is released first.
+  I** Out() {
     reset();
-    return OutParam(*this);
+    return &p_;
   }
+  void** OutVoid() { return reinterpret_cast<void**>(Out()); }
 
   // The same object through another of its interfaces; empty when it has none.
   template <typename J>
   ComRef<J> As(const IID& iid) const {
     ComRef<J> other;
-    if (p_) p_->QueryInterface(iid, other.Out());
+    if (get()) p_->QueryInterface(iid, other.OutVoid());
     return other;
   }
 
  private:
+  // A reference that a call put through Out() is counted when it is first looked at.
+  I* Counted() const {
+    if (p_ && !counted_) {
+      handle_count::Added(handle_count::kComObject);
+      counted_ = true;
+    }
+    return p_;
+  }
   I* p_ = nullptr;
+  mutable bool counted_ = false;
 };
