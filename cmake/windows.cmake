@@ -42,7 +42,7 @@ if(LOUPIST_TESTS)
   # Windows of another process (and another executable name) for the window-query tests.
   add_executable(probe_target WIN32 ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target.cpp)
   target_include_directories(probe_target PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(probe_target PRIVATE user32 gdi32)
+  target_link_libraries(probe_target PRIVATE user32 gdi32 ole32 oleaut32 oleacc)
   target_link_options(probe_target PRIVATE -municode)
   target_compile_options(probe_target PRIVATE ${LOUPIST_WARNINGS})
   add_dependencies(win_tests probe_target)
@@ -57,6 +57,7 @@ if(LOUPIST_TESTS)
             -mwindows -static -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX
             -D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -I${CMAKE_SOURCE_DIR}
             -o ${CMAKE_BINARY_DIR}/probe_target64.exe ${probe_target_source} -luser32 -lgdi32
+            -lole32 -loleaut32 -loleacc
     DEPENDS ${probe_target_source} ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target_layout.h
     COMMENT "Building probe_target64.exe (64-bit)")
   add_custom_target(probe_target64 DEPENDS ${CMAKE_BINARY_DIR}/probe_target64.exe)

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/tools/drawn_buttons.h"
 #include "tests/win/tools/probe_target_layout.h"
 
 namespace {
@@ -189,6 +190,8 @@ HANDLE OpenNamedEvent(const std::wstring& token, const wchar_t* what) {
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   instance = hInstance;
   SystemDpiAwareFromNowOn();
+  // The drawn buttons' accessible object is handed to other processes through COM.
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 5;
   const std::wstring token = commandLine ? commandLine : L"";
   HANDLE readyEvent = OpenNamedEvent(token, kReadyEvent);
   hangingEvent = OpenNamedEvent(token, kHangingEvent);
@@ -212,6 +215,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   Register(kHungClass, HungProc, face);
   Register(kStyledClass, PlainProc, face);
   Register(kOwnedClass, PlainProc, GetSysColorBrush(COLOR_WINDOW));
+  Register(kDrawnButtonsClass, DrawnButtonsProc, face);
   const std::wstring longClass = LongClassName();
   Register(longClass.c_str(), PlainProc, face);
 
@@ -262,6 +266,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
                   kHidden.Width, kHidden.Height, nullptr, nullptr, instance, nullptr);
 
   if (!InspectorWindows()) return 4;
+  Show(TopLevel(kDrawnButtonsClass, kDrawnButtonsText, kDrawnButtons));
 
   HANDLE started = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   HANDLE thread = CreateThread(nullptr, 0, HungThread, started, 0, nullptr);

@@ -57,6 +57,10 @@ constexpr Box kSystemDialog{330, 120, 260, 150};
 // In the dialog's client area. The button lies inside the group box, above it in z-order.
 constexpr Box kGroupBox{10, 5, 200, 90};
 constexpr Box kGroupedButton{30, 30, 100, 30};
+// For the element probe: one window that draws three buttons itself, with no child windows,
+// and tells of them through an accessible object of its own. Buttons in client coordinates.
+constexpr Box kDrawnButtons{10, 940, 330, 60};
+constexpr Box kDrawnButton[3] = {{5, 10, 100, 40}, {115, 10, 100, 40}, {225, 10, 100, 40}};
 
 constexpr wchar_t kRedClass[] = L"LoupistProbeRed";
 constexpr wchar_t kRedChildClass[] = L"LoupistProbeRedChild";
@@ -74,6 +78,7 @@ constexpr wchar_t kHungClass[] = L"LoupistProbeHung";
 constexpr wchar_t kStyledClass[] = L"LoupistProbeStyled";
 constexpr wchar_t kOwnedClass[] = L"LoupistProbeOwned";
 constexpr wchar_t kSystemDialogClass[] = L"#32770";
+constexpr wchar_t kDrawnButtonsClass[] = L"LoupistProbeDrawnButtons";
 
 // The styles as the helper asks for them. The system keeps them as they are, except the
 // dialog's, to which the dialog manager may add.
@@ -112,6 +117,8 @@ constexpr wchar_t kHungAnswer[] = L"still answering";
 constexpr wchar_t kGroupBoxText[] = L"Group";
 constexpr wchar_t kGroupedButtonText[] = L"Grouped";
 constexpr wchar_t kOwnedText[] = L"Owned popup";
+constexpr wchar_t kDrawnButtonsText[] = L"Drawn buttons";
+constexpr const wchar_t* kDrawnButtonText[3] = {L"Draw One", L"Draw Two", L"Draw Three"};
 
 // The styled window's caption: the helper's process id, the id of the thread that made its
 // windows (all but the hung one) and its bitness, as it knows them of itself.
