@@ -4,8 +4,7 @@
 
 #include <chrono>
 #include <climits>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <thread>
 
 #include "main/element/element_probe.h"
@@ -40,8 +39,10 @@ TEST(ElementSchedule, AnAnswerIsShownOnlyForItsPointAndItsAbsenceAfterTheLimit) 
   EXPECT_FALSE(s.Take()) << "one request waits at most";
   EXPECT_EQ(s.View(kC, 539).State, State::kPending);
   EXPECT_EQ(s.View(kC, 540).State, State::kNoAnswer);
+  EXPECT_NE(s.View(kC, 539), s.View(kC, 540)) << "what tells the cycle to draw again";
   s.Deliver(Named(L"c"));
   EXPECT_EQ(s.View(kC, 600).Facts.Name, L"c");
+  EXPECT_NE(s.View(kC, 600), (ElementView{State::kAnswered, Named(L"other")}));
 }
 
 TEST(ElementSchedule, AStillPointIsAskedAgainEverySecondOnlyAfterItsAnswerCameBack) {
@@ -166,21 +167,15 @@ TEST(FallbackSource, TheSecondAnswersWhereTheFirstIsMissingOrFails) {
   }
 }
 
-// Holds every query until it is opened.
-struct Gate {
-  std::mutex mutex;
-  std::condition_variable opened;
-  bool open = false;
-};
+// Holds every query until its gate opens.
 struct HungSource : ElementSource {
-  explicit HungSource(std::shared_ptr<Gate> g) : gate(std::move(g)) {}
+  explicit HungSource(std::shared_future<void> g) : gate(std::move(g)) {}
   bool Query(const Point&, ElementFacts& facts) override {
-    std::unique_lock<std::mutex> lock(gate->mutex);
-    gate->opened.wait(lock, [&] { return gate->open; });
+    gate.wait();
     facts = Named(L"late");
     return true;
   }
-  std::shared_ptr<Gate> gate;
+  std::shared_future<void> gate;
 };
 
 double MsSince(std::chrono::steady_clock::time_point start) {
@@ -196,9 +191,9 @@ bool WorkersEndWithin(int ms) {
 }
 
 TEST(ElementProbe, AHungSourceCostsTheCallerNothingAndItsWorkerIsLeftToItself) {
-  auto gate = std::make_shared<Gate>();
-  auto probe =
-      std::make_unique<ElementProbe>([gate] { return std::make_unique<HungSource>(gate); });
+  std::promise<void> gate;
+  auto probe = std::make_unique<ElementProbe>(
+      [opened = gate.get_future().share()] { return std::make_unique<HungSource>(opened); });
   auto start = std::chrono::steady_clock::now();
   probe->Observe(kA, true);
   probe->Observe(kB, true);
@@ -212,11 +207,7 @@ TEST(ElementProbe, AHungSourceCostsTheCallerNothingAndItsWorkerIsLeftToItself) {
   probe.reset();
   EXPECT_LT(MsSince(start), 50.0) << "the probe goes without waiting for its worker";
   EXPECT_EQ(ElementProbe::LiveWorkers(), 1) << "the stuck worker is still there";
-  {
-    const std::lock_guard<std::mutex> lock(gate->mutex);
-    gate->open = true;
-  }
-  gate->opened.notify_all();
+  gate.set_value();
   EXPECT_TRUE(WorkersEndWithin(2000)) << "and ends by itself once its query returns";
 }
 

@@ -12,6 +12,9 @@
 struct ElementName {
   std::wstring ControlType;  // as the system names it, localised
   std::wstring Name;
+  friend bool operator==(const ElementName& a, const ElementName& b) {
+    return a.ControlType == b.ControlType && a.Name == b.Name;
+  }
 };
 
 struct ElementFacts {
@@ -23,6 +26,11 @@ struct ElementFacts {
   std::wstring Framework;     // "Win32", "WPF", "XAML", ...; "MSAA" from Active Accessibility
   // The parent first, up to the element of the top-level window; at most kMaxElementAncestors.
   std::vector<ElementName> Ancestors;
+  friend bool operator==(const ElementFacts& a, const ElementFacts& b) {
+    return a.Found == b.Found && a.ControlType == b.ControlType && a.Name == b.Name &&
+           a.AutomationId == b.AutomationId && a.Bounds == b.Bounds && a.Framework == b.Framework &&
+           a.Ancestors == b.Ancestors;
+  }
 };
 constexpr size_t kMaxElementAncestors = 16;
 

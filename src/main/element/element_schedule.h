@@ -23,6 +23,12 @@ enum class ElementState {
 struct ElementView {
   ElementState State = ElementState::kNotAsked;
   ElementFacts Facts;  // the answer's, while State is kAnswered
+  // The panel is drawn again when the view of its point changes: an answer comes, or the
+  // limit passes without one.
+  friend bool operator==(const ElementView& a, const ElementView& b) {
+    return a.State == b.State && a.Facts == b.Facts;
+  }
+  friend bool operator!=(const ElementView& a, const ElementView& b) { return !(a == b); }
 };
 
 // "…" while an answer is pending.
