@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "src/base/win/calling_convention.h"
+
 // The irreducible work of one frame: screen copy, stretch, the same lines and text,
 // one copy to the window.
 class ReferenceLoop {
@@ -36,10 +38,10 @@ class ReferenceLoop {
     subPen_ = CreatePen(PS_SOLID, 1, 0xFF0000);
     panelPen_ = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
     if ((dwm_ = LoadLibraryW(L"dwmapi.dll")) != nullptr)
-      dwmGetWindowAttribute_ = reinterpret_cast<DwmGetWindowAttributeProc>(
-          reinterpret_cast<void*>(GetProcAddress(dwm_, "DwmGetWindowAttribute")));
-    getDpiForWindow_ = reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+      dwmGetWindowAttribute_ =
+          ProcAs<DwmGetWindowAttributeProc>(GetProcAddress(dwm_, "DwmGetWindowAttribute"));
+    getDpiForWindow_ = ProcAs<GetDpiForWindowProc>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow"));
     srcW_ = (cw + zoom - 1) / zoom;
     srcH_ = (zoomAreaH + zoom - 1) / zoom;
   }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/calling_convention.h"
 #include "base/win/unique_handle.h"
 #include "general/win/dpi.h"
 #include "general/win/platform_info.h"
@@ -103,7 +104,9 @@ class WindowInspect : public testing::Test {
 };
 std::unique_ptr<ProbeTargetProcess> WindowInspect::target_;
 
-TEST_F(WindowInspect, TheHelpersFactsAsItKnowsThem) { ExpectTheHelpersFacts(*target_, 32); }
+TEST_F(WindowInspect, TheHelpersFactsAsItKnowsThem) {
+  ExpectTheHelpersFacts(*target_, ProbeTargetProcess::kOwnBits);
+}
 
 TEST_F(WindowInspect, StylesAsTheHelperAskedForThem) {
   const WindowStyles styled = ReadWindowStyles(Top(kStyledClass));
@@ -218,8 +221,8 @@ TEST_F(WindowInspect, IntegrityLevels) {
 
 TEST(WindowDpiAwareness, EachWindowAsItsThreadWasWhenItWasMade) {
   using SetContext = HANDLE(WINAPI*)(HANDLE);
-  const auto set = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  const auto set = ProcAs<SetContext>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"));
   if (!set) GTEST_SKIP() << "the system has no per-thread DPI awareness";
   const struct {
     intptr_t context;
@@ -307,7 +310,7 @@ TEST_F(WindowInspect, ThousandsOfQueriesKeepNoHandle) {
     GetParentChainClassNames(button);
     GetVisibleBounds(button);
     GetWindowDpiAwareness(button);
-    ASSERT_EQ(ProcessBitness(process), 32);
+    ASSERT_EQ(ProcessBitness(process), ProbeTargetProcess::kOwnBits);
     ASSERT_EQ(ProcessIntegrityLevel(process), TIntegrityLevel::High);
     ASSERT_FALSE(ProcessImagePath(process).empty());
   };
@@ -317,25 +320,25 @@ TEST_F(WindowInspect, ThousandsOfQueriesKeepNoHandle) {
   EXPECT_EQ(handle_count::Total(), before);
 }
 
-// The 64-bit build of the helper, shown to this 32-bit program.
-class WindowInspect64 : public testing::Test {
+// The helper of the other bitness: a 64-bit one shown to the 32-bit program, and the reverse.
+class WindowInspectOtherBitness : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    target_ = std::make_unique<ProbeTargetProcess>(ProbeTargetProcess::k64BitHelper);
+    target_ = std::make_unique<ProbeTargetProcess>(ProbeTargetProcess::kOtherBitnessHelper);
   }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    if (target_->NoSixtyFourBitPrograms())
-      GTEST_SKIP() << "this system (or Wine prefix) does not run 64-bit programs";
-    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error "
+    if (target_->OtherBitnessCannotRun())
+      GTEST_SKIP() << "this system (or Wine prefix) does not run programs of the other bitness";
+    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper did not start, error "
                                   << target_->StartError();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;
 };
-std::unique_ptr<ProbeTargetProcess> WindowInspect64::target_;
+std::unique_ptr<ProbeTargetProcess> WindowInspectOtherBitness::target_;
 
-TEST_F(WindowInspect64, TheHelpersFactsAsItKnowsThem) {
-  ExpectTheHelpersFacts(*target_, 64);
+TEST_F(WindowInspectOtherBitness, TheHelpersFactsAsItKnowsThem) {
+  ExpectTheHelpersFacts(*target_, ProbeTargetProcess::kOtherBits);
   // Only the limited right names the executable of a 64-bit process to a 32-bit program.
   if (sizeof(void*) == 4) EXPECT_EQ(ModuleRoute(target_->ProcessId()), L"");
 }

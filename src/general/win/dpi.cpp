@@ -1,5 +1,6 @@
 #include "general/win/dpi.h"
 
+#include "base/win/calling_convention.h"
 #include "base/win/unique_handle.h"
 
 namespace {
@@ -16,7 +17,7 @@ template <typename Fn>
 Fn User32Proc(const char* name) {
   const HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (!user32) return nullptr;
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
+  return ProcAs<Fn>(GetProcAddress(user32, name));
 }
 
 }  // namespace

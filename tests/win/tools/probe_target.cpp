@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "src/base/win/calling_convention.h"
 #include "tests/win/tools/probe_target_layout.h"
 
 namespace {
@@ -150,8 +151,7 @@ void Place(HWND hwnd, const Box& b) {
 void SystemDpiAwareFromNowOn() {
   using SetContext = HANDLE(WINAPI*)(HANDLE);
   const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  const auto set = reinterpret_cast<SetContext>(
-      reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  const auto set = ProcAs<SetContext>(GetProcAddress(user32, "SetThreadDpiAwarenessContext"));
   if (set) set(reinterpret_cast<HANDLE>(static_cast<intptr_t>(kSystemAwareContext)));
 }
 
