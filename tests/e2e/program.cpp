@@ -120,3 +120,20 @@ void SendButton(DWORD flags) {
   in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof(in));
 }
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  for (int attempt = 0; attempt < 20 && text.empty(); ++attempt) {
+    if (OpenClipboard(nullptr)) {
+      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+          text = chars;
+          GlobalUnlock(data);
+        }
+      }
+      CloseClipboard();
+    }
+    if (text.empty()) PumpFor(100);
+  }
+  return text;
+}
