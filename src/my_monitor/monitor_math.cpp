@@ -164,6 +164,12 @@ MonitorPosition MonitorLayout::MonitorPositionOfPoint(const Point& p) const {
   return MonitorPosition{};
 }
 
+Point MonitorLayout::NearestMonitorPixel(const Point& p) const {
+  const Rect& b = MonitorItemAt(p).BoundsRect;
+  return Point{Clamp(p.X, b.Left, std::max(b.Left, CheckedSub(b.Right, 1))),
+               Clamp(p.Y, b.Top, std::max(b.Top, CheckedSub(b.Bottom, 1)))};
+}
+
 Point MonitorLayout::KeepBoundsOnMonitor(int32_t left, int32_t top, int32_t width,
                                          int32_t height) const {
   const Rect bounds{left, top, CheckedAdd(left, width), CheckedAdd(top, height)};

@@ -112,6 +112,10 @@ class MonitorLayout {
   // does, for instance in a gap between monitors.
   MonitorPosition MonitorPositionOfPoint(const Point& p) const;
 
+  // The point itself when a monitor holds it; otherwise, in a gap between monitors or off the
+  // desktop, the nearest pixel of the nearest monitor.
+  Point NearestMonitorPixel(const Point& p) const;
+
   // New top-left corner of a window with these bounds: inside the work area of the monitor
   // that holds the largest share of it (or the nearest monitor), size unchanged.
   Point KeepBoundsOnMonitor(int32_t left, int32_t top, int32_t width, int32_t height) const;

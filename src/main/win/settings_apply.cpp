@@ -92,13 +92,14 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   RunInState(*actOpt_NoSelfCapture, c.OptNoSelfCapture);
   RunInState(*actOpt_SmoothCapture, c.OptSmoothCapture);
 
-  // Capture mode; the held point of fixed-point mode is already on today's desktop.
+  // Capture mode; the held point of fixed-point mode is already on today's desktop, and is kept
+  // out of any gap between its monitors, where the picture would be black.
   actCapture_Lupe->SetChecked(c.CaptureLupe);
   actCapture_Fixed->SetChecked(c.CaptureFixed);
   if (c.CaptureLupe) {
     RunInState(*actCapture_Lupe, true);
   } else if (c.CaptureFixed) {
-    ProbeInfo.ScreenPoint = plan.FixedPos;
+    ProbeInfo.ScreenPoint = MyMonitors().Layout().NearestMonitorPixel(plan.FixedPos);
   }
 
   // The window's place in one call; the layout adds the information area below. Without a
