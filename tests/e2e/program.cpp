@@ -137,3 +137,17 @@ std::wstring ClipboardText() {
   }
   return text;
 }
+
+std::vector<std::wstring> FilesMatching(const std::wstring& pattern) {
+  std::vector<std::wstring> files;
+  const std::wstring folder = pattern.substr(0, pattern.find_last_of(L"\\/") + 1);
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files.push_back(folder + found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return files;
+}
