@@ -83,6 +83,12 @@ class TApp_Loupist : public Form {
   // The monitor under a point, or the nearest one; the first when the system names none.
   TMyMonitorItem& MonitorItemAt(const Point& p);
   void PlaceOnMonitorUnderCursor();
+  // The window's outer bounds fitted into the work area of its monitor: panelHeight of them
+  // cannot give way, the zoom area can, down to its least size.
+  Rect FittedToWorkArea(const Rect& bounds, int32_t panelHeight);
+  // Before the first layout, which adds the panel below: places the window so that the whole of
+  // it will fit the work area of its monitor.
+  void PlaceWithPanelOnWorkArea(Rect zoomBounds);
   void WMDisplayChange();
   // The window moved to a monitor of another DPI, or that monitor's DPI changed: the suggested
   // rectangle's place and width, the zoom area scaled, the panel for the new font below it.

@@ -13,23 +13,6 @@
 
 namespace {
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  for (int attempt = 0; attempt < 20 && text.empty(); ++attempt) {
-    if (OpenClipboard(nullptr)) {
-      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-          text = chars;
-          GlobalUnlock(data);
-        }
-      }
-      CloseClipboard();
-    }
-    if (text.empty()) PumpFor(100);
-  }
-  return text;
-}
-
 bool ClipboardHasPictureOf(int width, int height) {
   bool found = false;
   if (!OpenClipboard(nullptr)) return false;

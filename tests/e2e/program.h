@@ -38,3 +38,7 @@ void MovePointer(int x, int y);
 void SendButton(DWORD flags);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
+// The clipboard's Unicode text as another program reads it; empty when there is none.
+std::wstring ClipboardText();
+// The full paths of the files (not folders) that match a pattern with wildcards.
+std::vector<std::wstring> FilesMatching(const std::wstring& pattern);

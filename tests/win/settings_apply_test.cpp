@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "main/main.h"
+#include "main/panel_items.h"
 #include "main/win/internals.h"
 #include "my_settingfile/builtin_tables.h"
 #include "my_settingfile/settings_image.h"
@@ -194,6 +195,39 @@ TEST_F(SettingsApply, WindowPlace) {
   b = Bounds(*app);
   EXPECT_EQ(b.left, 5000);
   EXPECT_EQ(b.top, 4000);
+}
+
+TEST_F(SettingsApply, TheWholeWindowFitsTheWorkAreaOfItsMonitor) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const auto inside = [&](const RECT& b) {
+    return b.left >= work.left && b.top >= work.top && b.right <= work.right &&
+           b.bottom <= work.bottom;
+  };
+  // A file saved with the whole screen above the panel, or with the largest place there is.
+  const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (const Rect& stored : {screen, Rect{-32768, -32768, 32767, 32767}}) {
+    TSettingsRecord r = PlainRecord();
+    r.FormRect = stored;
+    auto app = StartWith(r);
+    const RECT b = Bounds(*app);
+    EXPECT_TRUE(inside(b)) << b.left << "," << b.top << " " << b.right << "," << b.bottom;
+    EXPECT_EQ(b.bottom - b.top, work.bottom - work.top) << "the zoom area gave way, no more";
+  }
+
+  // Lines turned on at the bottom of the work area: the panel stays on the screen.
+  auto app = StartWith(PlainRecord());
+  LoupistInternals a(*app);
+  RECT b = Bounds(*app);
+  SetWindowPos(app->Handle(), nullptr, b.left, work.bottom - (b.bottom - b.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+    Action& line = a.Command(PanelItem(item).Line);
+    if (!line.Checked() && line.Visible()) line.Execute();
+  }
+  b = Bounds(*app);
+  EXPECT_TRUE(inside(b)) << b.left << "," << b.top << " " << b.right << "," << b.bottom;
+  EXPECT_EQ(b.bottom - b.top, 250 + RectHeight(a.InfoRect())) << "moved, not shrunk";
 }
 
 TEST_F(SettingsApply, StoredCaptureModes) {

@@ -79,7 +79,12 @@ void TApp_Loupist::FormCreate() {
 
   // 7. The settings file, replayed through the commands; without one, the text metrics for
   // the default font size (the replay computes them otherwise).
-  if (!ApplySettings()) actOpt_BigFontExecute();
+  if (!ApplySettings()) {
+    actOpt_BigFontExecute();
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    PlaceWithPanelOnWorkArea(Rect{bounds.left, bounds.top, bounds.right, bounds.bottom});
+  }
 
   // 8. Before Windows 2000 there are no layered windows: no loupe mode, no self-exclusion.
   if (!IsWin2000OrLater()) {

@@ -2,6 +2,7 @@
 #include "base/checked.h"
 #include "general/win/input_state.h"
 #include "main/dpi_scale.h"
+#include "main/layout_calc.h"
 #include "main/main.h"
 #include "my_monitor/win/my_monitor.h"
 
@@ -21,6 +22,21 @@ void TApp_Loupist::PlaceOnMonitorUnderCursor() {
   SetWindowPos(Handle(), nullptr, CheckedAdd(bounds.Left, kPlacementOffset),
                CheckedAdd(bounds.Top, kPlacementOffset), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect TApp_Loupist::FittedToWorkArea(const Rect& bounds, int32_t panelHeight) {
+  TMyMonitors& monitors = MyMonitors();
+  monitors.Refresh();
+  return monitors.Layout().FitBoundsOnMonitor(bounds, panelHeight, LeastZoomArea(FView.FDpi));
+}
+
+void TApp_Loupist::PlaceWithPanelOnWorkArea(Rect zoomBounds) {
+  int32_t infoHeight = 0;
+  RenderInfoLines(PanelPass::kMeasure, infoHeight);
+  zoomBounds.Bottom = CheckedAdd(zoomBounds.Bottom, infoHeight);
+  const Rect fitted = FittedToWorkArea(zoomBounds, infoHeight);
+  SetWindowPos(Handle(), nullptr, fitted.Left, fitted.Top, RectWidth(fitted),
+               CheckedSub(RectHeight(fitted), infoHeight), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TApp_Loupist::WMDisplayChange() {

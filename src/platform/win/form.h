@@ -34,5 +34,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void TrackSystemLoop(UINT msg);
   HWND handle_ = nullptr;
-  int systemLoops_ = 0;  // menu and move/size loops entered and not yet left
+  // Menu and move/size loops entered and not yet left.
+  int menuLoops_ = 0;
+  int moveLoops_ = 0;
 };
