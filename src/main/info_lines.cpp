@@ -203,7 +203,10 @@ std::wstring ReferenceStatusText(uint32_t rgb) {
 
 std::wstring InfoReportText(const TProbeInfo& info) {
   std::wstring report;
-  auto add = [&report](const std::wstring& label, const std::wstring& value) {
+  auto add = [&report](const std::wstring& label, std::wstring value) {
+    // The panel pads some values to line up its columns; in a report the padding is noise
+    // that a pasted table carries into its cells.
+    value.erase(value.find_last_not_of(L' ') + 1);
     report += label + L"\t" + value + L"\r\n";
   };
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {

@@ -102,7 +102,8 @@ std::wstring PictureCopyStatusText();
 // "基準色 <lower-case hex>" for the title line after the reference colour is set.
 std::wstring ReferenceStatusText(uint32_t rgb);
 // Every item, shown or not, as "label<TAB>value" lines in panel order, the value as the panel
-// draws it; then the parent chain and the decoded styles. Each line ends in CR LF.
+// draws it without trailing blanks; then the parent chain and the decoded styles. Each line
+// ends in CR LF.
 std::wstring InfoReportText(const TProbeInfo& info);
 // The title line after the report is copied, which names its size rather than its text.
 std::wstring ReportStatusText(const std::wstring& report);

@@ -264,9 +264,10 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   EXPECT_EQ(start, report.size()) << "every line ends in CR LF";
   EXPECT_EQ(report.find(L'\n'), report.find(L"\r\n") + 1) << "no bare line feed";
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 3));
-  // Labels without their blanks, values exactly as drawn (trailing blanks of RGB included).
+  // Labels without their blanks, values as drawn without the padding at their ends.
   const std::pair<std::size_t, const wchar_t*> some[] = {
-      {0, L"RGB\tR=255 G=128 B=0  "},
+      {0, L"RGB\tR=255 G=128 B=0"},
+      {4, L"HSL\tH=30  S=100 L=50"},
       {2, L"COLORREF\t0080ff 33023"},
       {3, L"ｺﾝﾄﾗｽﾄ\t2.51:1 NG (ffffff)"},
       {9, L"距離\tW=151 H=81 D=170.0"},
@@ -281,13 +282,18 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   };
   for (const auto& [index, text] : some) EXPECT_EQ(lines[index], text) << "line " << index;
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
-    const std::wstring shown = InfoDisplayText(PanelLineItem(line), SampleWindow());
+    std::wstring shown = InfoDisplayText(PanelLineItem(line), SampleWindow());
+    shown.erase(shown.find_last_not_of(L' ') + 1);
     const std::wstring& reported = lines[line - 1];
     const std::size_t tab = reported.find(L'\t');
     ASSERT_NE(tab, std::wstring::npos) << "line " << line;
     EXPECT_EQ(shown.substr(shown.size() - (reported.size() - tab - 1)), reported.substr(tab + 1))
         << "line " << line << ": the value as drawn";
   }
+  // Without a window the parent line's class name is empty: its blank goes too.
+  const std::wstring none = InfoReportText(TProbeInfo());
+  EXPECT_NE(none.find(L"\r\n親\t00000000\r\n"), std::wstring::npos);
+  EXPECT_EQ(none.find(L" \r\n"), std::wstring::npos) << "no value ends in a blank";
   EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
 }
 
