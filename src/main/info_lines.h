@@ -102,8 +102,9 @@ std::wstring PictureCopyStatusText();
 // "基準色 <lower-case hex>" for the title line after the reference colour is set.
 std::wstring ReferenceStatusText(uint32_t rgb);
 // Every item, shown or not, as "label<TAB>value" lines in panel order, the value as the panel
-// draws it without trailing blanks; then the parent chain and the decoded styles. Each line
-// ends in CR LF.
+// draws it (control characters of other programs' texts as marks) without trailing blanks;
+// then the parent chain and the decoded styles. One line per fact, each with one TAB and
+// ending in CR LF.
 std::wstring InfoReportText(const TProbeInfo& info);
 // The title line after the report is copied, which names its size rather than its text.
 std::wstring ReportStatusText(const std::wstring& report);

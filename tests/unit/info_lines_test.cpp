@@ -297,6 +297,26 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
 }
 
+// Multi-line captions, and names that no program should have but any program may.
+TEST(InfoReportText, ControlCharactersOfOtherProgramsShowAsMarksAndCopiesKeepThem) {
+  TProbeInfo info = SampleWindow();
+  info.Text = L"Name:\tAlice\r\nAge:\t30\n\r\n\r\u2029\u0085\v\f";
+  info.ClassName = info.ParentChain = std::wstring(L"Odd\0\x01\x1F\x7F\x80\x9F", 9);
+  info.ParentClassName = L"Par\rent";
+  info.ExeName = L"C:\\a\u2028b.exe";
+  // One line per fact, counted as such; CR LF is one break, LF CR two.
+  const std::wstring report = InfoReportText(info);
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
+  EXPECT_NE(report.find(L"\tName:→Alice↓Age:→30↓↓↓↓↓↓↓\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\tOdd□□□□□□\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\t000200aa Par↓ent\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\tC:\\a↓b.exe\r\n"), std::wstring::npos);
+  // A value copied on its own is the text itself; the title line shows it as the panel does.
+  EXPECT_EQ(InfoCopyText(kItemClassName, info, false), info.ClassName);
+  EXPECT_EQ(InfoCopyText(kItemExeName, info, true), L"a\u2028b.exe");
+  EXPECT_EQ(CopyStatusText(L"ﾃｷｽﾄ", L"a\tb"), L"ﾃｷｽﾄをｺﾋﾟｰ a→b");
+}
+
 TEST(InfoCopyText, EmptyTextCopiesNothingAfterTheStatusLabel) {
   const TProbeInfo info;
   const std::wstring text = InfoCopyText(kItemText, info, false);
