@@ -7,8 +7,8 @@
 
 #include "base/geometry.h"
 
-// What the panel shows about the probe point. ClassName is held already widened from the
-// system code page, so that every text here is UTF-16 and formats alike.
+// What the panel shows about the probe point. Every text here is UTF-16 (class names of the
+// Windows 95 path already widened from the system code page), so that all format alike.
 struct TProbeInfo {
   int32_t Red = 0;
   int32_t Green = 0;

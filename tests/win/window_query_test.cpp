@@ -36,13 +36,12 @@ double MillisecondsSince(LARGE_INTEGER start) {
 }
 
 TEST_F(WindowQuery, ClassNamesAreBoundedTo254Characters) {
-  EXPECT_EQ(GetWindowClassName(Top(kDialogClass)), "LoupistProbeDialog");
+  EXPECT_EQ(GetWindowClassName(Top(kDialogClass)), L"LoupistProbeDialog");
   const std::wstring longClass = LongClassName();
   HWND hidden = Top(longClass.c_str());
   ASSERT_NE(hidden, nullptr);
-  std::string expected(longClass.begin(), longClass.begin() + 254);
-  EXPECT_EQ(GetWindowClassName(hidden), expected);
-  EXPECT_EQ(GetWindowClassName(nullptr), "");
+  EXPECT_EQ(GetWindowClassName(hidden), longClass.substr(0, 254));
+  EXPECT_EQ(GetWindowClassName(nullptr), L"");
 }
 
 TEST_F(WindowQuery, TextsOfCaptionsAndOfControlsThatOnlyAnswerByMessage) {

@@ -9,7 +9,7 @@
 #include "general/win/process_query.h"
 
 namespace {
-constexpr int kClassBufferBytes = 257;
+constexpr int kClassBufferLength = 257;
 constexpr int kClassNameLimit = 255;
 constexpr int kTextLimit = 256;  // 255 characters and the terminating zero
 constexpr DWORD kProcessAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
@@ -51,10 +51,15 @@ bool SendWithTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_
 }
 }  // namespace
 
-std::string GetWindowClassName(HWND window) {
-  std::vector<char> buffer(kClassBufferBytes, '\0');
+std::wstring GetWindowClassName(HWND window) {
+  if (IsNTPlatform()) {
+    std::vector<wchar_t> buffer(kClassBufferLength, L'\0');
+    GetClassNameW(window, buffer.data(), kClassNameLimit);
+    return UpToZero(buffer);
+  }
+  std::vector<char> buffer(kClassBufferLength, '\0');
   GetClassNameA(window, buffer.data(), kClassNameLimit);
-  return UpToZero(buffer);
+  return AnsiToWide(UpToZero(buffer));
 }
 
 std::wstring ReadWindowText(HWND window) {

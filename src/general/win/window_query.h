@@ -11,8 +11,9 @@
 
 #include "base/geometry.h"
 
-// The class name in the system code page, at most 254 characters.
-std::string GetWindowClassName(HWND window);
+// The class name, at most 254 characters: the wide call on the NT family, where class names
+// may hold characters of any script; else the 8-bit call widened from the system code page.
+std::wstring GetWindowClassName(HWND window);
 // The window text, at most 255 characters: the wide calls on the NT family, else the 8-bit
 // calls widened from the system code page.
 std::wstring ReadWindowText(HWND window);

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "base/checked.h"
-#include "general/win/codepage.h"
 #include "general/win/dpi.h"
 #include "general/win/window_query.h"
 #include "general/win/window_relations.h"
@@ -30,8 +29,8 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   info.ClientOrigin =
       Point{CheckedSub(info.ScreenPoint.X, client.X), CheckedSub(info.ScreenPoint.Y, client.Y)};
 
-  const std::string className = GetWindowClassName(window);
-  info.ClassName = AnsiToWide(className);
+  const std::wstring className = GetWindowClassName(window);
+  info.ClassName = className;
   info.Text = ReadWindowText(window);
 
   // A window that has gone away shows zeros rather than the last window's rectangle.
@@ -70,7 +69,7 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
 
 // Each query of a window of another process is a trip to the window server under Wine (on
 // Windows a read of shared memory): what the cycle has read already is not asked again.
-void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::wstring& className,
                                      TProbeInfo& info) {
   const WindowStyles styles = ReadWindowStyles(window);
   info.Style = styles.Style;
@@ -79,15 +78,15 @@ void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::st
   const HWND parent = GetParentOrOwner(window);
   info.Parent = reinterpret_cast<uintptr_t>(parent);
   // The window's parent in the tree begins the chain above it; an owner is not part of it.
-  const std::vector<std::string> above = parent && parent == treeParent
-                                             ? GetParentChainClassNames(parent)
-                                             : std::vector<std::string>();
+  const std::vector<std::wstring> above = parent && parent == treeParent
+                                              ? GetParentChainClassNames(parent)
+                                              : std::vector<std::wstring>();
   if (!above.empty())
-    info.ParentClassName = AnsiToWide(above.front());
+    info.ParentClassName = above.front();
   else
-    info.ParentClassName = parent ? AnsiToWide(GetWindowClassName(parent)) : std::wstring();
-  std::wstring chain = window ? AnsiToWide(className) : std::wstring();
-  for (const std::string& name : above) chain += L" < " + AnsiToWide(name);
+    info.ParentClassName = parent ? GetWindowClassName(parent) : std::wstring();
+  std::wstring chain = window ? className : std::wstring();
+  for (const std::wstring& name : above) chain += L" < " + name;
   info.ParentChain = chain;
 
   // Without a compositor's answer the visible bounds are the window rectangle, read already.

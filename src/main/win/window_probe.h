@@ -42,7 +42,7 @@ class TWindowProbe {
   const TKeptFacts& KeptFacts(HWND window, DWORD process);
   // The facts that change at any time: styles, parent, parent chain, visible bounds, DPI.
   // The tree parent and the class name are those the cycle read already.
-  void ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+  void ReadChangingFacts(HWND window, HWND treeParent, const std::wstring& className,
                          TProbeInfo& info);
   // The DPI of the monitor under the point; the screen's where monitors have no DPI of their
   // own. The library is the window's while it lives, like every handle it holds.
