@@ -62,8 +62,10 @@ std::wstring GetWindowClassName(HWND window) {
   return AnsiToWide(UpToZero(buffer));
 }
 
-std::wstring ReadWindowText(HWND window) {
-  if (IsNTPlatform()) return ReadWindowTextUnicode(window);
+std::wstring ReadWindowText(HWND window, bool* answered) {
+  if (IsNTPlatform()) return ReadWindowTextUnicode(window, answered);
+  // The caption of another process's window is read without asking the window.
+  if (answered) *answered = true;
   const int length = GetWindowTextLengthA(window);
   const int n = TextLimit(length > 0 ? static_cast<uint64_t>(length) : 0);
   std::vector<char> buffer(static_cast<size_t>(n) + 1, '\0');
@@ -71,7 +73,8 @@ std::wstring ReadWindowText(HWND window) {
   return AnsiToWide(UpToZero(buffer));
 }
 
-std::wstring ReadWindowTextUnicode(HWND window) {
+std::wstring ReadWindowTextUnicode(HWND window, bool* answered) {
+  if (answered) *answered = true;
   {
     // One read into a buffer of the full limit: a length asked for first may be stale by the
     // time the text is read, and would cut a caption that grew meanwhile.
@@ -87,8 +90,11 @@ std::wstring ReadWindowTextUnicode(HWND window) {
   std::vector<wchar_t> buffer(kTextLimit + 1, L'\0');
   DWORD_PTR copied = 0;
   if (!SendWithTimeout(window, WM_GETTEXT, static_cast<WPARAM>(kTextLimit),
-                       reinterpret_cast<LPARAM>(buffer.data()), copied))
+                       reinterpret_cast<LPARAM>(buffer.data()), copied)) {
+    // Other failures (a window gone, a message the system refuses to pass) cost nothing.
+    if (answered && GetLastError() == ERROR_TIMEOUT) *answered = false;
     return std::wstring();
+  }
   return UpToZero(buffer);
 }
 

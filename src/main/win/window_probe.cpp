@@ -19,7 +19,7 @@ HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch
   return SearchWindowTree(probe, search.SkipLayered, search.SkipWindow);
 }
 
-void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info) {
+void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now) {
   const HWND window = FindWindowUnderCursor(info.ScreenPoint, search);
   info.Window = reinterpret_cast<uintptr_t>(window);
 
@@ -31,7 +31,7 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
 
   const std::wstring className = GetWindowClassName(window);
   info.ClassName = className;
-  info.Text = ReadWindowText(window);
+  info.Text = ReadText(window, now);
 
   // A window that has gone away shows zeros rather than the last window's rectangle.
   Rect bounds;
@@ -107,6 +107,19 @@ int32_t TWindowProbe::MonitorDpi(const Point& point) {
     }
   }
   return WindowDpi(nullptr);
+}
+
+std::wstring TWindowProbe::ReadText(HWND window, uint32_t now) {
+  if (window == silentWindow_ && now - silentSince_ < kSilencePeriod) return kNoAnswerText;
+  bool answered = true;
+  std::wstring text = ReadWindowText(window, &answered);
+  if (answered) {
+    silentWindow_ = nullptr;
+    return text;
+  }
+  silentWindow_ = window;
+  silentSince_ = now;
+  return kNoAnswerText;
 }
 
 const TWindowProbe::TKeptFacts& TWindowProbe::KeptFacts(HWND window, DWORD process) {
