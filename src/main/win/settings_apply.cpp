@@ -110,6 +110,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
       Size{CheckedSub(bounds.right, bounds.left), CheckedSub(bounds.bottom, bounds.top)});
   SetWindowPos(Handle(), nullptr, place.X, place.Y, size.Width, size.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  AdoptAnnouncedDpi();
   if (plan.KeepOnMonitor) {
     // The window is kept on its monitor as the layout will leave it, with the information
     // area below the stored height; kept without it, the panel of a window restored near the

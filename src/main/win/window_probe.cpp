@@ -45,7 +45,9 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
-  info.Dpi = MonitorDpi(info.ScreenPoint);
+  // The monitor under the point; the screen's DPI where monitors have none of their own.
+  info.Dpi = MonitorDpi(
+      MonitorFromPoint(POINT{info.ScreenPoint.X, info.ScreenPoint.Y}, MONITOR_DEFAULTTONEAREST));
   ReadChangingFacts(window, treeParent, className, info);
 
   // With no window (or one gone meanwhile) the process is 0 and every process fact is empty.
@@ -93,20 +95,6 @@ void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::ws
   Rect visible;
   info.VisibleBounds = GetCompositorBounds(window, visible) ? visible : info.WindowRect;
   info.WindowDpi = DpiOfAnyWindow(window);
-}
-
-int32_t TWindowProbe::MonitorDpi(const Point& point) {
-  using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-  if (PerMonitorDpiInEffect()) {
-    if (const auto dpiForMonitor = ProcAs<DpiForMonitor>(dpiForMonitor_.Get())) {
-      const HMONITOR monitor = MonitorFromPoint(POINT{point.X, point.Y}, MONITOR_DEFAULTTONEAREST);
-      UINT x = 0, y = 0;
-      if (monitor && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0)
-        return static_cast<int32_t>(y);
-    }
-  }
-  return WindowDpi(nullptr);
 }
 
 std::wstring TWindowProbe::ReadText(HWND window, uint32_t now) {

@@ -12,7 +12,6 @@
 
 #include "base/geometry.h"
 #include "general/win/dpi.h"
-#include "general/win/late_bound_proc.h"
 #include "general/win/process_query.h"
 #include "main/info_lines.h"
 
@@ -51,10 +50,6 @@ class TWindowProbe {
   // The tree parent and the class name are those the cycle read already.
   void ReadChangingFacts(HWND window, HWND treeParent, const std::wstring& className,
                          TProbeInfo& info);
-  // The DPI of the monitor under the point; the screen's where monitors have no DPI of their
-  // own. The library is the window's while it lives, like every handle it holds.
-  int32_t MonitorDpi(const Point& point);
-  LateBoundProc dpiForMonitor_{L"shcore.dll", "GetDpiForMonitor"};
   TKeptFacts kept_;
   // The window under the probe that last did not answer, and since when; null for none.
   HWND silentWindow_ = nullptr;

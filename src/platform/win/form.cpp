@@ -69,9 +69,11 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void Form::TrackSystemLoop(UINT msg) {
   if (msg == WM_ENTERMENULOOP || msg == WM_ENTERSIZEMOVE) {
     ++systemLoops_;
+    if (msg == WM_ENTERSIZEMOVE) ++sizeMoveLoops_;
     Application::Instance().EnterModalLoop();
   } else if ((msg == WM_EXITMENULOOP || msg == WM_EXITSIZEMOVE) && systemLoops_ > 0) {
     --systemLoops_;
+    if (msg == WM_EXITSIZEMOVE && sizeMoveLoops_ > 0) --sizeMoveLoops_;
     Application::Instance().LeaveModalLoop();
   }
 }
@@ -98,6 +100,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   if (msg == WM_NCDESTROY) {
     // A loop that ends after its window is gone sends it no end message.
     for (; form->systemLoops_ > 0; --form->systemLoops_) Application::Instance().LeaveModalLoop();
+    form->sizeMoveLoops_ = 0;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->handle_ = nullptr;
   }
