@@ -62,8 +62,8 @@ class ReferenceLoop {
     if (HWND child =
             w ? ChildWindowFromPointEx(w, ScreenToClientCopy(w, p), CWP_SKIPINVISIBLE) : nullptr)
       w = child;
-    char cls[256];
-    GetClassNameA(w, cls, sizeof(cls));
+    wchar_t cls[256];
+    GetClassNameW(w, cls, 256);
     wchar_t text[256];
     DWORD_PTR got = 0;
     SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 500,
@@ -79,9 +79,9 @@ class ReferenceLoop {
     GetWindowLongW(w, GWL_EXSTYLE);
     HWND parent = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetAncestor(w, GA_PARENT)
                                                             : GetWindow(w, GW_OWNER);
-    if (parent != nullptr) GetClassNameA(parent, cls, sizeof(cls));
+    if (parent != nullptr) GetClassNameW(parent, cls, 256);
     for (HWND up = w; up != nullptr && up != GetDesktopWindow(); up = GetAncestor(up, GA_PARENT))
-      GetClassNameA(up, cls, sizeof(cls));
+      GetClassNameW(up, cls, 256);
     RECT visible;
     if (dwmGetWindowAttribute_ != nullptr) dwmGetWindowAttribute_(w, 9, &visible, sizeof(visible));
     if (getDpiForWindow_ != nullptr) getDpiForWindow_(w);

@@ -6,6 +6,7 @@
 #include "base/checked.h"
 #include "general/format.h"
 #include "general/paths.h"
+#include "general/visible_text.h"
 #include "main/colour_math.h"
 #include "main/dpi_scale.h"
 #include "main/panel_items.h"
@@ -66,7 +67,15 @@ std::wstring LogicalBoxSuffix(const TDistance& d, int32_t dpi) {
                 {RescaleDpi(d.Width, dpi, kDefaultDpi), RescaleDpi(d.Height, dpi, kDefaultDpi)});
 }
 
-std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
+// Text of other programs: with its control characters marked where it is shown (the panel, the
+// report), as it is where it is copied on its own.
+enum class TForeignText { Marked, AsItIs };
+
+std::wstring Foreign(const std::wstring& text, TForeignText how) {
+  return how == TForeignText::Marked ? ShowControlCharacters(text) : text;
+}
+
+std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForeignText how) {
   const Point& sp = info.ScreenPoint;
   switch (index) {
     case kItemRGB:
@@ -88,9 +97,9 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
     case kItemHandle:
       return {LowerHex(info.Window, 8), info.Window};
     case kItemClassName:
-      return {info.ClassName};
+      return {Foreign(info.ClassName, how)};
     case kItemText:
-      return {info.Text};
+      return {Foreign(info.Text, how)};
     case kItemWindowSize:
       return {info.WindowSize.Width, info.WindowSize.Height, info.WindowPos.X, info.WindowPos.Y};
     case kItemClientSize:
@@ -99,7 +108,7 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
       return {info.WindowRect.Left, info.WindowRect.Top, info.WindowRect.Right,
               info.WindowRect.Bottom};
     case kItemExeName:
-      return {info.ExeName};
+      return {Foreign(info.ExeName, how)};
     case kItemPosDpi:
       return {DpiPercent(info.Dpi), info.Dpi};
     case kItemContrast: {
@@ -119,7 +128,7 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
       return {LowerHex(info.Style, 8), LowerHex(info.ExStyle, 8), DecodeWindowStyle(info.Style),
               DecodeExtendedStyle(info.ExStyle)};
     case kItemParent:
-      return {LowerHex(info.Parent, 8), info.ParentClassName, info.Parent};
+      return {LowerHex(info.Parent, 8), Foreign(info.ParentClassName, how), info.Parent};
     case kItemProcess:
       return {info.ProcessId, info.ThreadId, BitnessText(info.Bitness), info.Integrity};
     case kItemDpiAwareness:
@@ -155,7 +164,7 @@ std::vector<FormatArg> CopyArgs(int32_t index, const TProbeInfo& info) {
       return {ColourFormatText(TColourFormat::CssHsl, static_cast<uint32_t>(info.RGBValue), false)};
     default:
       // The others copy the values that their panel line shows, in the same order.
-      return DisplayArgs(index, info);
+      return DisplayArgs(index, info, TForeignText::AsItIs);
   }
 }
 
@@ -175,7 +184,7 @@ std::wstring GetCopyFormat(int32_t index, bool shiftDown) {
 
 std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info) {
   RequireItem(index);
-  return Format(GetDisplayFormat(index), DisplayArgs(index, info));
+  return Format(GetDisplayFormat(index), DisplayArgs(index, info, TForeignText::Marked));
 }
 
 std::wstring InfoCopyText(int32_t index, const TProbeInfo& info, bool shiftDown) {
@@ -192,7 +201,8 @@ std::wstring FixedPointCaption(const Point& point) {
 bool CopyPictureAsShown(bool shiftDown) { return GetCopyFormat(0, shiftDown)[0] != L'0'; }
 
 std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& text) {
-  return Format(L"%sをｺﾋﾟｰ %s", {caption, text});
+  // The title line shows a copied caption as the panel does.
+  return Format(L"%sをｺﾋﾟｰ %s", {caption, ShowControlCharacters(text)});
 }
 
 std::wstring PictureCopyStatusText() { return CopyStatusText(L"ｽﾞｰﾑ画像", L""); }
@@ -203,7 +213,10 @@ std::wstring ReferenceStatusText(uint32_t rgb) {
 
 std::wstring InfoReportText(const TProbeInfo& info) {
   std::wstring report;
-  auto add = [&report](const std::wstring& label, const std::wstring& value) {
+  auto add = [&report](const std::wstring& label, std::wstring value) {
+    // The panel pads some values to line up its columns; in a report the padding is noise
+    // that a pasted table carries into its cells.
+    value.erase(value.find_last_not_of(L' ') + 1);
     report += label + L"\t" + value + L"\r\n";
   };
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
@@ -214,7 +227,7 @@ std::wstring InfoReportText(const TProbeInfo& info) {
     const std::size_t value = format.find_first_not_of(L' ', blanks);
     add(format.substr(0, blanks), InfoDisplayText(item, info).substr(value));
   }
-  add(L"親チェーン", info.ParentChain);
+  add(L"親チェーン", ShowControlCharacters(info.ParentChain));
   add(L"スタイル", DecodeWindowStyle(info.Style));
   add(L"拡張スタイル", DecodeExtendedStyle(info.ExStyle));
   return report;

@@ -90,9 +90,15 @@ class TApp_Loupist : public Form {
   // it will fit the work area of its monitor.
   void PlaceWithPanelOnWorkArea(Rect zoomBounds);
   void WMDisplayChange();
-  // The window moved to a monitor of another DPI, or that monitor's DPI changed: the suggested
-  // rectangle's place and width, the zoom area scaled, the panel for the new font below it.
+  // The window moved to a monitor of another DPI, or that monitor's DPI changed: followed at
+  // once when the window is ready, else noted for when it is.
   void WMDpiChanged(int32_t dpi, const RECT& suggested);
+  // The window follows a new DPI from that place: the last laid-out size scaled, the panel for
+  // the new font below it, kept inside the work area; then any DPI announced meanwhile.
+  void FollowDpi(int32_t dpi, Point place);
+  // A DPI announced while the program placed the window itself becomes the window's, with its
+  // font: the place and size the program chose were meant for the monitor it ends on.
+  void AdoptAnnouncedDpi();
   // FCaptureBitmap and the monitor bounds it is copied from.
   TScreenCapture FScreenCapture;
 

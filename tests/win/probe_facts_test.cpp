@@ -109,6 +109,17 @@ TEST_F(ProbeFacts, AnOwnedPopupAndAWindowWithoutOwner) {
   EXPECT_EQ(inner.ParentClassName, L"LoupistProbePanel");
 }
 
+// Class names are read as the wide strings they are: the class, the parent and the chain
+// keep what the code page cannot hold.
+TEST_F(ProbeFacts, ClassNamesOutsideTheCodePage) {
+  const TProbeInfo& info = ProbeAt(Point{kUnicodeNamed.Left + kUnicodeNamedChild.CenterX(),
+                                         kUnicodeNamed.Top + kUnicodeNamedChild.CenterY()});
+  ASSERT_EQ(info.Parent, Number(target_->TopLevel(kUnicodeNameClass)));
+  EXPECT_EQ(info.ClassName, L"Ünïcødé✓Ωκ");
+  EXPECT_EQ(info.ParentClassName, L"Ünïcødé✓Ωκ");
+  EXPECT_EQ(info.ParentChain, L"Ünïcødé✓Ωκ < Ünïcødé✓Ωκ");
+}
+
 TEST_F(ProbeFacts, NoWindowUnderThePointEmptiesEveryFact) {
   LoupistInternals a(*app_);
   ProbeAt(Point{kStyled.CenterX(), kStyled.CenterY()});

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "general/win/dpi.h"
 #include "main/main.h"
 #include "main/panel_items.h"
 #include "main/win/internals.h"
@@ -13,6 +14,7 @@
 #include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/files_support.h"
+#include "tests/win/played_dpi.h"
 
 namespace {
 
@@ -228,6 +230,27 @@ TEST_F(SettingsApply, TheWholeWindowFitsTheWorkAreaOfItsMonitor) {
   b = Bounds(*app);
   EXPECT_TRUE(inside(b)) << b.left << "," << b.top << " " << b.right << "," << b.bottom;
   EXPECT_EQ(b.bottom - b.top, 250 + RectHeight(a.InfoRect())) << "moved, not shrunk";
+}
+
+// The stored place lies on a monitor of another DPI, announced while the program places the
+// window: it ends with that monitor's font and panel, at the stored size, inside the work area.
+TEST_F(SettingsApply, AStoredPlaceOnAMonitorOfAnotherDpi) {
+  const int32_t dpi = WindowDpi(nullptr);
+  SetCursorPos(300, 500);
+  TSettingsRecord r = PlainRecord();
+  r.FormRect = Rect{700, 100, 1000, 350};
+  std::unique_ptr<TApp_Loupist> app;
+  {
+    PlayedMonitorDpi played([&](POINT p) { return p.x >= 640 ? dpi * 2 : dpi; }, dpi);
+    app = StartWith(r);
+  }
+  EXPECT_EQ(LoupistInternals(*app).Dpi(), dpi * 2);
+  EXPECT_EQ(app->ClientWidth(), 300);
+  EXPECT_EQ(LoupistInternals(*app).InfoRect().Top, 250);
+  EXPECT_LE(Bounds(*app).bottom, WorkArea().bottom);
+  const auto measures = DpiMeasures(*app);
+  RoundTripTo(*app, dpi);
+  EXPECT_EQ(DpiMeasures(*app), measures);
 }
 
 TEST_F(SettingsApply, StoredCaptureModes) {

@@ -28,7 +28,7 @@
 
 namespace {
 using namespace probe_target;
-using Chain = std::vector<std::string>;
+using Chain = std::vector<std::wstring>;
 
 // What the helper's styled window says of its process.
 struct HelperSelf {
@@ -83,7 +83,7 @@ void ExpectTheHelpersFacts(const ProbeTargetProcess& target, int bits) {
   EXPECT_EQ(ReadWindowStyles(styled).ExStyle, kStyledExStyle);
   EXPECT_EQ(ReadWindowStyles(button).Style, kGroupedButtonStyle);
   EXPECT_EQ(GetParentOrOwner(button), dialog);
-  EXPECT_EQ(GetParentChainClassNames(button), (Chain{"Button", "#32770"}));
+  EXPECT_EQ(GetParentChainClassNames(button), (Chain{L"Button", L"#32770"}));
   EXPECT_EQ(GetParentOrOwner(target.TopLevel(kOwnedClass)), dialog);
   EXPECT_EQ(GetWindowDpiAwareness(styled), TDpiAwareness::System);
   EXPECT_TRUE(SameFile(GetWindowExeName(styled), target.ExePath()));
@@ -143,9 +143,9 @@ TEST_F(WindowInspect, ParentOrOwnerAndTheChainUpToTheTopLevelWindow) {
   EXPECT_EQ(GetParentOrOwner(kGone), nullptr);
 
   EXPECT_EQ(GetParentChainClassNames(inner),
-            (Chain{"LoupistProbePanel", "LoupistProbePanel", "LoupistProbeDialog"}));
+            (Chain{L"LoupistProbePanel", L"LoupistProbePanel", L"LoupistProbeDialog"}));
   // The owner is no parent: an owned window is a chain of its own.
-  EXPECT_EQ(GetParentChainClassNames(Top(kOwnedClass)), (Chain{"LoupistProbeOwned"}));
+  EXPECT_EQ(GetParentChainClassNames(Top(kOwnedClass)), (Chain{L"LoupistProbeOwned"}));
   EXPECT_EQ(GetParentChainClassNames(nullptr), Chain{});
   EXPECT_EQ(GetParentChainClassNames(kGone), Chain{});
 }
@@ -159,8 +159,8 @@ TEST(WindowRelations, AChainDeeperThanTheLimitEndsInAnEllipsis) {
     windows.push_back(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 50, 50, windows.back(),
                                       nullptr, nullptr, nullptr));
   for (HWND w : windows) ASSERT_NE(w, nullptr);
-  const std::string top = GetWindowClassName(windows.front());
-  const std::string nested = GetWindowClassName(windows.back());
+  const std::wstring top = GetWindowClassName(windows.front());
+  const std::wstring nested = GetWindowClassName(windows.back());
 
   // Exactly the limit: every name, the top-level window's last.
   const Chain full = GetParentChainClassNames(windows[kParentChainLimit - 1]);
@@ -171,7 +171,7 @@ TEST(WindowRelations, AChainDeeperThanTheLimitEndsInAnEllipsis) {
   const Chain cut = GetParentChainClassNames(windows.back());
   ASSERT_EQ(cut.size(), kParentChainLimit);
   EXPECT_EQ(cut[kParentChainLimit - 2], nested);
-  EXPECT_EQ(cut.back(), "...");
+  EXPECT_EQ(cut.back(), L"...");
   DestroyWindow(windows.front());
 }
 

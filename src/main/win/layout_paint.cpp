@@ -1,5 +1,6 @@
 // The layout of the two bands and the painting of the window from the view bitmap.
 #include "base/checked.h"
+#include "general/win/window_placement.h"
 #include "main/layout_calc.h"
 #include "main/main.h"
 
@@ -50,6 +51,13 @@ void TApp_Loupist::FormResize(const void* /*sender*/) {
   FView.ApplyLayout(r);
 
   Tag = 1;
+  // The size this layout set took the window to a monitor of another DPI: the layout was for
+  // the old one.
+  if (FView.FAnnouncedDpi > 0 && FView.FAnnouncedDpi != FView.FDpi && !FView.FFollowingDpi) {
+    const Rect bounds = NormalWindowRect(Handle());
+    FollowDpi(FView.FAnnouncedDpi, Point{bounds.Left, bounds.Top});
+    return;
+  }
   Timer_InfomationTimer(&Timer_Infomation);
   RefreshView();
 }

@@ -42,8 +42,10 @@ void TApp_Loupist::FormCreate() {
   // 1. Placement near the top-left corner of the monitor under the cursor, at the size the
   // design gives for that monitor's DPI.
   PlaceOnMonitorUnderCursor();
-  // Sizes follow the DPI only where each monitor has its own; older systems keep theirs.
-  FView.FFontDpi = WindowDpi(Handle());
+  // Sizes follow the DPI only where each monitor has its own; older systems keep theirs. The
+  // DPI that the move announced is the monitor's, whatever the window was created for.
+  FView.FFontDpi = FView.FAnnouncedDpi > 0 ? FView.FAnnouncedDpi : WindowDpi(Handle());
+  FView.FAnnouncedDpi = 0;
   FView.FDpi = PerMonitorDpiInEffect() ? FView.FFontDpi : kDefaultDpi;
   if (FView.FDpi != kDefaultDpi)
     SetClientSize(ScaleToDpi(kDesignClientWidth, FView.FDpi),
@@ -107,7 +109,8 @@ void TApp_Loupist::FormCreate() {
     copyExeName.SetVisible(false);
   }
 
-  // 10. Ready; first layout (which captures), then run.
+  // 10. Ready, for the monitor the window ended on; first layout (which captures), then run.
+  AdoptAnnouncedDpi();
   Tag = 1;
   FormResize(nullptr);
   Timer_Main.SetEnabled(true);

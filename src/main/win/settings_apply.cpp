@@ -111,6 +111,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
       Size{CheckedSub(bounds.right, bounds.left), CheckedSub(bounds.bottom, bounds.top)});
   SetWindowPos(Handle(), nullptr, place.X, place.Y, size.Width, size.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  AdoptAnnouncedDpi();
   // The layout adds the panel below the stored height; the window is kept on its monitor as
   // the layout will leave it, or the panel of a window restored near the bottom of the work
   // area, or one stored on a larger monitor, would end below the screen.

@@ -61,6 +61,11 @@ class TView {
   int32_t FFontDpi = 96;
   // The client width and zoom area as last laid out, for the next change of DPI.
   TSizeAtDpi FSizeAtDpi;
+  // A DPI the system announced while the window could not follow it: while it was being
+  // placed or laid out, or following another; 0 for none. The window follows it when that
+  // ends.
+  int32_t FAnnouncedDpi = 0;
+  bool FFollowingDpi = false;
   // The panel font's metrics.
   int32_t FLineHeight = 0;
   int32_t FIconsLeft = 0;

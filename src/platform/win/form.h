@@ -17,6 +17,9 @@ class Form {
   // The window's Tag: the ready flag of the main window.
   int Tag = 0;
 
+  // True while the system's move or size loop runs for the window: the user is placing it.
+  bool InSizeMoveLoop() const { return moveLoops_ > 0; }
+
   int ClientWidth() const;
   int ClientHeight() const;
   void SetClientSize(int width, int height);

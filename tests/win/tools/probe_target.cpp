@@ -209,6 +209,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   Register(kLongTextClass, PlainProc, face);
   Register(kEditHostClass, PlainProc, face);
   Register(kUnicodeClass, PlainProc, face);
+  Register(kUnicodeNameClass, PlainProc, face);
   Register(kHungClass, HungProc, face);
   Register(kStyledClass, PlainProc, face);
   Register(kOwnedClass, PlainProc, GetSysColorBrush(COLOR_WINDOW));
@@ -257,6 +258,9 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   Show(editHost);
 
   Show(TopLevel(kUnicodeClass, kUnicodeText, kUnicode));
+  HWND unicodeNamed = TopLevel(kUnicodeNameClass, L"Unicode name", kUnicodeNamed);
+  Child(unicodeNamed, kUnicodeNameClass, L"Unicode name child", kUnicodeNamedChild);
+  Show(unicodeNamed);
 
   CreateWindowExW(0, longClass.c_str(), L"Hidden", WS_POPUP, kHidden.Left, kHidden.Top,
                   kHidden.Width, kHidden.Height, nullptr, nullptr, instance, nullptr);
