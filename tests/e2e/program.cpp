@@ -120,3 +120,27 @@ void SendButton(DWORD flags) {
   in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof(in));
 }
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  for (int waited = 0; waited < ms; waited += 50) {
+    if (done()) return true;
+    PumpFor(50);
+  }
+  return done();
+}
+
+bool ChooseFromMenu(HWND window, std::initializer_list<WORD> letters) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  SetForegroundWindow(window);
+  PumpFor(200);
+  PressKeys({VK_MENU, VK_F10});
+  int open = 1;
+  for (WORD letter : letters) {
+    if (!WaitFor([&] { return CountProcessWindows(pid, L"#32768") >= open; }, 3000)) return false;
+    PumpFor(50);
+    PressKeys({letter});
+    ++open;
+  }
+  return WaitFor([&] { return CountProcessWindows(pid, L"#32768") == 0; }, 3000);
+}

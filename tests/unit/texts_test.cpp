@@ -103,10 +103,10 @@ TEST(Texts, EnglishPanelLinesReportAndTitleLine) {
   info.Red = 255, info.RGBValue = 0xFF0000, info.Color = 0xFF;
   info.ClientSize = Size{284, 162};
   info.ClassName = L"Button";
-  // The column is as wide as the longest English label, "Client size", and one blank.
-  EXPECT_EQ(PanelLabelColumns(), 11);
-  EXPECT_EQ(InfoDisplayText(kItemRGB, info), L"RGB         R=255 G=0   B=0  ");
-  EXPECT_EQ(InfoDisplayText(kItemContrast, info), L"Contrast    3.99:1 AA Large (ffffff)");
+  // The column is as wide as the longest English labels ("Client sz", "DPI aware") and a blank.
+  EXPECT_EQ(PanelLabelColumns(), 9);
+  EXPECT_EQ(InfoDisplayText(kItemRGB, info), L"RGB       R=255 G=0   B=0  ");
+  EXPECT_EQ(InfoDisplayText(kItemContrast, info), L"Contrast  3.99:1 AA Large (ffffff)");
   info.RGBValue = 0x777777;
   EXPECT_EQ(InfoCopyText(kItemContrast, info, true), L"4.47:1 AA Large #777777 #ffffff");
   info.RGBValue = 0x808080;
@@ -115,7 +115,7 @@ TEST(Texts, EnglishPanelLinesReportAndTitleLine) {
   EXPECT_EQ(InfoCopyText(kItemContrast, info, true), L"2.51:1 Fail #ff8000 #ffffff");
   // The report's labels come whole from the table, blanks inside them too.
   const std::wstring report = InfoReportText(info);
-  EXPECT_NE(report.find(L"\r\nClient size\tW=284 H=162\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\r\nClient sz\tW=284 H=162\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\r\nClass\tButton\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\r\nParent chain\t\r\nStyles\t"), std::wstring::npos);
   EXPECT_EQ(ZoomCaption(6), L" 6x");

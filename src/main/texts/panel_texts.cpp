@@ -20,7 +20,7 @@ constexpr TPanelLabel kPanelLabels[] = {
     {kItemClassName, {L"ｸﾗｽ名", L"Class"}},
     {kItemText, {L"ﾃｷｽﾄ", L"Text"}},
     {kItemWindowSize, {L"Wｻｲｽﾞ", L"Window"}},
-    {kItemClientSize, {L"Cｻｲｽﾞ", L"Client size"}},
+    {kItemClientSize, {L"Cｻｲｽﾞ", L"Client sz"}},
     {kItemRect, {L"Rect", L"Rect"}},
     {kItemExeName, {L"実行ﾌｧｲﾙ", L"Exe"}},
     {kItemPosDpi, {L"DPI", L"DPI"}},

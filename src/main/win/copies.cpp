@@ -31,7 +31,7 @@ void TCopies::WriteAndOpen(HWND owner, const std::wstring& path, Write write, Me
       write();
     } catch (const std::exception& error) {
       ShowMessageBox(WideToAnsi(message(ErrorText(error))),
-                     WideToAnsi(Message(TMessage::ErrorCaption)), owner, boxToForeground);
+                     WideToAnsi(::Message(TMessage::ErrorCaption)), owner, boxToForeground);
     }
   }
   if (FileExistsAny(path)) OpenWithShell(path, owner);
