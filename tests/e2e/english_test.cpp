@@ -58,7 +58,7 @@ class PanelOnScreen {
     int longest = 0;
     for (int32_t item = 1; item <= kInfoItemCount; ++item)
       longest = std::max(longest, Width(PanelLabel(item)));
-    rule_ = longest + Width(L" ") / 2 - 2;
+    rule_ = longest + Width(L" ") / 2;
     ruleWidth_ = (dpi + 48) / 96;
     RECT client{};
     GetClientRect(window, &client);
@@ -80,25 +80,27 @@ class PanelOnScreen {
     SIZE extent{};
     GetTextExtentPoint32W(dc_, line.c_str(), static_cast<int>(line.size()), &extent);
     const int w = std::min<int>(extent.cx, width_ - 3), h = extent.cy;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    // Drawn as the program draws its panel: into a 32-bit bitmap of the system's own, whose text
+    // may be smoothed where a screen-compatible one would not be.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
     HGDIOBJ oldFont = SelectObject(memory, font_);
     SetBkColor(memory, GetSysColor(COLOR_WINDOW));
     SetTextColor(memory, GetSysColor(COLOR_WINDOWTEXT));
     const RECT all{0, 0, w, h};
-    ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &all, line.c_str(), static_cast<UINT>(line.size()),
-                nullptr);
+    ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    TextOutW(memory, 0, 0, line.c_str(), static_cast<int>(line.size()));
+    GdiFlush();
+    const std::vector<uint32_t> want(static_cast<const uint32_t*>(bits),
+                                     static_cast<const uint32_t*>(bits) + w * h);
     SelectObject(memory, oldFont);
     SelectObject(memory, oldBitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    HDC bitmapDc = CreateCompatibleDC(nullptr);
-    SelectObject(bitmapDc, bitmap);
-    const std::vector<uint32_t> want = Grab(bitmapDc, 0, 0, w, h);
-    DeleteDC(bitmapDc);
     DeleteObject(bitmap);
+    DeleteDC(memory);
     for (int top = 0; top + h <= height_; ++top) {
       bool same = true;
       for (int y = 0; y < h && same; ++y)
