@@ -10,6 +10,7 @@
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/main_window.h"
 #include "tests/win/panel_lines.h"
+#include "tests/win/scene.h"
 
 namespace {
 
@@ -49,6 +50,28 @@ TEST(Language, TheSystemsLanguageUntilOneIsChosenThenEveryCaptionAndThePanelFoll
     EXPECT_EQ(SettingsRecord.OptionFlags & (kOptLanguageChosenBit | kOptLanguageNumberBit),
               kOptLanguageChosenBit | (language == TLanguage::English ? kOptLanguageNumberBit : 0));
   }
+}
+
+// Courier New has no Japanese: the English panel draws a Japanese caption in a face that has it,
+// where the panel's face alone would draw empty boxes, and leaves the label as it was.
+TEST(Language, TheEnglishPanelDrawsOtherScriptsInAFaceThatHasThem) {
+  const NoSettingsFile defaults;
+  SceneWindow scene(100, 100, 200, 100, [](int, int) { return RGB(40, 90, 160); });
+  SetWindowTextW(scene.Handle(), L"無題 - メモ帳");
+  auto app = StartMainWindow(POINT{150, 150});
+  LoupistInternals a(*app);
+  a.ExecuteCommand(a.Command(LanguageCommand(TLanguage::English)).Code());
+  for (int32_t item = 1; item <= kInfoItemCount; ++item)
+    a.SetInfoItemChecked(item, item == kItemText);
+  a.Relayout();
+  SetCursorPos(150, 150);
+  app->RefreshView();
+  const std::wstring line = InfoDisplayText(kItemText, a.Info());
+  ASSERT_EQ(line, L"Text      無題 - メモ帳");
+  const int y = PanelLineY(a, 1);
+  EXPECT_EQ(PanelTextDiff(*app, a, 2, y, Rect{2, y, a.LabelWidth(), y + a.LineHeight() - 2}, line),
+            "");
+  EXPECT_NE(PanelLineDiff(*app, a, 1, line), "") << "drawn in the panel's face alone";
 }
 
 }  // namespace

@@ -74,9 +74,16 @@ std::wstring PaddedPanelLabel(int32_t item) {
 }
 
 TPanelFace PanelFace() {
-  // Japanese: the gothic face of every Japanese system, in its own character set (128). English:
-  // a face that every Windows since 3.1 has, with "…", the arrows and the WGL4 scripts, asked for
-  // in the ANSI set (0) so that no system locale maps it to another face.
-  static const TPanelFace faces[kLanguageCount] = {{L"ＭＳ ゴシック", 128}, {L"Courier New", 0}};
+  // Japanese: the gothic face of every Japanese system, in its own character set (128), which
+  // draws the panel as it always has. English: a face that every Windows since 3.1 has, with
+  // "…", the arrows and the WGL4 scripts, asked for in the ANSI set (0) so that no system locale
+  // maps it to another face; East Asian texts fall back to the faces that the systems with those
+  // scripts have, and last to a face that the system links to its East Asian fonts.
+  static const wchar_t* const kNone[] = {nullptr};
+  static const wchar_t* const kEastAsian[] = {
+      L"MS Gothic",        L"ＭＳ ゴシック",        L"SimSun", L"Gulim", L"MingLiU",
+      L"Arial Unicode MS", L"Microsoft Sans Serif", nullptr};
+  static const TPanelFace faces[kLanguageCount] = {{L"ＭＳ ゴシック", 128, kNone},
+                                                   {L"Courier New", 0, kEastAsian}};
   return faces[static_cast<int>(ActiveLanguage())];
 }

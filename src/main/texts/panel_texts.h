@@ -21,9 +21,12 @@ int32_t PanelLabelColumns();
 // The label and the blanks after it, up to where the values start.
 std::wstring PaddedPanelLabel(int32_t item);
 
-// The panel's fixed-pitch face for the active language, and the character set to ask it for.
+// The panel's fixed-pitch face for the active language, the character set to ask it for, and
+// the faces that draw what it has no glyph for (texts of other scripts among the values), in
+// the order they are tried; none where the face itself covers what the panel shows.
 struct TPanelFace {
   const wchar_t* Face;
   uint8_t CharSet;
+  const wchar_t* const* Fallbacks;  // ends with nullptr
 };
 TPanelFace PanelFace();

@@ -104,7 +104,8 @@ void TView::VerticalRule(int32_t x, int32_t y0, int32_t y1, COLORREF color) {
 void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
   if (IsNTPlatform()) {
     // Window texts and paths may hold characters of any script.
-    FViewBitmap.TextOut(x, y, text);
+    if (!fallback_.Draw(FViewBitmap.DC(), x, y, text, PanelFace().Fallbacks))
+      FViewBitmap.TextOut(x, y, text);
   } else {
     const std::string narrow = WideToAnsi(text);
     TextOutA(FViewBitmap.DC(), x, y, narrow.c_str(), static_cast<int>(narrow.size()));
@@ -117,6 +118,7 @@ void TView::SetPanelFont(int points, const std::wstring& zoomCaption) {
                            face.CharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            FIXED_PITCH | FF_MODERN, face.Face);
   FViewBitmap.SetFont(font);
+  fallback_.Reset();
   // trunc(height × 1.2) in exact integers.
   FLineHeight = FViewBitmap.TextExtent(L"A").cy * 6 / 5 + 1;
   FIconsLeft = FViewBitmap.TextExtent(zoomCaption).cx + FLineHeight + 8;

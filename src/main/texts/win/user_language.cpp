@@ -6,7 +6,8 @@
 
 TLanguage UserInterfaceLanguage() {
   using GetUserDefaultUILanguageFn = LANGID(WINAPI*)();
-  static LateBoundProc uiLanguage{L"kernel32.dll", "GetUserDefaultUILanguage"};
+  // Asked once a window; the library is let go again.
+  LateBoundProc uiLanguage{L"kernel32.dll", "GetUserDefaultUILanguage"};
   const FARPROC proc = uiLanguage.Get();
   const LANGID id = proc ? ProcAs<GetUserDefaultUILanguageFn>(proc)() : GetUserDefaultLangID();
   return LanguageOfLangId(id);
