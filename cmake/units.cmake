@@ -9,9 +9,14 @@ function(loupist_unit name)
       file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${unit} ${view}/${unit} SYMBOLIC)
     endif()
   endforeach()
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
+  # A unit's components are folders of their own (src/main/texts/), laid out like the unit:
+  # portable files beside a win/ part.
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp
+       ${CMAKE_SOURCE_DIR}/src/${name}/*/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/src/${name}/win/")
   if(WIN32)
-    file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/win/*.cpp)
+    file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/win/*.cpp
+         ${CMAKE_SOURCE_DIR}/src/${name}/*/win/*.cpp)
     list(APPEND sources ${win_sources})
   endif()
   set(deps)

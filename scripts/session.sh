@@ -179,3 +179,18 @@ session_set_dpi() {
   wineserver -p </dev/null >/dev/null 2>&1
   wine_tool wineboot </dev/null >/dev/null 2>&1
 }
+
+# session_set_english: the running prefix as an English Windows. Wine takes the user's locale
+# and interface language from LC_ALL, and the panel's English face (Courier New) is mapped to
+# the metric-compatible Liberation Mono, as the Japanese face is to IPAGothic. The server is
+# started anew so that every program of the session starts in the new locale. Give the session
+# a prefix of its own (LOUPIST_WINEPREFIX) before session_start_wine.
+session_set_english() {
+  export LC_ALL=en_US.UTF-8
+  wine_tool reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ \
+    /d 'Liberation Mono' /f </dev/null >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine_tool wineboot </dev/null >/dev/null 2>&1
+}

@@ -10,13 +10,14 @@
 #include "main/colour_math.h"
 #include "main/dpi_scale.h"
 #include "main/panel_items.h"
+#include "main/texts/message_texts.h"
+#include "main/texts/panel_texts.h"
 #include "main/window_styles.h"
 
 namespace {
 
 // Index 0 of the format tables is the zoom caption and the picture's copy flags; the items'
-// own formats are in the panel item table.
-constexpr wchar_t kZoomCaptionFormat[] = L"%2d倍";
+// own formats are in the panel item table, their labels and the zoom caption in the texts.
 constexpr wchar_t kPictureAsShown[] = L"11";
 constexpr wchar_t kPictureWithoutGrid[] = L"01";
 
@@ -172,7 +173,8 @@ std::vector<FormatArg> CopyArgs(int32_t index, const TProbeInfo& info) {
 
 std::wstring GetDisplayFormat(int32_t index) {
   if (!InTables(index)) return std::wstring();
-  return index == 0 ? kZoomCaptionFormat : PanelItem(index).DisplayFormat;
+  return index == 0 ? Message(TMessage::ZoomCaption)
+                    : PaddedPanelLabel(index) + PanelItem(index).ValueFormat;
 }
 
 std::wstring GetCopyFormat(int32_t index, bool shiftDown) {
@@ -182,9 +184,16 @@ std::wstring GetCopyFormat(int32_t index, bool shiftDown) {
   return shiftDown ? item.ShiftCopyFormat : item.CopyFormat;
 }
 
+namespace {
+// The values of an item as its panel line shows them after the label.
+std::wstring InfoValueText(int32_t index, const TProbeInfo& info) {
+  return Format(PanelItem(index).ValueFormat, DisplayArgs(index, info, TForeignText::Marked));
+}
+}  // namespace
+
 std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info) {
   RequireItem(index);
-  return Format(GetDisplayFormat(index), DisplayArgs(index, info, TForeignText::Marked));
+  return PaddedPanelLabel(index) + InfoValueText(index, info);
 }
 
 std::wstring InfoCopyText(int32_t index, const TProbeInfo& info, bool shiftDown) {
@@ -202,13 +211,13 @@ bool CopyPictureAsShown(bool shiftDown) { return GetCopyFormat(0, shiftDown)[0] 
 
 std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& text) {
   // The title line shows a copied caption as the panel does.
-  return Format(L"%sをｺﾋﾟｰ %s", {caption, ShowControlCharacters(text)});
+  return Format(Message(TMessage::Copied), {caption, ShowControlCharacters(text)});
 }
 
-std::wstring PictureCopyStatusText() { return CopyStatusText(L"ｽﾞｰﾑ画像", L""); }
+std::wstring PictureCopyStatusText() { return Message(TMessage::PictureCopied); }
 
 std::wstring ReferenceStatusText(uint32_t rgb) {
-  return Format(L"基準色 %s", {LowerHex(rgb & 0xFFFFFFu, 6)});
+  return Format(Message(TMessage::ReferenceSet), {LowerHex(rgb & 0xFFFFFFu, 6)});
 }
 
 std::wstring InfoReportText(const TProbeInfo& info) {
@@ -221,30 +230,27 @@ std::wstring InfoReportText(const TProbeInfo& info) {
   };
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
     const int32_t item = PanelLineItem(line);
-    // The label is literal text up to the end of its blanks, so the drawn line starts with it.
-    const std::wstring format = GetDisplayFormat(item);
-    const std::size_t blanks = format.find(L' ');
-    const std::size_t value = format.find_first_not_of(L' ', blanks);
-    add(format.substr(0, blanks), InfoDisplayText(item, info).substr(value));
+    add(PanelLabel(item), InfoValueText(item, info));
   }
-  add(L"親チェーン", ShowControlCharacters(info.ParentChain));
-  add(L"スタイル", DecodeWindowStyle(info.Style));
-  add(L"拡張スタイル", DecodeExtendedStyle(info.ExStyle));
+  add(Message(TMessage::ParentChain), ShowControlCharacters(info.ParentChain));
+  add(Message(TMessage::Styles), DecodeWindowStyle(info.Style));
+  add(Message(TMessage::ExtendedStyles), DecodeExtendedStyle(info.ExStyle));
   return report;
 }
 
 std::wstring ReportStatusText(const std::wstring& report) {
   int32_t lines = 0;
   for (wchar_t c : report) lines += c == L'\n' ? 1 : 0;
-  return CopyStatusText(L"すべての情報", Format(L"%d行", {lines}));
+  return CopyStatusText(Message(TMessage::ReportName),
+                        Format(Message(TMessage::ReportLines), {lines}));
 }
 
 std::wstring CopyTextErrorMessage(const std::wstring& error) {
-  return Format(L"%s\r\rコピー情報を書き込めませんでした", {error});
+  return Format(Message(TMessage::CopyTextNotWritten), {error});
 }
 
 std::wstring CopyPictureErrorMessage(const std::wstring& error) {
-  return Format(L"%s\r\rコピー画像を書き込めませんでした", {error});
+  return Format(Message(TMessage::CopyPictureNotWritten), {error});
 }
 
 TInfoGroup InfoItemGroup(int32_t index) { return PanelItem(index).Group; }

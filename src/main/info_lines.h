@@ -45,10 +45,6 @@ struct TProbeInfo {
   std::wstring ParentChain;
 };
 
-// The text of a window that did not answer when asked for it, in its text line, its copy and
-// the report.
-constexpr wchar_t kNoAnswerText[] = L"(応答なし)";
-
 // The items, numbered as the settings and the original thirteen know them; index 0 of the format
 // tables is not an item. The panel order is that of the panel item table.
 enum TInfoItem : int32_t {

@@ -12,6 +12,7 @@
 #include "main/info_lines.h"
 #include "main/input_rules.h"
 #include "main/input_tracker.h"
+#include "main/texts/language.h"
 #include "main/win/copies.h"
 #include "main/win/screen_capture.h"
 #include "main/win/view.h"
@@ -141,6 +142,12 @@ class TApp_Loupist : public Form {
   void actFile_ExitExecute(Action* sender);
   void actHelpExecute(Action* sender);
   bool ApplicationEvents1ShortCut(MSG& msg);
+  // The language: the commands that choose it, and its texts put into the commands, the menu
+  // and the system menu.
+  void BindLanguageCommands();
+  void actOpt_LanguageExecute(TLanguage language);
+  void ApplyLanguageTexts();
+  static constexpr UINT kMonitorMoveCommand = 201;  // the system menu's monitor move
   // Capture modes and their movers.
   void actPos_UserPosSetExecute(Action* sender);
   void actCapture_PauseExecute(Action* sender);

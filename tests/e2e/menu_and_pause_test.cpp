@@ -16,14 +16,6 @@ namespace {
 constexpr int kCellX = 18 * 6 + 1, kCellY = 16 * 6 + 1;
 constexpr COLORREF kRed = RGB(220, 20, 30), kGreen = RGB(10, 200, 40);
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  for (int waited = 0; waited < ms; waited += 50) {
-    if (done()) return true;
-    PumpFor(50);
-  }
-  return done();
-}
-
 class MenuAndPause : public testing::Test {
  protected:
   void SetUp() override {
@@ -62,26 +54,10 @@ class MenuAndPause : public testing::Test {
     WaitFor([&] { return (menu = MenuWindow()) != nullptr; }, 3000);
     return menu;
   }
-  // How many menu windows of the program are open.
-  int OpenMenus() const {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(program_->Window(), &pid);
-    return CountProcessWindows(pid, L"#32768");
-  }
-  // Opens the menu and types the accelerator letters of the submenus and of the item, each
-  // once the menu it belongs to is open: a busy machine may take its time to show it. The
-  // last submenu stays open for lingerMs before the item is chosen.
+  // The accelerator letters of the submenus and of the item; the last submenu stays open for
+  // lingerMs before the item is chosen.
   void ChooseFromMenu(std::initializer_list<WORD> letters, int lingerMs = 50) {
-    ASSERT_NE(OpenMenu(), nullptr) << "Alt+F10 opened no menu";
-    int level = 1;
-    for (WORD letter : letters) {
-      if (level == static_cast<int>(letters.size())) PumpFor(lingerMs);
-      PressKeys({letter});
-      if (++level > static_cast<int>(letters.size())) break;
-      ASSERT_TRUE(WaitFor([&] { return OpenMenus() >= level; }, 3000))
-          << "the submenu did not open";
-    }
-    EXPECT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000)) << "the menu stayed";
+    EXPECT_TRUE(::ChooseFromMenu(program_->Window(), letters, lingerMs)) << "the menu stayed";
   }
 
   std::unique_ptr<LoupistProcess> program_;

@@ -151,3 +151,27 @@ std::vector<std::wstring> FilesMatching(const std::wstring& pattern) {
   FindClose(search);
   return files;
 }
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  for (int waited = 0; waited < ms; waited += 50) {
+    if (done()) return true;
+    PumpFor(50);
+  }
+  return done();
+}
+
+bool ChooseFromMenu(HWND window, std::initializer_list<WORD> letters, int lingerMs) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  SetForegroundWindow(window);
+  PumpFor(200);
+  PressKeys({VK_MENU, VK_F10});
+  int open = 1;
+  for (WORD letter : letters) {
+    if (!WaitFor([&] { return CountProcessWindows(pid, L"#32768") >= open; }, 3000)) return false;
+    PumpFor(open == static_cast<int>(letters.size()) ? lingerMs : 50);
+    PressKeys({letter});
+    ++open;
+  }
+  return WaitFor([&] { return CountProcessWindows(pid, L"#32768") == 0; }, 3000);
+}

@@ -8,6 +8,7 @@
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
+#include "main/texts/message_texts.h"
 #include "main/win/window_probe.h"
 #include "tests/common/win_test_support.h"
 #include "tests/win/probe_target_process.h"
@@ -94,7 +95,7 @@ TEST_F(WindowQuery, AHungWindowCostsOneTimeOutThenIsLeftAloneForFiveSeconds) {
   for (uint32_t now = 1060; now < 1000 + TWindowProbe::kSilencePeriod; now += 600)
     again += probeAt(kHung, now);
   EXPECT_LT(again, 300.0) << "asked again within the five seconds";
-  EXPECT_EQ(info.Text, kNoAnswerText);
+  EXPECT_EQ(info.Text, Message(TMessage::NoAnswer));
   probeAt(kRed, 2000);
   EXPECT_EQ(info.Text, kRedText);
   EXPECT_GT(probeAt(kHung, 2060), 400.0);

@@ -6,13 +6,13 @@
 #include "general/win/version_info.h"
 #include "main/dpi_scale.h"
 #include "main/main.h"
+#include "main/texts/win/user_language.h"
 #include "my_settingfile/win/settings_file.h"
 #include "platform/win/application.h"
 
 namespace {
 constexpr int kDesignClientWidth = 221;
 constexpr int kDesignClientHeight = 194;
-constexpr UINT kMonitorMoveCommand = 201;
 constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, which older headers lack
 }  // namespace
 
@@ -38,6 +38,9 @@ TApp_Loupist::~TApp_Loupist() {
 void TApp_Loupist::FormCreate() {
   Tag = 0;
   BindActions();
+  // The system's language until the settings file names one.
+  StartLanguage(std::nullopt, UserInterfaceLanguage());
+  ApplyLanguageTexts();
 
   // 1. Placement near the top-left corner of the monitor under the cursor, at the size the
   // design gives for that monitor's DPI.
@@ -69,7 +72,8 @@ void TApp_Loupist::FormCreate() {
   if (systemMenu) {
     DeleteMenu(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND);
     InsertMenuW(systemMenu, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-    InsertMenuW(systemMenu, 0, MF_BYPOSITION | MF_STRING, kMonitorMoveCommand, L"モニター間移動");
+    InsertMenuW(systemMenu, 0, MF_BYPOSITION | MF_STRING, kMonitorMoveCommand,
+                Command(Cmd::actMove_Monitor).Caption().c_str());
     DrawMenuBar(Handle());
   }
 

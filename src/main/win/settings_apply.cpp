@@ -61,6 +61,13 @@ bool TApp_Loupist::ApplySettings() {
 void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   const TSettingsChecks& c = plan.Checks;
 
+  // The language first: the font that the options below apply is the language's.
+  if (const std::optional<TLanguage> stored =
+          plan.Language ? LanguageOfNumber(*plan.Language) : std::nullopt) {
+    StartLanguage(stored, ActiveLanguage());
+    ApplyLanguageTexts();
+  }
+
   // Zoom, through the zoom command of that submenu item.
   FZoomIndex = plan.ZoomIndex;
   ZoomItemCommand(plan.ZoomIndex).Execute();
@@ -146,6 +153,8 @@ void TApp_Loupist::StoreSettings() {
   in.SubGridColorTag = Command(Cmd::actGrid_SelSubColor).Tag();
   in.UserOrigin = ProbeInfo.UserOrigin;
   in.ReferenceColor = ProbeInfo.ReferenceColor;
+  if (const std::optional<TLanguage> chosen = ChosenLanguage())
+    in.Language = static_cast<uint8_t>(*chosen);
   in.ScreenPoint = ProbeInfo.ScreenPoint;
   SettingsRecord = BuildSettingsRecord(SettingsRecord, in);
 }

@@ -6,6 +6,7 @@
 #include "general/win/dpi.h"
 #include "general/win/window_query.h"
 #include "general/win/window_relations.h"
+#include "main/texts/message_texts.h"
 #include "main/win/window_search.h"
 
 HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const {
@@ -98,7 +99,8 @@ void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::ws
 }
 
 std::wstring TWindowProbe::ReadText(HWND window, uint32_t now) {
-  if (window == silentWindow_ && now - silentSince_ < kSilencePeriod) return kNoAnswerText;
+  if (window == silentWindow_ && now - silentSince_ < kSilencePeriod)
+    return Message(TMessage::NoAnswer);
   bool answered = true;
   std::wstring text = ReadWindowText(window, &answered);
   if (answered) {
@@ -107,7 +109,7 @@ std::wstring TWindowProbe::ReadText(HWND window, uint32_t now) {
   }
   silentWindow_ = window;
   silentSince_ = now;
-  return kNoAnswerText;
+  return Message(TMessage::NoAnswer);
 }
 
 const TWindowProbe::TKeptFacts& TWindowProbe::KeptFacts(HWND window, DWORD process) {

@@ -44,7 +44,7 @@ class TWindowProbe {
     TDpiAwareness DpiAwareness = TDpiAwareness::Unknown;
   };
   const TKeptFacts& KeptFacts(HWND window, DWORD process);
-  // The window's text; kNoAnswerText when it did not answer now or is left alone.
+  // The window's text; the no-answer message when it did not answer now or is left alone.
   std::wstring ReadText(HWND window, uint32_t now);
   // The facts that change at any time: styles, parent, parent chain, visible bounds, DPI.
   // The tree parent and the class name are those the cycle read already.
