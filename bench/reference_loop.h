@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "src/base/win/calling_convention.h"
+
 // The irreducible work of one frame: screen copy, stretch, the same lines and text,
 // one copy to the window.
 class ReferenceLoop {
@@ -36,10 +38,10 @@ class ReferenceLoop {
     subPen_ = CreatePen(PS_SOLID, 1, 0xFF0000);
     panelPen_ = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
     if ((dwm_ = LoadLibraryW(L"dwmapi.dll")) != nullptr)
-      dwmGetWindowAttribute_ = reinterpret_cast<DwmGetWindowAttributeProc>(
-          reinterpret_cast<void*>(GetProcAddress(dwm_, "DwmGetWindowAttribute")));
-    getDpiForWindow_ = reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+      dwmGetWindowAttribute_ =
+          ProcAs<DwmGetWindowAttributeProc>(GetProcAddress(dwm_, "DwmGetWindowAttribute"));
+    getDpiForWindow_ = ProcAs<GetDpiForWindowProc>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow"));
     srcW_ = (cw + zoom - 1) / zoom;
     srcH_ = (zoomAreaH + zoom - 1) / zoom;
   }
@@ -60,8 +62,8 @@ class ReferenceLoop {
     if (HWND child =
             w ? ChildWindowFromPointEx(w, ScreenToClientCopy(w, p), CWP_SKIPINVISIBLE) : nullptr)
       w = child;
-    char cls[256];
-    GetClassNameA(w, cls, sizeof(cls));
+    wchar_t cls[256];
+    GetClassNameW(w, cls, 256);
     wchar_t text[256];
     DWORD_PTR got = 0;
     SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 500,
@@ -77,9 +79,9 @@ class ReferenceLoop {
     GetWindowLongW(w, GWL_EXSTYLE);
     HWND parent = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetAncestor(w, GA_PARENT)
                                                             : GetWindow(w, GW_OWNER);
-    if (parent != nullptr) GetClassNameA(parent, cls, sizeof(cls));
+    if (parent != nullptr) GetClassNameW(parent, cls, 256);
     for (HWND up = w; up != nullptr && up != GetDesktopWindow(); up = GetAncestor(up, GA_PARENT))
-      GetClassNameA(up, cls, sizeof(cls));
+      GetClassNameW(up, cls, 256);
     RECT visible;
     if (dwmGetWindowAttribute_ != nullptr) dwmGetWindowAttribute_(w, 9, &visible, sizeof(visible));
     if (getDpiForWindow_ != nullptr) getDpiForWindow_(w);

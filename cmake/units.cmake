@@ -9,11 +9,11 @@ function(loupist_unit name)
       file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${unit} ${view}/${unit} SYMBOLIC)
     endif()
   endforeach()
-  # A component of a unit is a folder of its own (src/main/element/), portable files beside
-  # a win/ folder, like the unit itself.
+  # A unit's components are folders of their own (src/main/texts/), laid out like the unit:
+  # portable files beside a win/ part.
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp
        ${CMAKE_SOURCE_DIR}/src/${name}/*/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "/win/[^/]*\\.cpp$")
+  list(FILTER sources EXCLUDE REGEX "/src/${name}/win/")
   if(WIN32)
     file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/win/*.cpp
          ${CMAKE_SOURCE_DIR}/src/${name}/*/win/*.cpp)

@@ -47,21 +47,30 @@ if(LOUPIST_TESTS)
   target_compile_options(probe_target PRIVATE ${LOUPIST_WARNINGS})
   add_dependencies(win_tests probe_target)
 
-  # The same helper as a 64-bit program, so that the 32-bit program is shown a 64-bit process.
-  # Built by the other toolchain, whatever this build's target.
+  # The same helper built for the other bitness (probe_target64.exe beside a 32-bit build,
+  # probe_target32.exe beside a 64-bit one), so that each program is shown a process of the
+  # other kind. Built by the other toolchain, whatever this build's target.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(other_bitness_helper probe_target64.exe)
+    find_program(LOUPIST_CXX_OTHER x86_64-w64-mingw32-g++-posix REQUIRED)
+  else()
+    set(other_bitness_helper probe_target32.exe)
+    find_program(LOUPIST_CXX_OTHER i686-w64-mingw32-g++-posix REQUIRED)
+  endif()
   find_program(LOUPIST_CXX_WIN64 x86_64-w64-mingw32-g++-posix REQUIRED)
   set(probe_target_source ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target.cpp)
   add_custom_command(
-    OUTPUT ${CMAKE_BINARY_DIR}/probe_target64.exe
-    COMMAND ${LOUPIST_CXX_WIN64} -std=c++17 -O2 -Wall -Wextra -Wshadow -Werror -municode
+    OUTPUT ${CMAKE_BINARY_DIR}/${other_bitness_helper}
+    COMMAND ${LOUPIST_CXX_OTHER} -std=c++17 -O2 -Wall -Wextra -Wshadow -Werror -municode
             -mwindows -static -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX
             -D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -I${CMAKE_SOURCE_DIR}
-            -o ${CMAKE_BINARY_DIR}/probe_target64.exe ${probe_target_source} -luser32 -lgdi32
+            -o ${CMAKE_BINARY_DIR}/${other_bitness_helper} ${probe_target_source} -luser32 -lgdi32
             -lole32 -loleaut32 -loleacc
     DEPENDS ${probe_target_source} ${CMAKE_SOURCE_DIR}/tests/win/tools/probe_target_layout.h
-    COMMENT "Building probe_target64.exe (64-bit)")
-  add_custom_target(probe_target64 DEPENDS ${CMAKE_BINARY_DIR}/probe_target64.exe)
-  add_dependencies(win_tests probe_target64)
+            ${CMAKE_SOURCE_DIR}/tests/win/tools/drawn_buttons.h
+    COMMENT "Building ${other_bitness_helper}")
+  add_custom_target(probe_target_other_bitness DEPENDS ${CMAKE_BINARY_DIR}/${other_bitness_helper})
+  add_dependencies(win_tests probe_target_other_bitness)
 
   # End-to-end tests: start loupist.exe and drive it from outside.
   file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)

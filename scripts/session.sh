@@ -32,15 +32,18 @@ if [ -z "${LOUPIST_WIN32_RUNS:-}" ]; then
 fi
 
 # wine32 PROGRAM ARGS / wine64 PROGRAM ARGS: a Windows program of that bitness. Both share the
-# prefix (a 64-bit prefix runs 32-bit programs where the 32-bit loader starts).
+# prefix (a 64-bit prefix runs 32-bit programs where the 32-bit loader starts). The commands
+# themselves, for `timeout` and the like: "${WINE64_COMMAND[@]}" PROGRAM ARGS.
+WINE32_COMMAND=(env -u WINELOADER "$WINE32_LOADER")
+WINE64_COMMAND=(env WINELOADER="$WINE64_LOADER" "$WINE64_LOADER")
 wine32() {
   if [ "$LOUPIST_WIN32_RUNS" != 1 ]; then
     echo "wine32: this machine runs no 32-bit programs ($LOUPIST_WIN32_WHY)" >&2
     return 126
   fi
-  env -u WINELOADER "$WINE32_LOADER" "$@"
+  "${WINE32_COMMAND[@]}" "$@"
 }
-wine64() { WINELOADER="$WINE64_LOADER" "$WINE64_LOADER" "$@"; }
+wine64() { "${WINE64_COMMAND[@]}" "$@"; }
 # The bitness that this machine's runs use where either would do: 32 where it runs, as before.
 if [ "$LOUPIST_WIN32_RUNS" = 1 ]; then LOUPIST_BITS=32; else LOUPIST_BITS=64; fi
 export LOUPIST_BITS
@@ -171,6 +174,21 @@ session_start_wine() {
 session_set_dpi() {
   wine_tool reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
     </dev/null >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine_tool wineboot </dev/null >/dev/null 2>&1
+}
+
+# session_set_english: the running prefix as an English Windows. Wine takes the user's locale
+# and interface language from LC_ALL, and the panel's English face (Courier New) is mapped to
+# the metric-compatible Liberation Mono, as the Japanese face is to IPAGothic. The server is
+# started anew so that every program of the session starts in the new locale. Give the session
+# a prefix of its own (LOUPIST_WINEPREFIX) before session_start_wine.
+session_set_english() {
+  export LC_ALL=en_US.UTF-8
+  wine_tool reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ \
+    /d 'Liberation Mono' /f </dev/null >/dev/null 2>&1
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
   wineserver -p </dev/null >/dev/null 2>&1

@@ -8,6 +8,7 @@
 
 #include "base/checked.h"
 #include "general/format.h"
+#include "main/texts/message_texts.h"
 
 namespace {
 
@@ -146,8 +147,8 @@ std::wstring ContrastRatioText(int32_t hundredths) {
 const wchar_t* ContrastGrade(int32_t hundredths) {
   if (hundredths >= 700) return L"AAA";
   if (hundredths >= 450) return L"AA";
-  if (hundredths >= 300) return L"AA大";
-  return L"NG";
+  if (hundredths >= 300) return Pick(MessageRow(TMessage::GradeLarge).Text);
+  return Pick(MessageRow(TMessage::GradeFail).Text);
 }
 
 std::wstring ColourFormatText(TColourFormat format, uint32_t rgb, bool upperHex) {

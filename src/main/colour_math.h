@@ -22,8 +22,8 @@ double ContrastRatio(uint32_t a, uint32_t b);
 int32_t ContrastHundredths(uint32_t a, uint32_t b);
 // "4.54", "21.00".
 std::wstring ContrastRatioText(int32_t hundredths);
-// L"AAA" from 7.00, L"AA" from 4.50, L"AA大" (large text and user-interface parts) from 3.00,
-// L"NG" below.
+// L"AAA" from 7.00, L"AA" from 4.50, the grade for large text and user-interface parts from
+// 3.00 ("AA大", "AA Large"), the failing grade below ("NG", "Fail").
 const wchar_t* ContrastGrade(int32_t hundredths);
 
 enum class TColourFormat {

@@ -6,16 +6,18 @@
 #include "base/checked.h"
 #include "general/format.h"
 #include "general/paths.h"
+#include "general/visible_text.h"
 #include "main/colour_math.h"
 #include "main/dpi_scale.h"
 #include "main/panel_items.h"
+#include "main/texts/message_texts.h"
+#include "main/texts/panel_texts.h"
 #include "main/window_styles.h"
 
 namespace {
 
 // Index 0 of the format tables is the zoom caption and the picture's copy flags; the items'
-// own formats are in the panel item table.
-constexpr wchar_t kZoomCaptionFormat[] = L"%2d倍";
+// own formats are in the panel item table, their labels and the zoom caption in the texts.
 constexpr wchar_t kPictureAsShown[] = L"11";
 constexpr wchar_t kPictureWithoutGrid[] = L"01";
 
@@ -66,7 +68,15 @@ std::wstring LogicalBoxSuffix(const TDistance& d, int32_t dpi) {
                 {RescaleDpi(d.Width, dpi, kDefaultDpi), RescaleDpi(d.Height, dpi, kDefaultDpi)});
 }
 
-std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
+// Text of other programs: with its control characters marked where it is shown (the panel, the
+// report), as it is where it is copied on its own.
+enum class TForeignText { Marked, AsItIs };
+
+std::wstring Foreign(const std::wstring& text, TForeignText how) {
+  return how == TForeignText::Marked ? ShowControlCharacters(text) : text;
+}
+
+std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForeignText how) {
   const Point& sp = info.ScreenPoint;
   switch (index) {
     case kItemRGB:
@@ -88,9 +98,9 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
     case kItemHandle:
       return {LowerHex(info.Window, 8), info.Window};
     case kItemClassName:
-      return {info.ClassName};
+      return {Foreign(info.ClassName, how)};
     case kItemText:
-      return {info.Text};
+      return {Foreign(info.Text, how)};
     case kItemWindowSize:
       return {info.WindowSize.Width, info.WindowSize.Height, info.WindowPos.X, info.WindowPos.Y};
     case kItemClientSize:
@@ -99,7 +109,7 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
       return {info.WindowRect.Left, info.WindowRect.Top, info.WindowRect.Right,
               info.WindowRect.Bottom};
     case kItemExeName:
-      return {info.ExeName};
+      return {Foreign(info.ExeName, how)};
     case kItemPosDpi:
       return {DpiPercent(info.Dpi), info.Dpi};
     case kItemContrast: {
@@ -119,7 +129,7 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info) {
       return {LowerHex(info.Style, 8), LowerHex(info.ExStyle, 8), DecodeWindowStyle(info.Style),
               DecodeExtendedStyle(info.ExStyle)};
     case kItemParent:
-      return {LowerHex(info.Parent, 8), info.ParentClassName, info.Parent};
+      return {LowerHex(info.Parent, 8), Foreign(info.ParentClassName, how), info.Parent};
     case kItemProcess:
       return {info.ProcessId, info.ThreadId, BitnessText(info.Bitness), info.Integrity};
     case kItemDpiAwareness:
@@ -155,7 +165,7 @@ std::vector<FormatArg> CopyArgs(int32_t index, const TProbeInfo& info) {
       return {ColourFormatText(TColourFormat::CssHsl, static_cast<uint32_t>(info.RGBValue), false)};
     default:
       // The others copy the values that their panel line shows, in the same order.
-      return DisplayArgs(index, info);
+      return DisplayArgs(index, info, TForeignText::AsItIs);
   }
 }
 
@@ -163,7 +173,8 @@ std::vector<FormatArg> CopyArgs(int32_t index, const TProbeInfo& info) {
 
 std::wstring GetDisplayFormat(int32_t index) {
   if (!InTables(index)) return std::wstring();
-  return index == 0 ? kZoomCaptionFormat : PanelItem(index).DisplayFormat;
+  return index == 0 ? Message(TMessage::ZoomCaption)
+                    : PaddedPanelLabel(index) + PanelItem(index).ValueFormat;
 }
 
 std::wstring GetCopyFormat(int32_t index, bool shiftDown) {
@@ -173,9 +184,16 @@ std::wstring GetCopyFormat(int32_t index, bool shiftDown) {
   return shiftDown ? item.ShiftCopyFormat : item.CopyFormat;
 }
 
+namespace {
+// The values of an item as its panel line shows them after the label.
+std::wstring InfoValueText(int32_t index, const TProbeInfo& info) {
+  return Format(PanelItem(index).ValueFormat, DisplayArgs(index, info, TForeignText::Marked));
+}
+}  // namespace
+
 std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info) {
   RequireItem(index);
-  return Format(GetDisplayFormat(index), DisplayArgs(index, info));
+  return PaddedPanelLabel(index) + InfoValueText(index, info);
 }
 
 std::wstring InfoCopyText(int32_t index, const TProbeInfo& info, bool shiftDown) {
@@ -192,46 +210,47 @@ std::wstring FixedPointCaption(const Point& point) {
 bool CopyPictureAsShown(bool shiftDown) { return GetCopyFormat(0, shiftDown)[0] != L'0'; }
 
 std::wstring CopyStatusText(const std::wstring& caption, const std::wstring& text) {
-  return Format(L"%sをｺﾋﾟｰ %s", {caption, text});
+  // The title line shows a copied caption as the panel does.
+  return Format(Message(TMessage::Copied), {caption, ShowControlCharacters(text)});
 }
 
-std::wstring PictureCopyStatusText() { return CopyStatusText(L"ｽﾞｰﾑ画像", L""); }
+std::wstring PictureCopyStatusText() { return Message(TMessage::PictureCopied); }
 
 std::wstring ReferenceStatusText(uint32_t rgb) {
-  return Format(L"基準色 %s", {LowerHex(rgb & 0xFFFFFFu, 6)});
+  return Format(Message(TMessage::ReferenceSet), {LowerHex(rgb & 0xFFFFFFu, 6)});
 }
 
 std::wstring InfoReportText(const TProbeInfo& info) {
   std::wstring report;
-  auto add = [&report](const std::wstring& label, const std::wstring& value) {
+  auto add = [&report](const std::wstring& label, std::wstring value) {
+    // The panel pads some values to line up its columns; in a report the padding is noise
+    // that a pasted table carries into its cells.
+    value.erase(value.find_last_not_of(L' ') + 1);
     report += label + L"\t" + value + L"\r\n";
   };
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
     const int32_t item = PanelLineItem(line);
-    // The label is literal text up to the end of its blanks, so the drawn line starts with it.
-    const std::wstring format = GetDisplayFormat(item);
-    const std::size_t blanks = format.find(L' ');
-    const std::size_t value = format.find_first_not_of(L' ', blanks);
-    add(format.substr(0, blanks), InfoDisplayText(item, info).substr(value));
+    add(PanelLabel(item), InfoValueText(item, info));
   }
-  add(L"親チェーン", info.ParentChain);
-  add(L"スタイル", DecodeWindowStyle(info.Style));
-  add(L"拡張スタイル", DecodeExtendedStyle(info.ExStyle));
+  add(Message(TMessage::ParentChain), ShowControlCharacters(info.ParentChain));
+  add(Message(TMessage::Styles), DecodeWindowStyle(info.Style));
+  add(Message(TMessage::ExtendedStyles), DecodeExtendedStyle(info.ExStyle));
   return report;
 }
 
 std::wstring ReportStatusText(const std::wstring& report) {
   int32_t lines = 0;
   for (wchar_t c : report) lines += c == L'\n' ? 1 : 0;
-  return CopyStatusText(L"すべての情報", Format(L"%d行", {lines}));
+  return CopyStatusText(Message(TMessage::ReportName),
+                        Format(Message(TMessage::ReportLines), {lines}));
 }
 
 std::wstring CopyTextErrorMessage(const std::wstring& error) {
-  return Format(L"%s\r\rコピー情報を書き込めませんでした", {error});
+  return Format(Message(TMessage::CopyTextNotWritten), {error});
 }
 
 std::wstring CopyPictureErrorMessage(const std::wstring& error) {
-  return Format(L"%s\r\rコピー画像を書き込めませんでした", {error});
+  return Format(Message(TMessage::CopyPictureNotWritten), {error});
 }
 
 TInfoGroup InfoItemGroup(int32_t index) { return PanelItem(index).Group; }

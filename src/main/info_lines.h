@@ -7,8 +7,8 @@
 
 #include "base/geometry.h"
 
-// What the panel shows about the probe point. ClassName is held already widened from the
-// system code page, so that every text here is UTF-16 and formats alike.
+// What the panel shows about the probe point. Every text here is UTF-16 (class names of the
+// Windows 95 path already widened from the system code page), so that all format alike.
 struct TProbeInfo {
   int32_t Red = 0;
   int32_t Green = 0;
@@ -102,7 +102,9 @@ std::wstring PictureCopyStatusText();
 // "基準色 <lower-case hex>" for the title line after the reference colour is set.
 std::wstring ReferenceStatusText(uint32_t rgb);
 // Every item, shown or not, as "label<TAB>value" lines in panel order, the value as the panel
-// draws it; then the parent chain and the decoded styles. Each line ends in CR LF.
+// draws it (control characters of other programs' texts as marks) without trailing blanks;
+// then the parent chain and the decoded styles. One line per fact, each with one TAB and
+// ending in CR LF.
 std::wstring InfoReportText(const TProbeInfo& info);
 // The title line after the report is copied, which names its size rather than its text.
 std::wstring ReportStatusText(const std::wstring& report);

@@ -181,7 +181,12 @@ Point MoveStep(uint16_t code, bool shiftDown) {
   }
 }
 
-Point NudgeHeldPoint(const Point& probe, const Point& delta, const Rect& desktop) {
-  return Point{Clamp(CheckedAdd(probe.X, delta.X), desktop.Left, CheckedSub(desktop.Right, 1)),
-               Clamp(CheckedAdd(probe.Y, delta.Y), desktop.Top, CheckedSub(desktop.Bottom, 1))};
+Point NudgeHeldPoint(const Point& probe, const Point& delta, const MonitorLayout& monitors) {
+  const Point to{CheckedAdd(probe.X, delta.X), CheckedAdd(probe.Y, delta.Y)};
+  if (monitors.MonitorPositionOfPoint(to).Number != 0) return to;
+  const int32_t from = monitors.MonitorPositionOfPoint(probe).Number;
+  if (from == 0) return monitors.NearestMonitorPixel(to);
+  const Rect& b = monitors.Items(from - 1).BoundsRect;
+  return Point{Clamp(to.X, b.Left, CheckedSub(b.Right, 1)),
+               Clamp(to.Y, b.Top, CheckedSub(b.Bottom, 1))};
 }

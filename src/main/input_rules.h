@@ -95,5 +95,7 @@ Point DoubleClickTarget(const Point& pressed, const Point& probe, const Point& s
 
 // Step of a movement command: 10 with Shift, else 1, in the command's direction.
 Point MoveStep(uint16_t code, bool shiftDown);
-// The held point nudged and kept on the desktop rectangle.
-Point NudgeHeldPoint(const Point& probe, const Point& delta, const Rect& desktop);
+// The held point nudged. It may cross onto a neighbouring monitor but never stops in a gap or
+// off the desktop: there it ends on the edge of the monitor it started on (the nearest monitor
+// when it started on none), as a drag of the picture does.
+Point NudgeHeldPoint(const Point& probe, const Point& delta, const MonitorLayout& monitors);

@@ -28,6 +28,11 @@ void DeriveGeometry(LayoutResult& out, int32_t zoomAreaHeight, int32_t zoom, boo
 }
 }  // namespace
 
+Size LeastZoomArea(int32_t dpi) {
+  const int32_t least = ScaleToDpi(50, dpi);
+  return Size{least, least};
+}
+
 LayoutResult ComputeLayout(const LayoutInput& in) {
   LayoutResult out;
   const int32_t h = in.InfoHeight;
@@ -35,7 +40,7 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
   out.ClientHeight = CheckedAdd(in.ClientHeight, CheckedSub(h, in.PreviousInfoHeight));
   // Below the least size the window is set a little above it, so that a frame drag that
   // reaches the limit does not stick to it.
-  const int32_t least = ScaleToDpi(50, in.Dpi), reset = ScaleToDpi(52, in.Dpi);
+  const int32_t least = LeastZoomArea(in.Dpi).Height, reset = ScaleToDpi(52, in.Dpi);
   if (CheckedSub(out.ClientHeight, h) < least) out.ClientHeight = CheckedAdd(h, reset);
   if (out.ClientWidth < least) out.ClientWidth = reset;
   out.InfoRect = Rect{0, CheckedSub(out.ClientHeight, h), out.ClientWidth, out.ClientHeight};

@@ -31,6 +31,9 @@ struct LayoutResult {
   Point CursorCell;
 };
 
+// The least width and zoom-area height a layout keeps at that DPI.
+Size LeastZoomArea(int32_t dpi);
+
 // Keeps the zoom area's height when the information height changes, enforces the
 // minimum sizes and derives the capture geometry.
 LayoutResult ComputeLayout(const LayoutInput& in);

@@ -12,6 +12,7 @@
 #include "main/info_lines.h"
 #include "main/input_rules.h"
 #include "main/input_tracker.h"
+#include "main/texts/language.h"
 #include "main/win/copies.h"
 #include "main/win/screen_capture.h"
 #include "main/win/view.h"
@@ -83,10 +84,22 @@ class TApp_Loupist : public Form {
   // The monitor under a point, or the nearest one; the first when the system names none.
   TMyMonitorItem& MonitorItemAt(const Point& p);
   void PlaceOnMonitorUnderCursor();
+  // The window's outer bounds fitted into the work area of its monitor: panelHeight of them
+  // cannot give way, the zoom area can, down to its least size.
+  Rect FittedToWorkArea(const Rect& bounds, int32_t panelHeight);
+  // Before the first layout, which adds the panel below: places the window so that the whole of
+  // it will fit the work area of its monitor.
+  void PlaceWithPanelOnWorkArea(Rect zoomBounds);
   void WMDisplayChange();
-  // The window moved to a monitor of another DPI, or that monitor's DPI changed: the suggested
-  // rectangle's place and width, the zoom area scaled, the panel for the new font below it.
+  // The window moved to a monitor of another DPI, or that monitor's DPI changed: followed at
+  // once when the window is ready, else noted for when it is.
   void WMDpiChanged(int32_t dpi, const RECT& suggested);
+  // The window follows a new DPI from that place: the last laid-out size scaled, the panel for
+  // the new font below it, kept inside the work area; then any DPI announced meanwhile.
+  void FollowDpi(int32_t dpi, Point place);
+  // A DPI announced while the program placed the window itself becomes the window's, with its
+  // font: the place and size the program chose were meant for the monitor it ends on.
+  void AdoptAnnouncedDpi();
   // FCaptureBitmap and the monitor bounds it is copied from.
   TScreenCapture FScreenCapture;
 
@@ -129,6 +142,12 @@ class TApp_Loupist : public Form {
   void actFile_ExitExecute(Action* sender);
   void actHelpExecute(Action* sender);
   bool ApplicationEvents1ShortCut(MSG& msg);
+  // The language: the commands that choose it, and its texts put into the commands, the menu
+  // and the system menu.
+  void BindLanguageCommands();
+  void actOpt_LanguageExecute(TLanguage language);
+  void ApplyLanguageTexts();
+  static constexpr UINT kMonitorMoveCommand = 201;  // the system menu's monitor move
   // Capture modes and their movers.
   void actPos_UserPosSetExecute(Action* sender);
   void actCapture_PauseExecute(Action* sender);

@@ -16,8 +16,9 @@ struct TPanelItemDef {
   bool TSettingsChecks::*SettingsCheck;
   Cmd Line;  // shows or hides the panel line
   Cmd Copy;  // copies the value
-  // Nine single-width columns of label, then the value's format.
-  const wchar_t* DisplayFormat;
+  // The values as the panel shows them after the item's label (whose texts are the texts
+  // component's).
+  const wchar_t* ValueFormat;
   const wchar_t* CopyFormat;       // Shift up
   const wchar_t* ShiftCopyFormat;  // Shift down
 };

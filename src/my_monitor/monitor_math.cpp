@@ -25,6 +25,16 @@ Point PlaceOnWorkArea(const Rect& workArea, int32_t left, int32_t top, int32_t w
   return Point{newLeft, newTop};
 }
 
+Rect FitOnWorkArea(const Rect& workArea, const Rect& window, int32_t fixedHeight,
+                   const Size& least) {
+  const int32_t width = std::min(RectWidth(window), std::max(RectWidth(workArea), least.Width));
+  const int32_t room = std::max(CheckedSub(RectHeight(workArea), fixedHeight), least.Height);
+  const int32_t height = std::min(RectHeight(window), CheckedAdd(fixedHeight, room));
+  Point corner = PlaceOnWorkArea(workArea, window.Left, window.Top, width, height);
+  if (height > RectHeight(workArea)) corner.Y = workArea.Top;
+  return Rect{corner.X, corner.Y, CheckedAdd(corner.X, width), CheckedAdd(corner.Y, height)};
+}
+
 MonitorEnumeration::MonitorEnumeration(int32_t systemCount)
     : capacity_(systemCount < 1 ? SIZE_MAX : static_cast<std::size_t>(systemCount)) {
   if (capacity_ != SIZE_MAX) monitors_.reserve(capacity_);
@@ -154,8 +164,19 @@ MonitorPosition MonitorLayout::MonitorPositionOfPoint(const Point& p) const {
   return MonitorPosition{};
 }
 
+Point MonitorLayout::NearestMonitorPixel(const Point& p) const {
+  const Rect& b = MonitorItemAt(p).BoundsRect;
+  return Point{Clamp(p.X, b.Left, std::max(b.Left, CheckedSub(b.Right, 1))),
+               Clamp(p.Y, b.Top, std::max(b.Top, CheckedSub(b.Bottom, 1)))};
+}
+
 Point MonitorLayout::KeepBoundsOnMonitor(int32_t left, int32_t top, int32_t width,
                                          int32_t height) const {
   const Rect bounds{left, top, CheckedAdd(left, width), CheckedAdd(top, height)};
   return PlaceOnWorkArea(Items(IndexOfRect(bounds)).WorkAreaRect, left, top, width, height);
+}
+
+Rect MonitorLayout::FitBoundsOnMonitor(const Rect& bounds, int32_t fixedHeight,
+                                       const Size& least) const {
+  return FitOnWorkArea(Items(IndexOfRect(bounds)).WorkAreaRect, bounds, fixedHeight, least);
 }

@@ -43,6 +43,14 @@ bool RectContainsPoint(const Rect& r, const Point& p);
 Point PlaceOnWorkArea(const Rect& workArea, int32_t left, int32_t top, int32_t width,
                       int32_t height);
 
+// A window's bounds fitted into workArea. The window's part of fixedHeight (its panel) cannot
+// give way; the rest of its height gives way down to least.Height, its width down to
+// least.Width, and neither ever grows. The corner then moves as PlaceOnWorkArea moves it, except
+// that a window still taller than the work area keeps its top on the work area's top and runs
+// past the bottom rather than above the top.
+Rect FitOnWorkArea(const Rect& workArea, const Rect& window, int32_t fixedHeight,
+                   const Size& least);
+
 class MonitorLayout;
 
 // Collects the monitors the system enumerates into the number of slots it counted.
@@ -104,9 +112,16 @@ class MonitorLayout {
   // does, for instance in a gap between monitors.
   MonitorPosition MonitorPositionOfPoint(const Point& p) const;
 
+  // The point itself when a monitor holds it; otherwise, in a gap between monitors or off the
+  // desktop, the nearest pixel of the nearest monitor.
+  Point NearestMonitorPixel(const Point& p) const;
+
   // New top-left corner of a window with these bounds: inside the work area of the monitor
   // that holds the largest share of it (or the nearest monitor), size unchanged.
   Point KeepBoundsOnMonitor(int32_t left, int32_t top, int32_t width, int32_t height) const;
+  // The bounds fitted (FitOnWorkArea) into the work area of the monitor that holds the largest
+  // share of them, or the nearest monitor.
+  Rect FitBoundsOnMonitor(const Rect& bounds, int32_t fixedHeight, const Size& least) const;
 
  private:
   std::vector<MonitorRecord> monitors_;

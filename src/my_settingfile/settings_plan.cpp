@@ -142,6 +142,8 @@ TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApply
   plan.ZoomIndex = Clamp(record.ZoomIndex, 0, CheckedSub(env.ZoomItemCount, 1));
   plan.Checks = ChecksOfRecord(record);
   plan.ReferenceColor = ReferenceColorOfRecord(record);
+  if (record.OptionFlags & kOptLanguageChosenBit)
+    plan.Language = (record.OptionFlags & kOptLanguageNumberBit) ? 1 : 0;
 
   if (IsStorableColor(record.GridColor)) plan.GridColorTag = static_cast<int32_t>(record.GridColor);
   if (IsStorableColor(record.SubGridColor))
@@ -223,6 +225,11 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   r.SubGridColor = static_cast<uint32_t>(input.SubGridColorTag);
 
   r.UserPos = input.UserOrigin;
+  if (input.Language) {
+    if (*input.Language > 1) ThrowRangeError(*input.Language, 2);
+    r.OptionFlags = static_cast<uint16_t>(r.OptionFlags | kOptLanguageChosenBit |
+                                          (*input.Language ? kOptLanguageNumberBit : 0));
+  }
 
   r.CaptureMode = c.CaptureLupe    ? kCaptureModeLupe
                   : c.CaptureFixed ? kCaptureModeFixed

@@ -81,6 +81,7 @@ struct TSettingsApplyPlan {
   Point UserOrigin;
   Point FixedPos;  // the probe point, used only when CaptureFixed
   uint32_t ReferenceColor = kDefaultReferenceColor;
+  std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
   std::optional<Size> WindowSize;
   std::optional<Point> WindowPos;  // absent: the window stays where start-up put it
   bool KeepOnMonitor = true;
@@ -114,6 +115,7 @@ struct TSettingsStoreInput {
   Point UserOrigin;
   Point ScreenPoint;  // stored whatever the capture mode
   uint32_t ReferenceColor = kDefaultReferenceColor;
+  std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
 };
 
 // previous supplies the reserved bytes, which pass through unchanged unless a reference colour

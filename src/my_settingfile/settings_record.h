@@ -75,6 +75,11 @@ constexpr uint16_t kOptStayOnTopBit = 1 << 0;
 constexpr uint16_t kOptBigFontBit = 1 << 3;
 constexpr uint16_t kOptNoSelfCaptureBit = 1 << 4;
 constexpr uint16_t kOptSmoothCaptureBit = 1 << 5;
+// Added, in bits that the original layout leaves 0: the language the user chose, when bit 8
+// says that one was chosen; bit 9 is its number (0 Japanese, 1 English). A file without bit 8
+// leaves the language to the system.
+constexpr uint16_t kOptLanguageChosenBit = 1 << 8;
+constexpr uint16_t kOptLanguageNumberBit = 1 << 9;
 constexpr uint16_t kCaptureModeFollow = 0;
 constexpr uint16_t kCaptureModeLupe = 1;
 constexpr uint16_t kCaptureModeFixed = 2;

@@ -25,13 +25,11 @@ struct KeyCombo {
   friend bool operator!=(const KeyCombo& a, const KeyCombo& b) { return !(a == b); }
 };
 
-// One row of a command table, as the window's description holds it.
+// One row of a command table, as the window's description holds it. The texts are given
+// afterwards (SetTexts), in whatever language the window speaks.
 struct ActionDef {
   const char* Name;
   uint16_t Code;
-  const wchar_t* Caption;
-  const wchar_t* Hint;
-  const wchar_t* Category;
   int32_t Tag;
   bool Checked;
   bool AutoCheck;
@@ -62,6 +60,11 @@ class Action {
   const std::wstring& Caption() const { return caption_; }
   const std::wstring& Hint() const { return hint_; }
   const std::wstring& Category() const { return category_; }
+  void SetTexts(std::wstring caption, std::wstring hint, std::wstring category) {
+    caption_ = std::move(caption);
+    hint_ = std::move(hint);
+    category_ = std::move(category);
+  }
   bool AutoCheck() const { return autoCheck_; }
   int32_t GroupIndex() const { return groupIndex_; }
   KeyCombo ShortCut() const { return shortCut_; }

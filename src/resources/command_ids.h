@@ -91,6 +91,8 @@
   X(actOpt_BigFont) \
   X(actOpt_NoSelfCapture) \
   X(actOpt_SmoothCapture) \
+  X(actOpt_LanguageJapanese) \
+  X(actOpt_LanguageEnglish) \
   X(actMenu_Main) \
   X(actMove_Monitor) \
   X(actMove_Left) \

@@ -13,23 +13,6 @@
 
 namespace {
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  for (int attempt = 0; attempt < 20 && text.empty(); ++attempt) {
-    if (OpenClipboard(nullptr)) {
-      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-          text = chars;
-          GlobalUnlock(data);
-        }
-      }
-      CloseClipboard();
-    }
-    if (text.empty()) PumpFor(100);
-  }
-  return text;
-}
-
 bool ClipboardHasPictureOf(int width, int height) {
   bool found = false;
   if (!OpenClipboard(nullptr)) return false;
@@ -91,7 +74,7 @@ TEST_F(CopyKeys, RPutsTheWholeReportOnTheClipboardAndBSetsTheReference) {
     lines.push_back(report.substr(start, end - start));
   EXPECT_EQ(start, report.size()) << "every line ends in CR LF";
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 3)) << report.c_str();
-  EXPECT_EQ(lines[0], L"RGB\tR=220 G=20  B=30 ");
+  EXPECT_EQ(lines[0], L"RGB\tR=220 G=20  B=30");
   EXPECT_EQ(lines[3], L"ｺﾝﾄﾗｽﾄ\t5.04:1 AA (ffffff)") << "against white";
   EXPECT_EQ(lines[11], L"ｸﾗｽ名\tLoupistE2EColor");
   EXPECT_EQ(lines[22], L"親チェーン\tLoupistE2EColor");

@@ -2,6 +2,7 @@
 // Alt+F10 opens the menu at the client origin, its accelerator letters choose commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,14 +15,6 @@ namespace {
 // The probe cell's interior at the design size and zoom 6.
 constexpr int kCellX = 18 * 6 + 1, kCellY = 16 * 6 + 1;
 constexpr COLORREF kRed = RGB(220, 20, 30), kGreen = RGB(10, 200, 40);
-
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  for (int waited = 0; waited < ms; waited += 50) {
-    if (done()) return true;
-    PumpFor(50);
-  }
-  return done();
-}
 
 class MenuAndPause : public testing::Test {
  protected:
@@ -61,18 +54,10 @@ class MenuAndPause : public testing::Test {
     WaitFor([&] { return (menu = MenuWindow()) != nullptr; }, 3000);
     return menu;
   }
-  // Opens the menu and types the accelerator letters of a submenu and of its item, the
-  // item's only once the submenu is open: a busy machine may take its time to show it.
-  void ChooseFromMenu(WORD submenu, WORD item) {
-    ASSERT_NE(OpenMenu(), nullptr) << "Alt+F10 opened no menu";
-    PressKeys({submenu});
-    DWORD pid = 0;
-    GetWindowThreadProcessId(program_->Window(), &pid);
-    ASSERT_TRUE(WaitFor([&] { return CountProcessWindows(pid, L"#32768") >= 2; }, 3000))
-        << "the submenu did not open";
-    PumpFor(50);
-    PressKeys({item});
-    EXPECT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000)) << "the menu stayed";
+  // The accelerator letters of the submenus and of the item; the last submenu stays open for
+  // lingerMs before the item is chosen.
+  void ChooseFromMenu(std::initializer_list<WORD> letters, int lingerMs = 50) {
+    EXPECT_TRUE(::ChooseFromMenu(program_->Window(), letters, lingerMs)) << "the menu stayed";
   }
 
   std::unique_ptr<LoupistProcess> program_;
@@ -103,7 +88,7 @@ TEST_F(MenuAndPause, PauseFromTheMenuFreezesThePictureUntilItIsChosenAgain) {
   ASSERT_TRUE(Start(575, 475));
   ASSERT_TRUE(WaitForProbeCell(kRed));
 
-  ChooseFromMenu('T', 'P');  // キャプチャ(&T) → 一時停止(&P)
+  ChooseFromMenu({'T', 'P'});  // キャプチャ(&T) → 一時停止(&P)
   PumpFor(300);
   // The scene under the pointer changes; the picture does not.
   red.reset();
@@ -114,7 +99,7 @@ TEST_F(MenuAndPause, PauseFromTheMenuFreezesThePictureUntilItIsChosenAgain) {
     ASSERT_EQ(ProbeCell(), kRed) << "the paused picture changed after " << (i + 1) * 250 << " ms";
   }
 
-  ChooseFromMenu('T', 'P');
+  ChooseFromMenu({'T', 'P'});
   EXPECT_TRUE(WaitForProbeCell(kGreen)) << "resuming brings back the live picture";
 }
 
@@ -125,7 +110,7 @@ TEST_F(MenuAndPause, LettersTypedIntoTheMenuRunOnlyTheMenusCommand) {
   ASSERT_TRUE(Start(575, 475));
   ASSERT_TRUE(WaitForProbeCell(kRed));
 
-  ChooseFromMenu('T', 'F');  // キャプチャ(&T) → 定点キャプチャモード(&F), F's key-up to follow
+  ChooseFromMenu({'T', 'F'});  // キャプチャ(&T) → 定点キャプチャモード(&F), F's key-up to follow
   PumpFor(300);
   MovePointer(875, 475);
   for (int i = 0; i < 5; ++i) {
@@ -154,6 +139,39 @@ TEST_F(MenuAndPause, LettersTypedIntoTheMenuRunOnlyTheMenusCommand) {
   EXPECT_TRUE(WaitForProbeCell(kRed)) << "Esc's key-up paused the picture";
 }
 
+// While the menu lies over the probe point the picture holds what the probe showed before it
+// opened, however long the menu stays: a colour chosen from it is the pixel's, not the menu's.
+TEST_F(MenuAndPause, AMenuOverTheProbePointCopiesThePixelNotItself) {
+  ASSERT_TRUE(Start(640, 600));
+  // Where the copy submenu opens, beside the program's window.
+  ASSERT_NE(OpenMenu(), nullptr);
+  PressKeys({'C'});  // コピー(&C)
+  ASSERT_TRUE(WaitFor([&] { return OpenMenus() >= 2; }, 3000));
+  RECT copyMenu{}, window{}, r{};
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32768", nullptr)) != nullptr;)
+    if (IsWindowVisible(w) && GetWindowRect(w, &r) && (r.left != origin_.x || r.top != origin_.y))
+      copyMenu = r;  // not the menu itself, which opens at the client origin
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return OpenMenus() == 1; }, 3000));
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return MenuWindow() == nullptr; }, 3000));
+  GetWindowRect(program_->Window(), &window);
+  const int x = (std::max(copyMenu.left, window.right) + copyMenu.right) / 2;
+  const int y = (copyMenu.top + copyMenu.bottom) / 2;
+  ASSERT_LT(std::max(copyMenu.left, window.right) + 10, copyMenu.right) << "no room beside";
+
+  ColorWindow red(x - 20, y - 20, 40, 40, kRed);
+  MovePointer(x, y);
+  ASSERT_TRUE(WaitForProbeCell(kRed));
+  const DWORD clipboard = GetClipboardSequenceNumber();
+  // コピー(&C) → カラー形式(&K) → CSS rgb()(&B), the menus left open past the second after
+  // which a still probe is captured again.
+  ChooseFromMenu({'C', 'K', 'B'}, 1500);
+  ASSERT_TRUE(WaitFor([&] { return GetClipboardSequenceNumber() != clipboard; }, 3000));
+  EXPECT_EQ(ClipboardText(), L"rgb(220, 20, 30)");
+  EXPECT_TRUE(WaitForProbeCell(kRed)) << "following goes on after the menu";
+}
+
 // On a desktop with a monitor left of the primary one, the whole-desktop snapshot must reach
 // that monitor's negative coordinates too. (Named for the two-monitor session.)
 class DualMonitorPause : public MenuAndPause {};
@@ -165,7 +183,7 @@ TEST_F(DualMonitorPause, TheSnapshotReachesTheMonitorLeftOfThePrimary) {
   ASSERT_TRUE(Start(640, 500));  // the window opens on the primary monitor
   MovePointer(x, 375);
   ASSERT_TRUE(WaitForProbeCell(kRed));
-  ChooseFromMenu('T', 'P');
+  ChooseFromMenu({'T', 'P'});
   PumpFor(300);
   EXPECT_EQ(ProbeCell(), kRed) << "the snapshot is black where the desktop is negative";
   MovePointer(640, 500);

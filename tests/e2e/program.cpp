@@ -120,3 +120,58 @@ void SendButton(DWORD flags) {
   in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof(in));
 }
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  for (int attempt = 0; attempt < 20 && text.empty(); ++attempt) {
+    if (OpenClipboard(nullptr)) {
+      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+          text = chars;
+          GlobalUnlock(data);
+        }
+      }
+      CloseClipboard();
+    }
+    if (text.empty()) PumpFor(100);
+  }
+  return text;
+}
+
+std::vector<std::wstring> FilesMatching(const std::wstring& pattern) {
+  std::vector<std::wstring> files;
+  const std::wstring folder = pattern.substr(0, pattern.find_last_of(L"\\/") + 1);
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files.push_back(folder + found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return files;
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  for (int waited = 0; waited < ms; waited += 50) {
+    if (done()) return true;
+    PumpFor(50);
+  }
+  return done();
+}
+
+bool ChooseFromMenu(HWND window, std::initializer_list<WORD> letters, int lingerMs) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  SetForegroundWindow(window);
+  PumpFor(200);
+  PressKeys({VK_MENU, VK_F10});
+  int open = 1;
+  for (WORD letter : letters) {
+    if (!WaitFor([&] { return CountProcessWindows(pid, L"#32768") >= open; }, 3000)) return false;
+    PumpFor(open == static_cast<int>(letters.size()) ? lingerMs : 50);
+    PressKeys({letter});
+    ++open;
+  }
+  return WaitFor([&] { return CountProcessWindows(pid, L"#32768") == 0; }, 3000);
+}

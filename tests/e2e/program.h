@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,3 +40,13 @@ void MovePointer(int x, int y);
 void SendButton(DWORD flags);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
+// The clipboard's Unicode text as another program reads it; empty when there is none.
+std::wstring ClipboardText();
+// The full paths of the files (not folders) that match a pattern with wildcards.
+std::vector<std::wstring> FilesMatching(const std::wstring& pattern);
+// Pumps messages until done() holds or about ms milliseconds have passed; answers done().
+bool WaitFor(const std::function<bool()>& done, int ms);
+// Alt+F10 with the keyboard focus on the program's window, then the accelerator letters of a
+// path through its menu, each typed once the submenu before it is open (a busy machine may take
+// its time to show one), the last after lingerMs. True when the menu closed after the last letter.
+bool ChooseFromMenu(HWND window, std::initializer_list<WORD> letters, int lingerMs = 50);

@@ -53,16 +53,13 @@ class SettingsAbuse : public testing::Test {
   void TearDown() override {
     SetFileAttributesW(folder_.c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesW(SettingsPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    for (const wchar_t* name : {L"loupist.exe", L"loupist.bin", L"loupist.bin.new"})
-      DeleteFileW((folder_ + name).c_str());
+    for (const std::wstring& file : FilesMatching(folder_ + L"*")) DeleteFileW(file.c_str());
     RemoveDirectoryW(SettingsPath().c_str());
     RemoveDirectoryW(folder_.c_str());
   }
 
   std::wstring SettingsPath() const { return folder_ + L"loupist.bin"; }
-  bool LeftoverNewFile() const {
-    return GetFileAttributesW((SettingsPath() + L".new").c_str()) != INVALID_FILE_ATTRIBUTES;
-  }
+  bool LeftoverNewFile() const { return !FilesMatching(SettingsPath() + L".*.new").empty(); }
 
   // Starts the program, answers the top-left corner of its window, then closes it and checks
   // that it ended by itself with exit code 0.

@@ -29,8 +29,7 @@ class ProgramSettings : public testing::Test {
     MovePointer(640, 600);
   }
   void TearDown() override {
-    for (const wchar_t* name : {L"loupist.exe", L"loupist.bin", L"loupist.bin.new"})
-      DeleteFileW((folder_ + name).c_str());
+    for (const std::wstring& file : FilesMatching(folder_ + L"*")) DeleteFileW(file.c_str());
     RemoveDirectoryW(folder_.c_str());
   }
 

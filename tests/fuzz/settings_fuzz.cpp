@@ -4,8 +4,10 @@
 // Whatever such a file holds, putting it into effect must not stop the start: the plan, the
 // layout of the window it leads to and the first capture's arithmetic must not overflow, and
 // the record saved from that state must hold only values the next start takes as they are.
-// Each image is tried on a few desktops, with Shift or Ctrl held or neither; the header's spare
-// bytes, which the loader never reads, choose the information area's height and the grid.
+// Unless Ctrl alone leaves it where the file says, the window must lie inside the work area of a
+// monitor, panel included. Each image is tried on a few desktops, with Shift or Ctrl held or
+// neither; the header's spare bytes, which the loader never reads, choose the information
+// area's height and the grid.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -94,12 +96,16 @@ void StartAndSave(const TSettingsRecord& record, const TestDesktop& desktop, boo
   env.CtrlDown = ctrl;
   const TSettingsApplyPlan plan = PlanApplySettings(record, env);
 
-  const Size size = plan.WindowSize.value_or(kStartSize);
+  Size size = plan.WindowSize.value_or(kStartSize);
   Point place = plan.WindowPos.value_or(kStartPlace);
+  const MonitorLayout monitors(desktop.Monitors, desktop.Monitors.front());
   if (plan.KeepOnMonitor) {
-    const MonitorLayout layout(desktop.Monitors, desktop.Monitors.front());
-    place = layout.KeepBoundsOnMonitor(place.X, place.Y, size.Width,
-                                       CheckedAdd(size.Height, infoHeight));
+    const Rect fitted =
+        monitors.FitBoundsOnMonitor(Rect{place.X, place.Y, CheckedAdd(place.X, size.Width),
+                                         CheckedAdd(place.Y, CheckedAdd(size.Height, infoHeight))},
+                                    infoHeight, LeastZoomArea(96));
+    place = Point{fitted.Left, fitted.Top};
+    size = Size{RectWidth(fitted), RectHeight(fitted) - infoHeight};
   }
 
   LayoutInput in;
@@ -111,6 +117,16 @@ void StartAndSave(const TSettingsRecord& record, const TestDesktop& desktop, boo
   const LayoutResult layout = ComputeLayout(in);
   const Rect window{place.X, place.Y, CheckedAdd(place.X, layout.ClientWidth),
                     CheckedAdd(place.Y, layout.ClientHeight)};
+
+  // Every test desktop's work areas are taller than any panel here, so a window kept on its
+  // monitor lies inside one of them, panel and all.
+  bool inside = false;
+  for (const MonitorRecord& m : desktop.Monitors) {
+    const Rect& w = m.WorkAreaRect;
+    inside = inside || (window.Left >= w.Left && window.Top >= w.Top && window.Right <= w.Right &&
+                        window.Bottom <= w.Bottom);
+  }
+  if (plan.KeepOnMonitor && !inside) abort();
 
   CaptureArithmetic(plan.FixedPos, layout, desktop.Bounds);
   // The loupe's probe is the middle of its own zoom area.

@@ -13,13 +13,13 @@ namespace {
 // A small table with two groups, a plain check command and a plain command.
 std::vector<ActionDef> SampleDefs() {
   return {
-      {"actA_1", 101, L"A1", L"", L"A", 1, true, false, 1, {}},
-      {"actA_2", 102, L"A2", L"", L"A", 2, false, false, 1, {}},
-      {"actA_3", 103, L"A3", L"", L"A", 3, false, true, 1, {}},
-      {"actB_1", 201, L"B1", L"", L"B", 0, false, true, 2, {}},
-      {"actB_2", 202, L"B2", L"", L"B", 0, false, false, 2, {}},
-      {"actC_Toggle", 301, L"T", L"", L"C", 0, true, true, 0, {}},
-      {"actC_Plain", 302, L"P", L"", L"C", 0, false, false, 0, {0x73, kModAlt}},
+      {"actA_1", 101, 1, true, false, 1, {}},
+      {"actA_2", 102, 2, false, false, 1, {}},
+      {"actA_3", 103, 3, false, true, 1, {}},
+      {"actB_1", 201, 0, false, true, 2, {}},
+      {"actB_2", 202, 0, false, false, 2, {}},
+      {"actC_Toggle", 301, 0, true, true, 0, {}},
+      {"actC_Plain", 302, 0, false, false, 0, {0x73, kModAlt}},
   };
 }
 
@@ -68,18 +68,17 @@ TEST(ActionList, RejectsAmbiguousTables) {
     defs.push_back(extra);
     return defs;
   };
-  EXPECT_THROW(ActionList(with({"actA_1", 900, L"", L"", L"", 0, false, false, 0, {}})),
+  EXPECT_THROW(ActionList(with({"actA_1", 900, 0, false, false, 0, {}})),
                std::invalid_argument);  // name twice
-  EXPECT_THROW(ActionList(with({"actX_1", 101, L"", L"", L"", 0, false, false, 0, {}})),
+  EXPECT_THROW(ActionList(with({"actX_1", 101, 0, false, false, 0, {}})),
                std::invalid_argument);  // code twice
-  EXPECT_THROW(ActionList(with({"actX_1", 0, L"", L"", L"", 0, false, false, 0, {}})),
+  EXPECT_THROW(ActionList(with({"actX_1", 0, 0, false, false, 0, {}})),
                std::invalid_argument);  // code 0 would be reachable from an empty key entry
-  EXPECT_THROW(ActionList(with({"actX_1", 900, L"", L"", L"", 0, true, false, 1, {}})),
+  EXPECT_THROW(ActionList(with({"actX_1", 900, 0, true, false, 1, {}})),
                std::invalid_argument);  // second checked member of group 1
-  EXPECT_THROW(
-      ActionList(with({"actX_1", 900, L"", L"", L"", 0, false, false, 0, {0x73, kModAlt}})),
-      std::invalid_argument);  // shortcut twice
-  EXPECT_NO_THROW(ActionList(with({"actX_1", 900, L"", L"", L"", 0, true, false, 0, {}})));
+  EXPECT_THROW(ActionList(with({"actX_1", 900, 0, false, false, 0, {0x73, kModAlt}})),
+               std::invalid_argument);  // shortcut twice
+  EXPECT_NO_THROW(ActionList(with({"actX_1", 900, 0, true, false, 0, {}})));
 }
 
 TEST(ActionGroups, CheckingOneMemberUnchecksTheOthersWithoutRunningThem) {

@@ -8,10 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "main/texts/command_texts.h"
 #include "resources/commands.h"
 #include "resources/zoom_ladder.h"
 
 namespace {
+
+// The texts of one language for the test's life.
+struct Speaking {
+  explicit Speaking(TLanguage language) { StartLanguage(language, language); }
+  ~Speaking() { StartLanguage(std::nullopt, TLanguage::Japanese); }
+};
+
+// What a menu item shows: a submenu's caption, a command item's own or else its command's.
+std::wstring CaptionOf(const MenuItemDef& item, const ActionList& list) {
+  for (const TMenuText& row : MenuTexts())
+    if (item.Name == row.Item && *Pick(row.Caption) != L'\0') return Pick(row.Caption);
+  return item.Kind == MenuItemKind::kSubmenu ? std::wstring() : list.Find(item.Command)->Caption();
+}
 
 using Names = std::set<std::string>;
 
@@ -67,20 +81,24 @@ TEST(CommandTable, NamesCodesAndCategoriesAgree) {
   const std::map<std::string, int> thousands = {
       {"Zoom", 1},    {"Grid", 2}, {"Color", 3}, {"Pos", 4},   {"WinInfo", 5}, {"Copy", 6},
       {"Capture", 7}, {"Opt", 8},  {"Menu", 10}, {"Move", 11}, {"File", 12},   {"Help", 13}};
-  std::map<std::string, std::wstring> categoryOfGroup;
-  std::set<std::wstring> categories;
-  for (std::size_t i = 0; i < list.Count(); ++i) {
-    const Action& a = list[i];
-    ASSERT_EQ(a.Name().compare(0, 3, "act"), 0) << a.Name();
-    const std::string group = GroupOf(a.Name());
-    ASSERT_TRUE(thousands.count(group)) << a.Name();
-    EXPECT_EQ(a.Code() / 1000, thousands.at(group)) << a.Name();
-    EXPECT_FALSE(a.Caption().empty()) << a.Name();
-    auto inserted = categoryOfGroup.emplace(group, a.Category());
-    EXPECT_EQ(inserted.first->second, a.Category()) << a.Name() << " leaves its category";
-    if (inserted.second) categories.insert(a.Category());
+  for (TLanguage language : kLanguages) {
+    Speaking speaking(language);
+    ApplyCommandTexts(list);
+    std::map<std::string, std::wstring> categoryOfGroup;
+    std::set<std::wstring> categories;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+      const Action& a = list[i];
+      ASSERT_EQ(a.Name().compare(0, 3, "act"), 0) << a.Name();
+      const std::string group = GroupOf(a.Name());
+      ASSERT_TRUE(thousands.count(group)) << a.Name();
+      EXPECT_EQ(a.Code() / 1000, thousands.at(group)) << a.Name();
+      EXPECT_FALSE(a.Caption().empty()) << a.Name();
+      auto inserted = categoryOfGroup.emplace(group, a.Category());
+      EXPECT_EQ(inserted.first->second, a.Category()) << a.Name() << " leaves its category";
+      if (inserted.second) categories.insert(a.Category());
+    }
+    EXPECT_EQ(categories.size(), thousands.size()) << "two groups share a category";
   }
-  EXPECT_EQ(categories.size(), thousands.size()) << "two groups share a category";
 }
 
 TEST(CommandTable, StartStateIsZoomSixGreyGridAndTheDefaultLines) {
@@ -104,6 +122,7 @@ TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
                 {2, {"actGrid_Gray", "actGrid_Invert", "actGrid_Transparent", "actGrid_SelColor"}},
                 {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
                 {4, {"actCapture_Lupe", "actCapture_Fixed"}},
+                {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
             }));
 
   // Fixed-point mode takes the check from loupe mode; none checked means follow mode.
@@ -211,21 +230,24 @@ TEST(MainMenu, AtMostOneBoldItemPerSubmenu) {
                          "mniWinInfo_InfoOnOff", "mniCapture_Pause", "mniOpt_StayOnTop"}));
 }
 
-TEST(MainMenu, AcceleratorLettersAreUniqueWithinEachMenu) {
+TEST(MainMenu, AcceleratorLettersAreUniqueWithinEachMenuInEveryLanguage) {
   ActionList list(MainCommandDefs());
-  for (const MenuItemDef* menu : AllMenus()) {
-    std::set<wchar_t> letters;
-    for (const MenuItemDef& item : menu->Items) {
-      if (item.Kind == MenuItemKind::kSeparator) continue;
-      const std::wstring& caption = item.Kind == MenuItemKind::kSubmenu
-                                        ? item.Caption
-                                        : MenuItemCaption(item, list.Get(item.Command));
-      const std::size_t amp = caption.find(L'&');
-      if (amp == std::wstring::npos) continue;
-      ASSERT_LT(amp + 1, caption.size()) << item.Name;
-      EXPECT_EQ(caption.find(L'&', amp + 1), std::wstring::npos) << item.Name;
-      EXPECT_TRUE(letters.insert(std::towupper(caption[amp + 1])).second)
-          << item.Name << " repeats an accelerator of " << menu->Name;
+  for (TLanguage language : kLanguages) {
+    Speaking speaking(language);
+    ApplyCommandTexts(list);
+    for (const MenuItemDef* menu : AllMenus()) {
+      std::set<wchar_t> letters;
+      for (const MenuItemDef& item : menu->Items) {
+        if (item.Kind == MenuItemKind::kSeparator) continue;
+        const std::wstring caption = CaptionOf(item, list);
+        EXPECT_FALSE(caption.empty()) << item.Name;
+        const std::size_t amp = caption.find(L'&');
+        if (amp == std::wstring::npos) continue;
+        ASSERT_LT(amp + 1, caption.size()) << item.Name;
+        EXPECT_EQ(caption.find(L'&', amp + 1), std::wstring::npos) << item.Name;
+        EXPECT_TRUE(letters.insert(std::towupper(caption[amp + 1])).second)
+            << item.Name << " repeats an accelerator of " << menu->Name;
+      }
     }
   }
 }
@@ -279,19 +301,22 @@ TEST(MainMenu, GridPositionsOfTheSettingsFileMatchTheSubmenu) {
 
 TEST(MainMenu, ItemsShowTheirCommandsTextsUnlessTheyHaveTheirOwn) {
   ActionList list(MainCommandDefs());
+  Speaking speaking(TLanguage::Japanese);
+  ApplyCommandTexts(list);
   const Action& winOnOff = list.Get("actWinInfo_InfoOnOff");
-  EXPECT_EQ(MenuItemCaption(Item("mniWinInfo_InfoOnOff"), winOnOff), L"表示の一括ON/OFF");
-  EXPECT_EQ(MenuItemHint(Item("mniWinInfo_InfoOnOff"), winOnOff),
-            L"ウィンドウ情報表示の一括ON/OFF");
+  EXPECT_EQ(CaptionOf(Item("mniWinInfo_InfoOnOff"), list), L"表示の一括ON/OFF");
   EXPECT_NE(winOnOff.Caption(), L"表示の一括ON/OFF");
-  EXPECT_EQ(MenuItemHint(Item("mniColor_InfoOnOff"), list.Get("actColor_InfoOnOff")),
-            L"カラー情報表示の一括ON/OFF");
-  const Action& exitCmd = list.Get("actFile_Exit");
-  EXPECT_EQ(&MenuItemCaption(Item("mniFile_Exit"), exitCmd), &exitCmd.Caption());
+  EXPECT_EQ(CaptionOf(Item("mniColor_InfoOnOff"), list), list.Get("actColor_InfoOnOff").Caption());
+  EXPECT_EQ(CaptionOf(Item("mniFile_Exit"), list), L"終了(&X)");
+  // Every own text names an item of the menu.
+  for (const TMenuText& row : MenuTexts())
+    EXPECT_NE(FindMenuItem(MainMenuDef(), row.Item), nullptr);
 }
 
 TEST(ZoomLadder, ClimbsTheTenFactorsInMenuOrder) {
   ActionList list(MainCommandDefs());
+  Speaking speaking(TLanguage::Japanese);
+  ApplyCommandTexts(list);
   const std::vector<std::string> ladder = ZoomLadderCommands();
   std::vector<int32_t> factors;
   for (std::size_t i = 0; i < ladder.size(); ++i) {

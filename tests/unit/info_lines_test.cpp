@@ -264,9 +264,10 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   EXPECT_EQ(start, report.size()) << "every line ends in CR LF";
   EXPECT_EQ(report.find(L'\n'), report.find(L"\r\n") + 1) << "no bare line feed";
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 3));
-  // Labels without their blanks, values exactly as drawn (trailing blanks of RGB included).
+  // Labels without their blanks, values as drawn without the padding at their ends.
   const std::pair<std::size_t, const wchar_t*> some[] = {
-      {0, L"RGB\tR=255 G=128 B=0  "},
+      {0, L"RGB\tR=255 G=128 B=0"},
+      {4, L"HSL\tH=30  S=100 L=50"},
       {2, L"COLORREF\t0080ff 33023"},
       {3, L"ｺﾝﾄﾗｽﾄ\t2.51:1 NG (ffffff)"},
       {9, L"距離\tW=151 H=81 D=170.0"},
@@ -281,14 +282,39 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   };
   for (const auto& [index, text] : some) EXPECT_EQ(lines[index], text) << "line " << index;
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
-    const std::wstring shown = InfoDisplayText(PanelLineItem(line), SampleWindow());
+    std::wstring shown = InfoDisplayText(PanelLineItem(line), SampleWindow());
+    shown.erase(shown.find_last_not_of(L' ') + 1);
     const std::wstring& reported = lines[line - 1];
     const std::size_t tab = reported.find(L'\t');
     ASSERT_NE(tab, std::wstring::npos) << "line " << line;
     EXPECT_EQ(shown.substr(shown.size() - (reported.size() - tab - 1)), reported.substr(tab + 1))
         << "line " << line << ": the value as drawn";
   }
+  // Without a window the parent line's class name is empty: its blank goes too.
+  const std::wstring none = InfoReportText(TProbeInfo());
+  EXPECT_NE(none.find(L"\r\n親\t00000000\r\n"), std::wstring::npos);
+  EXPECT_EQ(none.find(L" \r\n"), std::wstring::npos) << "no value ends in a blank";
   EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
+}
+
+// Multi-line captions, and names that no program should have but any program may.
+TEST(InfoReportText, ControlCharactersOfOtherProgramsShowAsMarksAndCopiesKeepThem) {
+  TProbeInfo info = SampleWindow();
+  info.Text = L"Name:\tAlice\r\nAge:\t30\n\r\n\r\u2029\u0085\v\f";
+  info.ClassName = info.ParentChain = std::wstring(L"Odd\0\x01\x1F\x7F\x80\x9F", 9);
+  info.ParentClassName = L"Par\rent";
+  info.ExeName = L"C:\\a\u2028b.exe";
+  // One line per fact, counted as such; CR LF is one break, LF CR two.
+  const std::wstring report = InfoReportText(info);
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
+  EXPECT_NE(report.find(L"\tName:→Alice↓Age:→30↓↓↓↓↓↓↓\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\tOdd□□□□□□\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\t000200aa Par↓ent\r\n"), std::wstring::npos);
+  EXPECT_NE(report.find(L"\tC:\\a↓b.exe\r\n"), std::wstring::npos);
+  // A value copied on its own is the text itself; the title line shows it as the panel does.
+  EXPECT_EQ(InfoCopyText(kItemClassName, info, false), info.ClassName);
+  EXPECT_EQ(InfoCopyText(kItemExeName, info, true), L"a\u2028b.exe");
+  EXPECT_EQ(CopyStatusText(L"ﾃｷｽﾄ", L"a\tb"), L"ﾃｷｽﾄをｺﾋﾟｰ a→b");
 }
 
 TEST(InfoCopyText, EmptyTextCopiesNothingAfterTheStatusLabel) {

@@ -185,15 +185,27 @@ TEST(DoubleClick, TargetTruncatesAndStaysOnTheDesktop) {
         << c.probe.Y << ")";
 }
 
-TEST(Nudge, StepsAndDesktopEdges) {
+TEST(Nudge, StepsAndMonitorEdges) {
   EXPECT_EQ(MoveStep(11004, false), (Point{1, 0}));
   EXPECT_EQ(MoveStep(11003, true), (Point{-10, 0}));
   EXPECT_EQ(MoveStep(11001, false), (Point{0, -1}));
   EXPECT_EQ(MoveStep(11002, true), (Point{0, 10}));
   EXPECT_EQ(MoveStep(11005, false), (Point{0, 0}));
-  const Rect desktop{-1024, 0, 1280, 1024};
-  EXPECT_EQ(NudgeHeldPoint(Point{1275, 5}, Point{10, -10}, desktop), (Point{1279, 0}));
-  EXPECT_EQ(NudgeHeldPoint(Point{-1020, 500}, Point{-10, 0}, desktop), (Point{-1024, 500}));
+  const MonitorLayout monitors = TwoMonitors();
+  struct Case {
+    Point from, delta, want;
+  };
+  const Case cases[] = {
+      {{1275, 5}, {10, 0}, {1279, 5}},  // the desktop's edges
+      {{-1020, 500}, {-10, 0}, {-1024, 500}},
+      {{-5, 500}, {10, 0}, {5, 500}},       // across to the neighbouring monitor
+      {{-500, 765}, {0, 10}, {-500, 767}},  // not into the gap below the smaller monitor
+      {{5, 900}, {-10, 0}, {0, 900}},       // nor into it from the side
+      {{-500, 900}, {1, 0}, {-499, 767}},   // out of it onto the nearest monitor
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(NudgeHeldPoint(c.from, c.delta, monitors), c.want)
+        << "from (" << c.from.X << ", " << c.from.Y << ")";
 }
 
 TEST(InputTracker, AKeyReleaseCountsOnlyAfterItsPressAndOnlyOnce) {

@@ -183,6 +183,32 @@ TEST(KeepBoundsOnMonitor, PullsTheWindowIntoTheWorkArea) {
   EXPECT_EQ(layout.KeepBoundsOnMonitor(1880, 1150, 20, 50), (Point{1920, 1150}));
 }
 
+TEST(KeepBoundsOnMonitor, FitsAWholeWindowByGivingWayInTheZoomArea) {
+  const Rect work{0, 0, 1920, 1040};
+  const Size least{50, 50};
+  struct Case {
+    Rect window;
+    int32_t panel;
+    Rect want;
+  };
+  const Case cases[] = {
+      {{100, 100, 400, 400}, 100, {100, 100, 400, 400}},    // fits: unchanged
+      {{100, 900, 400, 1100}, 100, {100, 840, 400, 1040}},  // moved up, size kept
+      {{0, 0, 1920, 1180}, 100, {0, 0, 1920, 1040}},        // a whole screen above the panel
+      {{-32768, -32768, -30000, -31000}, 100, {0, 0, 1920, 1040}},  // and far off
+      {{10, 300, 310, 1500}, 1000, {10, 0, 310, 1050}},             // zoom area down to its least
+      {{10, 300, 310, 1600}, 1200, {10, 0, 310, 1250}},             // the panel alone too tall
+      {{10, 10, 40, 40}, 0, {10, 10, 40, 40}},  // smaller than least: never grows
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.window));
+    EXPECT_EQ(FitOnWorkArea(work, c.window, c.panel, least), c.want);
+  }
+  // On the monitor holding most of it, in that monitor's work area.
+  EXPECT_EQ(RightAndBelow().FitBoundsOnMonitor({2000, 1000, 2400, 1400}, 100, least),
+            (Rect{2000, 824, 2400, 1224}));
+}
+
 TEST(KeepBoundsOnMonitor, WorksLeftOfThePrimaryAndReportsOverflow) {
   const MonitorLayout layout =
       Layout({Monitor(1, {0, 0, 1280, 1024}, {0, 0, 1280, 994}, true),

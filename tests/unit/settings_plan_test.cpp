@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "base/checked.h"
 
 namespace {
@@ -57,6 +59,7 @@ TSettingsStoreInput StoreInputOfPlan(const TSettingsApplyPlan& plan, const Rect&
   in.UserOrigin = plan.UserOrigin;
   in.ScreenPoint = plan.FixedPos;
   in.ReferenceColor = plan.ReferenceColor;
+  in.Language = plan.Language;
   return in;
 }
 
@@ -346,6 +349,31 @@ TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
   const TSettingsApplyPlan withDpi = PlanApplySettings(r, LeftMonitorDesktop());
   EXPECT_TRUE(withDpi.Checks.PosDpi);
   EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(withDpi, Rect{100, 200, 400, 540}, 90)), r);
+}
+
+TEST(SettingsLanguage, AChoiceTakesTwoSpareOptionBitsAndNoBitsLeaveItToTheSystem) {
+  const struct {
+    uint16_t bits;
+    std::optional<uint8_t> language;
+  } cases[] = {{0, std::nullopt},
+               {kOptLanguageChosenBit, 0},
+               {kOptLanguageChosenBit | kOptLanguageNumberBit, 1},
+               // A number without the mark is no choice; an original-layout program drops both.
+               {kOptLanguageNumberBit, std::nullopt}};
+  for (const auto& c : cases) {
+    TSettingsRecord r = SaneRecord();
+    r.OptionFlags |= c.bits;
+    const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+    EXPECT_EQ(plan.Language, c.language) << c.bits;
+    EXPECT_EQ(plan.Checks, PlanApplySettings(SaneRecord(), SingleFullHdMonitor()).Checks) << c.bits;
+    const TSettingsRecord stored =
+        BuildSettingsRecord(r, StoreInputOfPlan(plan, Rect{100, 200, 400, 540}, 90));
+    EXPECT_EQ(stored.OptionFlags, SaneRecord().OptionFlags | (c.language ? c.bits : 0)) << c.bits;
+  }
+  TSettingsStoreInput in = StoreInputOfPlan(PlanApplySettings(SaneRecord(), SingleFullHdMonitor()),
+                                            Rect{100, 200, 400, 540}, 90);
+  in.Language = 2;
+  EXPECT_THROW(BuildSettingsRecord(SaneRecord(), in), CheckedError);
 }
 
 TEST(ReferenceColour, LivesInTheReservedBytesOnlyWithItsMark) {

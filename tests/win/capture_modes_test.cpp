@@ -352,7 +352,8 @@ TEST_F(CaptureModes, CtrlSpaceBringsTheCursorToTheOriginAtOnceWhenNearAndInNineS
     HeldKeys ctrl({VK_CONTROL});
     const DWORD start = GetTickCount();
     a.ExecuteCommand(4010);
-    EXPECT_LT(GetTickCount() - start, 10u);
+    // Well below the 80 ms of the steps below; a loaded machine may take a tick or two.
+    EXPECT_LT(GetTickCount() - start, 40u);
   }
   EXPECT_EQ(CursorNow(), (Point{500, 300}));
   EXPECT_EQ(a.Info().UserOrigin, (Point{500, 300})) << "the origin stays";

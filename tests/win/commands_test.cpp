@@ -369,8 +369,9 @@ TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
   EXPECT_TRUE(capture[2].state & MFS_CHECKED) << "loupe mode";
   EXPECT_TRUE(capture[3].type & MFT_RADIOCHECK);
 
-  ASSERT_EQ(opt.size(), 4u);
+  ASSERT_EQ(opt.size(), 6u);
   EXPECT_EQ(opt[1].text, L"大きいフォント(&F)");
+  EXPECT_EQ(opt[5].text, L"&Language / 言語");
   EXPECT_TRUE(opt[2].state & MFS_DISABLED) << "no-self-capture is greyed in loupe mode";
   EXPECT_FALSE(opt[3].state & MFS_DISABLED);
 }

@@ -1,14 +1,14 @@
 // The main window at the DPI of its monitor: created for it, and following a change of it.
 #include <gtest/gtest.h>
 
-#include "main/dpi_scale.h"
-#include "main/win/internals.h"
+#include <algorithm>
+
+#include "general/win/dpi.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/main_window.h"
+#include "tests/win/played_dpi.h"
 
 namespace {
-
-constexpr UINT kWmDpiChanged = 0x02E0;
 
 RECT Bounds(const TApp_Loupist& app) {
   RECT r{};
@@ -58,8 +58,10 @@ TEST(Dpi, AChangeOfDpiRebuildsThePanelAndARoundTripEndsWhereItStarted) {
                  reinterpret_cast<LPARAM>(&suggested));
     const RECT after = Bounds(*app);
     EXPECT_EQ(a.Dpi(), next);
-    EXPECT_EQ(after.left, suggested.left) << next << " dpi";
-    EXPECT_EQ(after.top, suggested.top) << next << " dpi";
+    // The suggested place, kept inside the work area.
+    const RECT work = WorkArea();
+    EXPECT_EQ(after.left, std::min(suggested.left, work.right - (after.right - after.left)));
+    EXPECT_EQ(after.top, std::min(suggested.top, work.bottom - (after.bottom - after.top)));
     EXPECT_EQ(after.right - after.left, RescaleDpi(before.right - before.left, start, next))
         << "the width it started with, at " << next << " dpi";
     EXPECT_EQ(a.InfoRect().Top, RescaleDpi(zoomArea, start, next)) << "zoom area at " << next;
@@ -82,6 +84,52 @@ TEST(Dpi, AChangeOfDpiRebuildsThePanelAndARoundTripEndsWhereItStarted) {
   EXPECT_EQ(back.right - back.left, before.right - before.left);
   EXPECT_EQ(back.bottom - back.top, before.bottom - before.top);
   EXPECT_EQ(a.LineHeight(), lineHeight);
+
+  // At the bottom of the work area the window, grown, is kept inside; not while the user drags
+  // it there, where the system's move loop moves it on from the suggestion.
+  const RECT work = WorkArea();
+  SetWindowPos(app->Handle(), nullptr, back.left, work.bottom - (back.bottom - back.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  SendDpiChange(app->Handle(), start, start * 5 / 4);
+  EXPECT_EQ(Bounds(*app).bottom, work.bottom);
+  SendMessageW(app->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  const LONG top = Bounds(*app).top;
+  SendDpiChange(app->Handle(), start * 5 / 4, start * 3 / 2);
+  SendMessageW(app->Handle(), WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_EQ(Bounds(*app).top, top);
+}
+
+// A layout that grows the window takes its centre onto a monitor of another DPI, announced in
+// the middle of the layout: the window ends as if it had been there when the DPI changed.
+TEST(Dpi, AChangeAnnouncedDuringALayoutIsFollowedWhenItEnds) {
+  const NoSettingsFile defaults;
+  auto app = StartMainWindow(POINT{600, 500});
+  LoupistInternals a(*app);
+  const int32_t dpi = a.Dpi(), other = dpi * 5 / 4, zoomArea = a.InfoRect().Top;
+  {
+    const LONG below = (Bounds(*app).top + Bounds(*app).bottom) / 2 + 1;
+    PlayedMonitorDpi played([&](POINT p) { return p.y >= below ? other : dpi; }, dpi);
+    a.Command(Cmd::actWinInfo_InfoOnOff).Execute();  // every window line: the window grows
+    ASSERT_EQ(played.AnnouncedWhileNotReady(), 1);
+  }
+  EXPECT_EQ(a.Dpi(), other);
+  EXPECT_EQ(a.InfoRect().Top, RescaleDpi(zoomArea, dpi, other));
+  const auto measures = DpiMeasures(*app);
+  RoundTripTo(*app, dpi);
+  EXPECT_EQ(DpiMeasures(*app), measures);
+}
+
+// Windows 8.1 has per-monitor DPI but none of the calls that Windows 10 added to tell it.
+TEST(Dpi, WindowsEightPointOneTellsTheAwarenessAndTheDpiThroughShcore) {
+  const NoSettingsFile defaults;
+  PlayWindows81(true);
+  EXPECT_TRUE(PerMonitorDpiInEffect());
+  const int32_t dpi = WindowDpi(nullptr);
+  auto app = StartMainWindow(POINT{600, 500});
+  app->RefreshView();
+  PlayWindows81(false);
+  EXPECT_EQ(LoupistInternals(*app).Dpi(), dpi) << "sizes for the monitor's DPI, not for 96";
+  EXPECT_EQ(LoupistInternals(*app).Info().Dpi, dpi);
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST_F(HostileWindow, AWindowGoneBetweenTheSearchAndTheQueriesGivesEmptyFacts) {
   target_->Destroy();
   ASSERT_FALSE(IsWindow(found));
 
-  EXPECT_EQ(GetWindowClassName(found), "");
+  EXPECT_EQ(GetWindowClassName(found), L"");
   EXPECT_EQ(ReadWindowText(found), L"");
   Rect bounds{1, 2, 3, 4};
   EXPECT_FALSE(GetWindowBounds(found, bounds));
@@ -219,7 +219,7 @@ TEST_F(HostileWindow, AProcessOfTheSystemIsNamedAndKeepsNoHandle) {
   for (int i = 0; i < 200; ++i) ASSERT_EQ(GetWindowExeName(desktop), exe) << "query " << i;
   EXPECT_EQ(handle_count::Live(handle_count::kKernelHandle), kernelHandles);
   EXPECT_EQ(ProcessImagePath(0xFFFFFFF0u), L"");
-  EXPECT_EQ(GetWindowClassName(desktop), "#32769");
+  EXPECT_EQ(GetWindowClassName(desktop), L"#32769");
   Rect bounds;
   ASSERT_TRUE(GetWindowBounds(desktop, bounds));
   EXPECT_EQ(RectWidth(bounds), GetSystemMetrics(SM_CXSCREEN));

@@ -63,8 +63,9 @@ std::wstring StyleLine(HWND window) {
 std::wstring ProcessLine(HWND window) {
   DWORD process = 0;
   const DWORD thread = GetWindowThreadProcessId(window, &process);
-  // A 32-bit helper; Wine gives every process an elevated token.
-  return L"ﾌﾟﾛｾｽ    " + std::to_wstring(process) + L"/" + std::to_wstring(thread) + L" 32bit High";
+  // The helper has this build's bitness; Wine gives every process an elevated token.
+  return L"ﾌﾟﾛｾｽ    " + std::to_wstring(process) + L"/" + std::to_wstring(thread) + L" " +
+         std::to_wstring(ProbeTargetProcess::kOwnBits) + L"bit High";
 }
 
 class InfoPanel : public testing::Test {

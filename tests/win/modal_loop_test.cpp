@@ -45,11 +45,13 @@ class ModalLoops : public testing::Test {
     while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
   }
-  // One tick of the main timer that captures, as it would arrive inside the loop.
-  void Tick() {
+  // One tick of the main timer that would capture, as it would arrive inside the loop;
+  // answers whether it did.
+  bool Tick() {
     LoupistInternals a(*app_);
     a.LastCaptureTick() = 0;
     app_->Timer_MainTimer(&app_->Timer_Main);
+    return a.LastCaptureTick() != 0;
   }
 
   NoSettingsFile noSettingsFile_;
@@ -58,11 +60,11 @@ class ModalLoops : public testing::Test {
 
 TEST_F(ModalLoops, AKeyMeantForAnOpenMenuIsLeftToTheMenu) {
   LoupistInternals a(*app_);
-  bool modalInside = false;
+  bool modalInside = false, capturedInside = true;
   ModalDriver driver(L"#32768", [&](HWND) {
     modalInside = Application::Instance().InModalLoop();
     PostMessageW(app_->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
-    Tick();
+    capturedInside = Tick();
   });
   const Fallback fallback;
   const DWORD start = GetTickCount();
@@ -70,12 +72,13 @@ TEST_F(ModalLoops, AKeyMeantForAnOpenMenuIsLeftToTheMenu) {
   const DWORD took = GetTickCount() - start;
   ASSERT_TRUE(driver.Fired()) << "no popup menu appeared";
   EXPECT_TRUE(modalInside);
+  EXPECT_FALSE(capturedInside) << "the menu over the probe point was captured";
   EXPECT_LT(took, 1500u) << "the menu did not get its Escape; the fallback closed it";
   EXPECT_FALSE(Application::Instance().InModalLoop()) << "the menu loop's end was seen";
 
-  // Outside the loop the pump takes the queue again.
+  // Outside the loop the pump takes the queue again, and following goes on.
   PostMessageW(app_->Handle(), kQueued, 0, 0);
-  Tick();
+  EXPECT_TRUE(Tick());
   MSG msg;
   EXPECT_FALSE(PeekMessageW(&msg, app_->Handle(), kQueued, kQueued, PM_NOREMOVE));
 }
@@ -83,12 +86,12 @@ TEST_F(ModalLoops, AKeyMeantForAnOpenMenuIsLeftToTheMenu) {
 TEST_F(ModalLoops, AKeyMeantForAnErrorBoxIsLeftToTheBox) {
   Application& application = Application::Instance();
   application.ShowErrorBoxes = true;
-  bool modalInside = false;
+  bool modalInside = false, capturedInside = true;
   ModalDriver driver(L"#32770", [&](HWND) {
     modalInside = application.InModalLoop();
     // Enter on the box's button closes the box only through the box's own loop.
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
-    Tick();
+    capturedInside = Tick();
   });
   const Fallback fallback;
   const DWORD start = GetTickCount();
@@ -96,6 +99,7 @@ TEST_F(ModalLoops, AKeyMeantForAnErrorBoxIsLeftToTheBox) {
   const DWORD took = GetTickCount() - start;
   ASSERT_TRUE(driver.Fired()) << "no message box appeared";
   EXPECT_TRUE(modalInside);
+  EXPECT_FALSE(capturedInside) << "the box over the probe point was captured";
   EXPECT_LT(took, 1500u) << "the box did not get its Enter; the fallback closed it";
   EXPECT_FALSE(application.InModalLoop());
 }
@@ -105,7 +109,7 @@ TEST_F(ModalLoops, TheMoveLoopIsSeenFromItsStartToItsEnd) {
   SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
   EXPECT_TRUE(Application::Instance().InModalLoop());
   PostMessageW(window, kQueued, 0, 0);
-  Tick();
+  EXPECT_TRUE(Tick()) << "a window being moved goes on following";
   MSG msg;
   EXPECT_TRUE(PeekMessageW(&msg, window, kQueued, kQueued, PM_NOREMOVE))
       << "the tick left the queue to the loop";
@@ -116,7 +120,8 @@ TEST_F(ModalLoops, TheMoveLoopIsSeenFromItsStartToItsEnd) {
   // An end without a start is ignored, and cannot hide a later start.
   SendMessageW(window, WM_EXITMENULOOP, 0, 0);
   SendMessageW(window, WM_ENTERMENULOOP, 0, 0);
-  EXPECT_TRUE(Application::Instance().InModalLoop());
+  SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_TRUE(Application::Instance().CoveringLoopOpen()) << "a move's end ended the menu";
   SendMessageW(window, WM_EXITMENULOOP, 0, 0);
   EXPECT_FALSE(Application::Instance().InModalLoop());
 }
@@ -126,6 +131,7 @@ TEST_F(ModalLoops, AWindowDestroyedInsideALoopEndsItsShare) {
   ASSERT_TRUE(Application::Instance().InModalLoop());
   app_.reset();
   EXPECT_FALSE(Application::Instance().InModalLoop()) << "the pump would stay off for good";
+  EXPECT_FALSE(Application::Instance().CoveringLoopOpen()) << "no window would capture again";
 }
 
 }  // namespace

@@ -10,7 +10,11 @@
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "my_monitor/win/my_monitor.h"
+#include "my_settingfile/builtin_tables.h"
+#include "my_settingfile/settings_image.h"
+#include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
+#include "tests/win/files_support.h"
 #include "tests/win/scene.h"
 
 namespace {
@@ -275,6 +279,32 @@ TEST(MainWindowMonitors, OpensBesideTheCornerOfTheMonitorUnderTheCursor) {
     EXPECT_EQ(a.Capture().Width(), RectWidth(desktop));
     EXPECT_EQ(a.Capture().Height(), RectHeight(desktop));
   }
+}
+
+// Below the smaller of two monitors the desktop has a gap, where the picture would be black.
+TEST(MainWindowMonitors, TheHeldPointKeepsToTheMonitorsWhenNudgedOrRestored) {
+  const ScratchFolder folder;
+  const NoSettingsFile restoreAfterwards;
+  SettingsFileHooksForTesting().Path = folder / L"loupist.bin";
+  TMyMonitors monitors;
+  for (int i = 0; i < monitors.Count(); ++i) {
+    const Rect b = monitors.Items(i).BoundsRect();
+    const Point bottom{b.Left + 5, b.Bottom - 1};
+    const Point under{bottom.X, b.Bottom};
+    const bool gap = MonitorPositionOfPoint(under).Number == 0;
+    TSettingsBlocks file;
+    file.Record.CaptureMode = kCaptureModeFixed;
+    file.Record.FixedPos = Point{bottom.X, b.Bottom + 20};
+    file.Keys = BuiltinKeyCommandTable();
+    ASSERT_TRUE(WriteFileBytes(folder / L"loupist.bin", EncodeSettingsImage(file)));
+    auto app = std::make_unique<TApp_Loupist>();
+    LoupistInternals a(*app);
+    if (gap) EXPECT_EQ(a.Info().ScreenPoint, bottom) << "restored onto monitor " << i;
+    a.Info().ScreenPoint = bottom;
+    a.ExecuteCommand(11002);  // one pixel down
+    EXPECT_EQ(a.Info().ScreenPoint, gap ? bottom : under) << "nudged down on monitor " << i;
+  }
+  InitSettingsUnit();
 }
 
 TEST(MainWindowMonitors, DisplayChangePullsTheWindowBackAndKeepsAnUnchangedBuffer) {

@@ -75,7 +75,7 @@ TEST_F(ProbeFacts, TheButtonInTheGroupBoxOfADialog) {
   EXPECT_EQ(info.ParentChain, L"Button < #32770");
   EXPECT_EQ(info.ProcessId, target_->ProcessId());
   EXPECT_EQ(info.ThreadId, target_->ThreadId());
-  EXPECT_EQ(info.Bitness, 32);
+  EXPECT_EQ(info.Bitness, ProbeTargetProcess::kOwnBits);
   EXPECT_EQ(info.Integrity, L"High");  // Wine's tokens are all elevated
   // The helper's first thread makes system-aware windows; they see the screen's DPI.
   EXPECT_EQ(info.DpiAwareness, L"System");
@@ -107,6 +107,17 @@ TEST_F(ProbeFacts, AnOwnedPopupAndAWindowWithoutOwner) {
                                           kDialog.Top + kUpperPanel.Top + kInnerPanel.CenterY()});
   EXPECT_EQ(inner.ParentChain, L"LoupistProbePanel < LoupistProbePanel < LoupistProbeDialog");
   EXPECT_EQ(inner.ParentClassName, L"LoupistProbePanel");
+}
+
+// Class names are read as the wide strings they are: the class, the parent and the chain
+// keep what the code page cannot hold.
+TEST_F(ProbeFacts, ClassNamesOutsideTheCodePage) {
+  const TProbeInfo& info = ProbeAt(Point{kUnicodeNamed.Left + kUnicodeNamedChild.CenterX(),
+                                         kUnicodeNamed.Top + kUnicodeNamedChild.CenterY()});
+  ASSERT_EQ(info.Parent, Number(target_->TopLevel(kUnicodeNameClass)));
+  EXPECT_EQ(info.ClassName, L"Ünïcødé✓Ωκ");
+  EXPECT_EQ(info.ParentClassName, L"Ünïcødé✓Ωκ");
+  EXPECT_EQ(info.ParentChain, L"Ünïcødé✓Ωκ < Ünïcødé✓Ωκ");
 }
 
 TEST_F(ProbeFacts, NoWindowUnderThePointEmptiesEveryFact) {
@@ -161,34 +172,34 @@ TEST_F(ProbeFacts, WhatChangesIsReadEveryCycle) {
   EXPECT_TRUE(SameFile(LoupistInternals(*app_).Info().ExeName, OwnExe()));
 }
 
-// The 64-bit build of the helper, seen by this 32-bit program.
-class ProbeFacts64 : public ProbeFactsBase {
+// The helper of the other bitness: a 64-bit one seen by the 32-bit program, and the reverse.
+class ProbeFactsOtherBitness : public ProbeFactsBase {
  protected:
   static void SetUpTestSuite() {
-    target_ = std::make_unique<ProbeTargetProcess>(ProbeTargetProcess::k64BitHelper);
+    target_ = std::make_unique<ProbeTargetProcess>(ProbeTargetProcess::kOtherBitnessHelper);
   }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    if (target_->NoSixtyFourBitPrograms())
-      GTEST_SKIP() << "this system (or Wine prefix) does not run 64-bit programs";
-    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error "
+    if (target_->OtherBitnessCannotRun())
+      GTEST_SKIP() << "this system (or Wine prefix) does not run programs of the other bitness";
+    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper did not start, error "
                                   << target_->StartError();
     StartApp();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;
 };
-std::unique_ptr<ProbeTargetProcess> ProbeFacts64::target_;
+std::unique_ptr<ProbeTargetProcess> ProbeFactsOtherBitness::target_;
 
-TEST_F(ProbeFacts64, TheBitnessFollowsTheWindowUnderThePoint) {
+TEST_F(ProbeFactsOtherBitness, TheBitnessFollowsTheWindowUnderThePoint) {
   SceneWindow own(400, 700, 100, 100, [](int, int) { return RGB(0, 0, 255); });
   const Point helper{kRed.CenterX(), kRed.CenterY()};
   const TProbeInfo& info = ProbeAt(helper);
   ASSERT_EQ(info.Window, Number(target_->TopLevel(kRedClass)));
-  EXPECT_EQ(info.Bitness, 64);
+  EXPECT_EQ(info.Bitness, ProbeTargetProcess::kOtherBits);
   EXPECT_EQ(info.ProcessId, target_->ProcessId());
   EXPECT_TRUE(SameFile(info.ExeName, target_->ExePath()));
   EXPECT_EQ(ProbeAt(Point{450, 750}).Bitness, static_cast<int32_t>(sizeof(void*) * 8));
-  EXPECT_EQ(ProbeAt(helper).Bitness, 64);
+  EXPECT_EQ(ProbeAt(helper).Bitness, ProbeTargetProcess::kOtherBits);
   EXPECT_TRUE(SameFile(info.ExeName, target_->ExePath()));
 }
 

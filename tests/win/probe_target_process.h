@@ -1,5 +1,6 @@
-// probe_target.exe (or its 64-bit build, probe_target64.exe), started beside the test
-// executable and ended with the owner.
+// probe_target.exe (or its build of the other bitness, probe_target64.exe beside a 32-bit test
+// program, probe_target32.exe beside a 64-bit one), started beside the test executable and
+// ended with the owner.
 #pragma once
 #include <windows.h>
 
@@ -15,18 +16,22 @@ inline bool SameFile(const std::wstring& a, const std::wstring& b) {
 
 class ProbeTargetProcess {
  public:
-  static constexpr wchar_t k32BitHelper[] = L"probe_target.exe";
-  static constexpr wchar_t k64BitHelper[] = L"probe_target64.exe";
+  static constexpr wchar_t kSameBitnessHelper[] = L"probe_target.exe";
+  static constexpr const wchar_t* kOtherBitnessHelper =
+      sizeof(void*) == 4 ? L"probe_target64.exe" : L"probe_target32.exe";
+  static constexpr int kOwnBits = static_cast<int>(sizeof(void*) * 8);
+  static constexpr int kOtherBits = sizeof(void*) == 4 ? 64 : 32;
   // Starts the helper and waits until all its windows stand; Ready() tells whether they do.
-  explicit ProbeTargetProcess(const wchar_t* exeName = k32BitHelper);
+  explicit ProbeTargetProcess(const wchar_t* exeName = kSameBitnessHelper);
   ProbeTargetProcess(const ProbeTargetProcess&) = delete;
   ProbeTargetProcess& operator=(const ProbeTargetProcess&) = delete;
   ~ProbeTargetProcess();
 
   bool Ready() const { return ready_; }
-  // The 64-bit build did not start because the system runs no 64-bit programs at all, which
-  // its tests skip; any other failure to start is a failure.
-  bool NoSixtyFourBitPrograms() const {
+  // The other bitness's build did not start because the system runs no programs of that
+  // kind (a 32-bit Windows runs no 64-bit ones), which its tests skip; any other failure to
+  // start is a failure. Where Wine runs no 32-bit programs, make test leaves these tests out.
+  bool OtherBitnessCannotRun() const {
     return startError_ == ERROR_BAD_EXE_FORMAT || startError_ == ERROR_EXE_MACHINE_TYPE_MISMATCH;
   }
   // Why the helper did not start: the system's error code of the start; 0 when it started.

@@ -5,13 +5,16 @@
 #include <algorithm>
 #include <memory>
 
+#include "general/win/dpi.h"
 #include "main/main.h"
+#include "main/panel_items.h"
 #include "main/win/internals.h"
 #include "my_settingfile/builtin_tables.h"
 #include "my_settingfile/settings_image.h"
 #include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
 #include "tests/win/files_support.h"
+#include "tests/win/played_dpi.h"
 
 namespace {
 
@@ -194,6 +197,60 @@ TEST_F(SettingsApply, WindowPlace) {
   b = Bounds(*app);
   EXPECT_EQ(b.left, 5000);
   EXPECT_EQ(b.top, 4000);
+}
+
+TEST_F(SettingsApply, TheWholeWindowFitsTheWorkAreaOfItsMonitor) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const auto inside = [&](const RECT& b) {
+    return b.left >= work.left && b.top >= work.top && b.right <= work.right &&
+           b.bottom <= work.bottom;
+  };
+  // A file saved with the whole screen above the panel, or with the largest place there is.
+  const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (const Rect& stored : {screen, Rect{-32768, -32768, 32767, 32767}}) {
+    TSettingsRecord r = PlainRecord();
+    r.FormRect = stored;
+    auto app = StartWith(r);
+    const RECT b = Bounds(*app);
+    EXPECT_TRUE(inside(b)) << b.left << "," << b.top << " " << b.right << "," << b.bottom;
+    EXPECT_EQ(b.bottom - b.top, work.bottom - work.top) << "the zoom area gave way, no more";
+  }
+
+  // Lines turned on at the bottom of the work area: the panel stays on the screen.
+  auto app = StartWith(PlainRecord());
+  LoupistInternals a(*app);
+  RECT b = Bounds(*app);
+  SetWindowPos(app->Handle(), nullptr, b.left, work.bottom - (b.bottom - b.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (int32_t item = 1; item <= kInfoItemCount; ++item) {
+    Action& line = a.Command(PanelItem(item).Line);
+    if (!line.Checked() && line.Visible()) line.Execute();
+  }
+  b = Bounds(*app);
+  EXPECT_TRUE(inside(b)) << b.left << "," << b.top << " " << b.right << "," << b.bottom;
+  EXPECT_EQ(b.bottom - b.top, 250 + RectHeight(a.InfoRect())) << "moved, not shrunk";
+}
+
+// The stored place lies on a monitor of another DPI, announced while the program places the
+// window: it ends with that monitor's font and panel, at the stored size, inside the work area.
+TEST_F(SettingsApply, AStoredPlaceOnAMonitorOfAnotherDpi) {
+  const int32_t dpi = WindowDpi(nullptr);
+  SetCursorPos(300, 500);
+  TSettingsRecord r = PlainRecord();
+  r.FormRect = Rect{700, 100, 1000, 350};
+  std::unique_ptr<TApp_Loupist> app;
+  {
+    PlayedMonitorDpi played([&](POINT p) { return p.x >= 640 ? dpi * 2 : dpi; }, dpi);
+    app = StartWith(r);
+  }
+  EXPECT_EQ(LoupistInternals(*app).Dpi(), dpi * 2);
+  EXPECT_EQ(app->ClientWidth(), 300);
+  EXPECT_EQ(LoupistInternals(*app).InfoRect().Top, 250);
+  EXPECT_LE(Bounds(*app).bottom, WorkArea().bottom);
+  const auto measures = DpiMeasures(*app);
+  RoundTripTo(*app, dpi);
+  EXPECT_EQ(DpiMeasures(*app), measures);
 }
 
 TEST_F(SettingsApply, StoredCaptureModes) {

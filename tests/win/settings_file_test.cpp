@@ -2,6 +2,7 @@
 // fails half-way never damages the file that was there.
 #include <gtest/gtest.h>
 
+#include "general/win/file_stream.h"
 #include "general/win/own_paths.h"
 #include "my_settingfile/builtin_tables.h"
 #include "my_settingfile/settings_image.h"
@@ -35,6 +36,10 @@ class SettingsFile : public testing::Test {
     return EncodeSettingsImage(blocks);
   }
   static std::vector<uint8_t> StartImage() { return CurrentSettingsImage(); }
+  // The scratch file of this process's saves.
+  std::wstring OwnScratch() const {
+    return path_ + L"." + std::to_wstring(GetCurrentProcessId()) + L".new";
+  }
 
   ScratchFolder folder_;
   const std::wstring path_ = folder_ / L"loupist.bin";
@@ -98,7 +103,7 @@ TEST_F(SettingsFile, SaveReplacesTheWholeFile) {
   ASSERT_TRUE(TakeSettingsImage(SampleImage()));
   SaveSettings();
   EXPECT_EQ(ReadFileBytes(path_), SampleImage()) << "reserved bytes pass through";
-  EXPECT_FALSE(FileExistsAny(path_ + L".new")) << "no scratch file is left";
+  EXPECT_FALSE(FileExistsAny(OwnScratch())) << "no scratch file is left";
 
   RemovePath(path_);
   InitSettingsUnit();
@@ -119,7 +124,7 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   };
   SaveSettings();
   EXPECT_EQ(ReadFileBytes(path_), previous);
-  EXPECT_FALSE(FileExistsAny(path_ + L".new"));
+  EXPECT_FALSE(FileExistsAny(OwnScratch()));
 
   // The write claims success but stops short.
   SettingsFileHooksForTesting().WriteFile = [](HANDLE file, const void* data, DWORD size,
@@ -136,7 +141,7 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   SaveSettings();
   CloseHandle(locked);
   EXPECT_EQ(ReadFileBytes(path_), previous);
-  EXPECT_FALSE(FileExistsAny(path_ + L".new"));
+  EXPECT_FALSE(FileExistsAny(OwnScratch()));
 
   // A folder that does not exist: nothing is written, nothing is reported.
   SettingsFileHooksForTesting().Path = folder_ / L"gone\\loupist.bin";
@@ -146,6 +151,36 @@ TEST_F(SettingsFile, AFailedSaveLeavesThePreviousFile) {
   SettingsFileHooksForTesting().Path = path_;
   SaveSettings();
   EXPECT_EQ(ReadFileBytes(path_), StartImage());
+}
+
+TEST_F(SettingsFile, CopiesSavingAtOnceKeepToTheirOwnScratchFiles) {
+  // A process that runs (the desktop's) and one that cannot (no process id is odd).
+  DWORD running = 0;
+  GetWindowThreadProcessId(GetDesktopWindow(), &running);
+  ASSERT_NE(running, 0u);
+  const std::wstring theirs = path_ + L"." + std::to_wstring(running) + L".new";
+  const std::wstring leftOver = path_ + L".4294967291.new";
+  const std::wstring foreign = path_ + L".old.new";
+  for (const std::wstring& file : {theirs, leftOver, foreign})
+    ASSERT_TRUE(WriteFileBytes(file, std::vector<uint8_t>(339, 1)));
+  // The running copy is writing its image right now.
+  UniqueKernelHandle writing = OpenFileHandle(theirs, GENERIC_WRITE, 0, OPEN_EXISTING);
+  ASSERT_TRUE(writing);
+  bool ownName = false;
+  SettingsFileHooksForTesting().WriteFile = [&](HANDLE file, const void* data, DWORD size,
+                                                DWORD* written) {
+    ownName = FileExistsAny(OwnScratch());
+    return WriteFile(file, data, size, written, nullptr);
+  };
+  ASSERT_TRUE(TakeSettingsImage(SampleImage()));
+  SaveSettings();
+  writing.reset();
+  EXPECT_TRUE(ownName) << "the image was not written under a name carrying the process id";
+  EXPECT_EQ(ReadFileBytes(path_), SampleImage());
+  EXPECT_TRUE(FileExistsAny(theirs)) << "a running copy's scratch file was taken away";
+  EXPECT_FALSE(FileExistsAny(leftOver)) << "an ended copy's scratch file was left";
+  EXPECT_TRUE(FileExistsAny(foreign)) << "a file that is not a scratch file was removed";
+  EXPECT_FALSE(FileExistsAny(OwnScratch()));
 }
 
 TEST_F(SettingsFile, PathIsTheProgramsWithBin) {

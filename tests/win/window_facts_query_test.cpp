@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/calling_convention.h"
 #include "base/win/unique_handle.h"
 #include "general/win/dpi.h"
 #include "general/win/platform_info.h"
@@ -27,7 +28,7 @@
 
 namespace {
 using namespace probe_target;
-using Chain = std::vector<std::string>;
+using Chain = std::vector<std::wstring>;
 
 // What the helper's styled window says of its process.
 struct HelperSelf {
@@ -82,7 +83,7 @@ void ExpectTheHelpersFacts(const ProbeTargetProcess& target, int bits) {
   EXPECT_EQ(ReadWindowStyles(styled).ExStyle, kStyledExStyle);
   EXPECT_EQ(ReadWindowStyles(button).Style, kGroupedButtonStyle);
   EXPECT_EQ(GetParentOrOwner(button), dialog);
-  EXPECT_EQ(GetParentChainClassNames(button), (Chain{"Button", "#32770"}));
+  EXPECT_EQ(GetParentChainClassNames(button), (Chain{L"Button", L"#32770"}));
   EXPECT_EQ(GetParentOrOwner(target.TopLevel(kOwnedClass)), dialog);
   EXPECT_EQ(GetWindowDpiAwareness(styled), TDpiAwareness::System);
   EXPECT_TRUE(SameFile(GetWindowExeName(styled), target.ExePath()));
@@ -103,7 +104,9 @@ class WindowInspect : public testing::Test {
 };
 std::unique_ptr<ProbeTargetProcess> WindowInspect::target_;
 
-TEST_F(WindowInspect, TheHelpersFactsAsItKnowsThem) { ExpectTheHelpersFacts(*target_, 32); }
+TEST_F(WindowInspect, TheHelpersFactsAsItKnowsThem) {
+  ExpectTheHelpersFacts(*target_, ProbeTargetProcess::kOwnBits);
+}
 
 TEST_F(WindowInspect, StylesAsTheHelperAskedForThem) {
   const WindowStyles styled = ReadWindowStyles(Top(kStyledClass));
@@ -140,9 +143,9 @@ TEST_F(WindowInspect, ParentOrOwnerAndTheChainUpToTheTopLevelWindow) {
   EXPECT_EQ(GetParentOrOwner(kGone), nullptr);
 
   EXPECT_EQ(GetParentChainClassNames(inner),
-            (Chain{"LoupistProbePanel", "LoupistProbePanel", "LoupistProbeDialog"}));
+            (Chain{L"LoupistProbePanel", L"LoupistProbePanel", L"LoupistProbeDialog"}));
   // The owner is no parent: an owned window is a chain of its own.
-  EXPECT_EQ(GetParentChainClassNames(Top(kOwnedClass)), (Chain{"LoupistProbeOwned"}));
+  EXPECT_EQ(GetParentChainClassNames(Top(kOwnedClass)), (Chain{L"LoupistProbeOwned"}));
   EXPECT_EQ(GetParentChainClassNames(nullptr), Chain{});
   EXPECT_EQ(GetParentChainClassNames(kGone), Chain{});
 }
@@ -156,8 +159,8 @@ TEST(WindowRelations, AChainDeeperThanTheLimitEndsInAnEllipsis) {
     windows.push_back(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 50, 50, windows.back(),
                                       nullptr, nullptr, nullptr));
   for (HWND w : windows) ASSERT_NE(w, nullptr);
-  const std::string top = GetWindowClassName(windows.front());
-  const std::string nested = GetWindowClassName(windows.back());
+  const std::wstring top = GetWindowClassName(windows.front());
+  const std::wstring nested = GetWindowClassName(windows.back());
 
   // Exactly the limit: every name, the top-level window's last.
   const Chain full = GetParentChainClassNames(windows[kParentChainLimit - 1]);
@@ -168,7 +171,7 @@ TEST(WindowRelations, AChainDeeperThanTheLimitEndsInAnEllipsis) {
   const Chain cut = GetParentChainClassNames(windows.back());
   ASSERT_EQ(cut.size(), kParentChainLimit);
   EXPECT_EQ(cut[kParentChainLimit - 2], nested);
-  EXPECT_EQ(cut.back(), "...");
+  EXPECT_EQ(cut.back(), L"...");
   DestroyWindow(windows.front());
 }
 
@@ -218,8 +221,8 @@ TEST_F(WindowInspect, IntegrityLevels) {
 
 TEST(WindowDpiAwareness, EachWindowAsItsThreadWasWhenItWasMade) {
   using SetContext = HANDLE(WINAPI*)(HANDLE);
-  const auto set = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  const auto set = ProcAs<SetContext>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"));
   if (!set) GTEST_SKIP() << "the system has no per-thread DPI awareness";
   const struct {
     intptr_t context;
@@ -307,7 +310,7 @@ TEST_F(WindowInspect, ThousandsOfQueriesKeepNoHandle) {
     GetParentChainClassNames(button);
     GetVisibleBounds(button);
     GetWindowDpiAwareness(button);
-    ASSERT_EQ(ProcessBitness(process), 32);
+    ASSERT_EQ(ProcessBitness(process), ProbeTargetProcess::kOwnBits);
     ASSERT_EQ(ProcessIntegrityLevel(process), TIntegrityLevel::High);
     ASSERT_FALSE(ProcessImagePath(process).empty());
   };
@@ -317,25 +320,25 @@ TEST_F(WindowInspect, ThousandsOfQueriesKeepNoHandle) {
   EXPECT_EQ(handle_count::Total(), before);
 }
 
-// The 64-bit build of the helper, shown to this 32-bit program.
-class WindowInspect64 : public testing::Test {
+// The helper of the other bitness: a 64-bit one shown to the 32-bit program, and the reverse.
+class WindowInspectOtherBitness : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    target_ = std::make_unique<ProbeTargetProcess>(ProbeTargetProcess::k64BitHelper);
+    target_ = std::make_unique<ProbeTargetProcess>(ProbeTargetProcess::kOtherBitnessHelper);
   }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    if (target_->NoSixtyFourBitPrograms())
-      GTEST_SKIP() << "this system (or Wine prefix) does not run 64-bit programs";
-    ASSERT_TRUE(target_->Ready()) << "probe_target64.exe did not start, error "
+    if (target_->OtherBitnessCannotRun())
+      GTEST_SKIP() << "this system (or Wine prefix) does not run programs of the other bitness";
+    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper did not start, error "
                                   << target_->StartError();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;
 };
-std::unique_ptr<ProbeTargetProcess> WindowInspect64::target_;
+std::unique_ptr<ProbeTargetProcess> WindowInspectOtherBitness::target_;
 
-TEST_F(WindowInspect64, TheHelpersFactsAsItKnowsThem) {
-  ExpectTheHelpersFacts(*target_, 64);
+TEST_F(WindowInspectOtherBitness, TheHelpersFactsAsItKnowsThem) {
+  ExpectTheHelpersFacts(*target_, ProbeTargetProcess::kOtherBits);
   // Only the limited right names the executable of a 64-bit process to a 32-bit program.
   if (sizeof(void*) == 4) EXPECT_EQ(ModuleRoute(target_->ProcessId()), L"");
 }

@@ -8,6 +8,8 @@
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
+#include "main/texts/message_texts.h"
+#include "main/win/window_probe.h"
 #include "tests/common/win_test_support.h"
 #include "tests/win/probe_target_process.h"
 
@@ -36,13 +38,12 @@ double MillisecondsSince(LARGE_INTEGER start) {
 }
 
 TEST_F(WindowQuery, ClassNamesAreBoundedTo254Characters) {
-  EXPECT_EQ(GetWindowClassName(Top(kDialogClass)), "LoupistProbeDialog");
+  EXPECT_EQ(GetWindowClassName(Top(kDialogClass)), L"LoupistProbeDialog");
   const std::wstring longClass = LongClassName();
   HWND hidden = Top(longClass.c_str());
   ASSERT_NE(hidden, nullptr);
-  std::string expected(longClass.begin(), longClass.begin() + 254);
-  EXPECT_EQ(GetWindowClassName(hidden), expected);
-  EXPECT_EQ(GetWindowClassName(nullptr), "");
+  EXPECT_EQ(GetWindowClassName(hidden), longClass.substr(0, 254));
+  EXPECT_EQ(GetWindowClassName(nullptr), L"");
 }
 
 TEST_F(WindowQuery, TextsOfCaptionsAndOfControlsThatOnlyAnswerByMessage) {
@@ -63,27 +64,44 @@ TEST_F(WindowQuery, TextsOfCaptionsAndOfControlsThatOnlyAnswerByMessage) {
   EXPECT_EQ(ReadWindowText(nullptr), L"");
 }
 
-TEST_F(WindowQuery, AHungWindowCostsAtMostTheTimeOut) {
+TEST_F(WindowQuery, AHungWindowCostsOneTimeOutThenIsLeftAloneForFiveSeconds) {
   HWND hung = Top(kHungClass);
   ASSERT_EQ(ReadWindowText(hung), kHungAnswer);
   ASSERT_TRUE(target_->Hang());
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
-  const std::wstring text = ReadWindowText(hung);
+  bool answered = true;
+  const std::wstring text = ReadWindowText(hung, &answered);
   const double elapsed = MillisecondsSince(start);
-  target_->Release();
   EXPECT_EQ(text, L"");
+  EXPECT_FALSE(answered);
   // One message timed out, at 500 ms; the text message is never sent.
   EXPECT_LT(elapsed, 800.0);
   RecordProperty("hung_window_ms", static_cast<int>(elapsed));
   printf("text of a hung window: %.0f ms\n", elapsed);
-  // It answers again once released.
-  bool answered = false;
-  for (int i = 0; i < 50 && !answered; ++i) {
-    answered = ReadWindowText(hung) == kHungAnswer;
-    if (!answered) Sleep(20);
-  }
-  EXPECT_TRUE(answered);
+
+  // The probe pays that once, then leaves the window alone for five seconds while it stays under
+  // the probe, and only it: a window in between is read, and the hung one is asked again.
+  TWindowProbe probe;
+  TProbeInfo info;
+  const auto probeAt = [&](const Box& box, uint32_t now) {
+    info.ScreenPoint = Point{box.CenterX(), box.CenterY()};
+    QueryPerformanceCounter(&start);
+    probe.ReadWindowFacts(TWindowSearch(), info, now);
+    return MillisecondsSince(start);
+  };
+  EXPECT_GT(probeAt(kHung, 1000), 400.0);
+  double again = 0;
+  for (uint32_t now = 1060; now < 1000 + TWindowProbe::kSilencePeriod; now += 600)
+    again += probeAt(kHung, now);
+  EXPECT_LT(again, 300.0) << "asked again within the five seconds";
+  EXPECT_EQ(info.Text, Message(TMessage::NoAnswer));
+  probeAt(kRed, 2000);
+  EXPECT_EQ(info.Text, kRedText);
+  EXPECT_GT(probeAt(kHung, 2060), 400.0);
+  target_->Release();
+  probeAt(kHung, 2060 + TWindowProbe::kSilencePeriod);
+  EXPECT_EQ(info.Text, kHungAnswer) << "asked again after five seconds, and answering";
 }
 
 TEST_F(WindowQuery, RectanglesAndCoordinates) {

@@ -82,6 +82,9 @@ struct GlobalFreeCloser {
 struct DestroyMenuCloser {
   void operator()(HMENU h) const { DestroyMenu(h); }
 };
+struct FindCloseCloser {
+  void operator()(HANDLE h) const { FindClose(h); }
+};
 
 using UniqueDC = UniqueHandle<HDC, DeleteDCCloser, handle_count::kDC>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObjectCloser, handle_count::kGdiObject>;
@@ -92,6 +95,8 @@ using UniqueRegion = UniqueHandle<HRGN, DeleteObjectCloser, handle_count::kRegio
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandleCloser, handle_count::kKernelHandle>;
 using UniqueLibrary = UniqueHandle<HMODULE, FreeLibraryCloser, handle_count::kLibrary>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFreeCloser, handle_count::kGlobal>;
+// A search of FindFirstFile; it answers INVALID_HANDLE_VALUE, which the owner must not take.
+using UniqueFindHandle = UniqueHandle<HANDLE, FindCloseCloser, handle_count::kKernelHandle>;
 // Destroying a menu destroys its submenus with it.
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuCloser, handle_count::kMenu>;
 

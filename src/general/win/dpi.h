@@ -10,10 +10,16 @@
 // system without the calls, gets the screen's. Never less than 1.
 int32_t WindowDpi(HWND window);
 // True when this thread is per-monitor DPI aware, as the manifest asks; checked at run time,
-// since older systems ignore the manifest's request.
+// since older systems ignore the manifest's request. Windows 8.1, which cannot tell a thread's
+// awareness, tells the process's.
 bool PerMonitorDpiInEffect();
+// The monitor's own DPI where monitors have one for this thread; else the screen's.
+int32_t MonitorDpi(HMONITOR monitor);
 // The system's sizing-frame width or height (SM_CXFRAME, SM_CYFRAME) for that DPI.
 int32_t FrameMetricForDpi(int index, int32_t dpi);
+// A seam for the tests: while on, the calls that came with Windows 10 (the DPI awareness of
+// threads and windows, a window's DPI, metrics for a DPI) count as missing, as on Windows 8.1.
+void PlayWindows81(bool on);
 
 enum class TDpiAwareness { Unknown, Unaware, System, PerMonitor, PerMonitorV2 };
 // How the window (of any process) is drawn for the DPI: the awareness its thread had when it was

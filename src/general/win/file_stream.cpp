@@ -5,6 +5,9 @@
 #include "general/win/own_paths.h"
 #include "general/win/platform_info.h"
 
+FileCreateError::FileCreateError(const std::wstring& path)
+    : std::runtime_error(WideToUtf8(L"Cannot create the file " + path)), path_(path) {}
+
 UniqueKernelHandle OpenFileHandle(const std::wstring& path, DWORD access, DWORD share,
                                   DWORD disposition) {
   HANDLE h;
@@ -34,7 +37,7 @@ TFileStreamW::TFileStreamW(const std::wstring& path, uint16_t mode) {
     share = 0;
   }
   handle_ = OpenFileHandle(path, access, share, disposition);
-  if (!handle_) throw FileCreateError(WideToUtf8(Format(L"ファイル %s を作成できません", {path})));
+  if (!handle_) throw FileCreateError(path);
 }
 
 void TFileStreamW::WriteBuffer(const void* data, uint32_t count) {

@@ -9,10 +9,15 @@
 
 #include "base/win/unique_handle.h"
 
-// A file that could not be created or opened; the message names the path.
+// A file that could not be created or opened; the message names the path, and so does Path()
+// for a message of the user's language.
 class FileCreateError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit FileCreateError(const std::wstring& path);
+  const std::wstring& Path() const { return path_; }
+
+ private:
+  std::wstring path_;
 };
 
 // A read or write that moved fewer bytes than asked.
@@ -34,8 +39,7 @@ class TFileStreamW {
   static constexpr uint16_t fmOpenWrite = 0x0001;
   static constexpr uint16_t fmOpenReadWrite = 0x0002;
 
-  // Throws FileCreateError with "ファイル <path> を作成できません" when the file cannot be
-  // created (or, for the open modes, opened).
+  // Throws FileCreateError when the file cannot be created (or, for the open modes, opened).
   TFileStreamW(const std::wstring& path, uint16_t mode);
 
   HANDLE Handle() const { return handle_.get(); }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/win/calling_convention.h"
 #include "base/win/unique_handle.h"
 
 class LateBoundProc {
@@ -28,10 +29,3 @@ class LateBoundProc {
   FARPROC address_ = nullptr;
   int attempts_ = 0;
 };
-
-// FARPROC to the entry point's own signature, through the one pointer type that every
-// function pointer converts to and from without a cast-function-type warning.
-template <typename Fn>
-Fn ProcAs(FARPROC proc) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
-}

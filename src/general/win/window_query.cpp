@@ -9,7 +9,7 @@
 #include "general/win/process_query.h"
 
 namespace {
-constexpr int kClassBufferBytes = 257;
+constexpr int kClassBufferLength = 257;
 constexpr int kClassNameLimit = 255;
 constexpr int kTextLimit = 256;  // 255 characters and the terminating zero
 constexpr DWORD kProcessAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
@@ -51,14 +51,21 @@ bool SendWithTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_
 }
 }  // namespace
 
-std::string GetWindowClassName(HWND window) {
-  std::vector<char> buffer(kClassBufferBytes, '\0');
+std::wstring GetWindowClassName(HWND window) {
+  if (IsNTPlatform()) {
+    std::vector<wchar_t> buffer(kClassBufferLength, L'\0');
+    GetClassNameW(window, buffer.data(), kClassNameLimit);
+    return UpToZero(buffer);
+  }
+  std::vector<char> buffer(kClassBufferLength, '\0');
   GetClassNameA(window, buffer.data(), kClassNameLimit);
-  return UpToZero(buffer);
+  return AnsiToWide(UpToZero(buffer));
 }
 
-std::wstring ReadWindowText(HWND window) {
-  if (IsNTPlatform()) return ReadWindowTextUnicode(window);
+std::wstring ReadWindowText(HWND window, bool* answered) {
+  if (IsNTPlatform()) return ReadWindowTextUnicode(window, answered);
+  // The caption of another process's window is read without asking the window.
+  if (answered) *answered = true;
   const int length = GetWindowTextLengthA(window);
   const int n = TextLimit(length > 0 ? static_cast<uint64_t>(length) : 0);
   std::vector<char> buffer(static_cast<size_t>(n) + 1, '\0');
@@ -66,7 +73,8 @@ std::wstring ReadWindowText(HWND window) {
   return AnsiToWide(UpToZero(buffer));
 }
 
-std::wstring ReadWindowTextUnicode(HWND window) {
+std::wstring ReadWindowTextUnicode(HWND window, bool* answered) {
+  if (answered) *answered = true;
   {
     // One read into a buffer of the full limit: a length asked for first may be stale by the
     // time the text is read, and would cut a caption that grew meanwhile.
@@ -82,8 +90,11 @@ std::wstring ReadWindowTextUnicode(HWND window) {
   std::vector<wchar_t> buffer(kTextLimit + 1, L'\0');
   DWORD_PTR copied = 0;
   if (!SendWithTimeout(window, WM_GETTEXT, static_cast<WPARAM>(kTextLimit),
-                       reinterpret_cast<LPARAM>(buffer.data()), copied))
+                       reinterpret_cast<LPARAM>(buffer.data()), copied)) {
+    // Other failures (a window gone, a message the system refuses to pass) cost nothing.
+    if (answered && GetLastError() == ERROR_TIMEOUT) *answered = false;
     return std::wstring();
+  }
   return UpToZero(buffer);
 }
 

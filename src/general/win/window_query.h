@@ -11,14 +11,17 @@
 
 #include "base/geometry.h"
 
-// The class name in the system code page, at most 254 characters.
-std::string GetWindowClassName(HWND window);
+// The class name, at most 254 characters: the wide call on the NT family, where class names
+// may hold characters of any script; else the 8-bit call widened from the system code page.
+std::wstring GetWindowClassName(HWND window);
 // The window text, at most 255 characters: the wide calls on the NT family, else the 8-bit
-// calls widened from the system code page.
-std::wstring ReadWindowText(HWND window);
+// calls widened from the system code page. With `answered`, also whether the window answered
+// where it had to be asked (see ReadWindowTextUnicode): false, with an empty text, when it
+// did not answer in time.
+std::wstring ReadWindowText(HWND window, bool* answered = nullptr);
 // The NT path of ReadWindowText. A window whose caption is empty is asked by message, each
 // message bounded by 500 ms, so that a hung window costs the caller no more than that.
-std::wstring ReadWindowTextUnicode(HWND window);
+std::wstring ReadWindowTextUnicode(HWND window, bool* answered = nullptr);
 
 // Converts a copy of the screen point to the window's client coordinates. On failure the
 // copy stays as it was; the answer is the call's result.

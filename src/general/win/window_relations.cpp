@@ -17,17 +17,17 @@ HWND GetParentOrOwner(HWND window) {
   return GetWindow(window, GW_OWNER);
 }
 
-std::vector<std::string> GetParentChainClassNames(HWND window) {
-  std::vector<std::string> names;
+std::vector<std::wstring> GetParentChainClassNames(HWND window) {
+  std::vector<std::wstring> names;
   for (HWND w = window; w; w = TreeParent(w)) {
     if (names.size() == kParentChainLimit - 1 && TreeParent(w)) {
-      names.push_back("...");
+      names.push_back(L"...");
       break;
     }
     // Every live window has a class name: an empty one means that the window is gone, and
     // with it the way further up. (Asking the name is also the test, which spares a call per
     // window; each is a trip to the window server for a window of another process.)
-    std::string name = GetWindowClassName(w);
+    std::wstring name = GetWindowClassName(w);
     if (name.empty()) break;
     names.push_back(std::move(name));
   }

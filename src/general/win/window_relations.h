@@ -13,9 +13,9 @@
 // same.
 HWND GetParentOrOwner(HWND window);
 
-// The class names (in the system code page, as GetWindowClassName gives them) of the window
-// and of each parent above it, up to and including its top-level window; the owner of a
-// top-level window is not part of it. Empty when the window is gone. At most
-// kParentChainLimit names; a deeper tree ends in "...".
-std::vector<std::string> GetParentChainClassNames(HWND window);
+// The class names (as GetWindowClassName gives them) of the window and of each parent above
+// it, up to and including its top-level window; the owner of a top-level window is not part of
+// it. Empty when the window is gone. At most kParentChainLimit names; a deeper tree ends in
+// "...".
+std::vector<std::wstring> GetParentChainClassNames(HWND window);
 constexpr size_t kParentChainLimit = 64;

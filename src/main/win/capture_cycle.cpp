@@ -61,6 +61,9 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   (void)sender;
   PumpPendingMessages();
   if (!Handle()) return;
+  // Our own menu, box or dialog may lie over the probe point. Until it closes the picture and
+  // the facts stay as the last cycle saw them, and a copy chosen from the menu copies those.
+  if (Application::Instance().CoveringLoopOpen()) return;
   const BusyClaim claim(FCaptureBusy);
   if (!claim.Entered()) return;
 

@@ -3,6 +3,7 @@
 #include "general/win/input_state.h"
 #include "main/colour_math.h"
 #include "main/main.h"
+#include "main/texts/language.h"
 
 namespace {
 
@@ -19,14 +20,6 @@ constexpr TFormatCommand kFormatCommands[] = {
     {Cmd::actCopy_FormatCRgb, TColourFormat::CRgb},
     {Cmd::actCopy_FormatCSharp, TColourFormat::CSharpFromArgb},
 };
-
-// The menu caption without its mnemonic, as the title line names the copy.
-std::wstring WithoutMnemonic(const std::wstring& caption) {
-  const std::size_t open = caption.rfind(L"(&");
-  if (open != std::wstring::npos && caption.size() == open + 4 && caption.back() == L')')
-    return caption.substr(0, open);
-  return caption;
-}
 
 }  // namespace
 

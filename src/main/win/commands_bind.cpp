@@ -21,4 +21,5 @@ void TApp_Loupist::BindActions() {
   BindInputCommands();
   BindCopyCommands();
   BindColourCommands();
+  BindLanguageCommands();
 }

@@ -9,11 +9,17 @@
 #include "general/win/input_state.h"
 #include "general/win/own_paths.h"
 #include "main/info_lines.h"
+#include "main/texts/message_texts.h"
 #include "platform/win/application.h"
 #include "platform/win/shell_ui.h"
 
 namespace {
-const wchar_t kErrorCaption[] = L"エラー";
+// What the box says of a failed write, in the user's language where the error is ours.
+std::wstring ErrorText(const std::exception& error) {
+  if (const auto* notCreated = dynamic_cast<const FileCreateError*>(&error))
+    return Format(Message(TMessage::FileNotCreated), {notCreated->Path()});
+  return WideFromUtf8(error.what());
+}
 }  // namespace
 
 template <typename Write, typename Message>
@@ -24,8 +30,8 @@ void TCopies::WriteAndOpen(HWND owner, const std::wstring& path, Write write, Me
     try {
       write();
     } catch (const std::exception& error) {
-      ShowMessageBox(WideToAnsi(message(WideFromUtf8(error.what()))), WideToAnsi(kErrorCaption),
-                     owner, boxToForeground);
+      ShowMessageBox(WideToAnsi(message(ErrorText(error))),
+                     WideToAnsi(::Message(TMessage::ErrorCaption)), owner, boxToForeground);
     }
   }
   if (FileExistsAny(path)) OpenWithShell(path, owner);
@@ -35,7 +41,7 @@ void TCopies::ToClipboard(HWND owner, const std::wstring& text) { SetClipboardTe
 
 void TCopies::ToClipboard(HWND owner, const TMyBitmap& picture) {
   if (!SetClipboardDib(PackedDibOf(picture), owner))
-    throw std::runtime_error(WideToUtf8(L"クリップボードを開くことができません"));
+    throw std::runtime_error(WideToUtf8(Message(TMessage::ClipboardNotOpened)));
 }
 
 void TCopies::ToFileWhenCtrl(HWND owner, const std::wstring& text) {

@@ -274,8 +274,9 @@ void TApp_Loupist::actMove_LeftExecute(const Action* sender) {
 void TApp_Loupist::NudgeBy(int32_t dx, int32_t dy) {
   if (actCapture_Fixed->Checked() && !LupeMode()) {
     if (actCapture_Pause->Checked()) return;
-    ProbeInfo.ScreenPoint =
-        NudgeHeldPoint(ProbeInfo.ScreenPoint, Point{dx, dy}, MyMonitors().GetDesktopRect());
+    TMyMonitors& monitors = MyMonitors();
+    monitors.Refresh();
+    ProbeInfo.ScreenPoint = NudgeHeldPoint(ProbeInfo.ScreenPoint, Point{dx, dy}, monitors.Layout());
     Timer_InfomationTimer(&Timer_Infomation);
     RefreshView();
   } else if (LupeMode()) {

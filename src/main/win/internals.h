@@ -75,6 +75,7 @@ class LoupistInternals {
   void GlideProbePoint(const Point& target) { app_.GlideProbePoint(target); }
   int32_t ZoomIndex() const { return app_.FZoomIndex; }
   void StoreSettings() { app_.StoreSettings(); }
+  static constexpr UINT kMonitorMoveCommand = TApp_Loupist::kMonitorMoveCommand;
 
  private:
   TApp_Loupist& app_;

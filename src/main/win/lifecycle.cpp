@@ -6,13 +6,13 @@
 #include "general/win/version_info.h"
 #include "main/dpi_scale.h"
 #include "main/main.h"
+#include "main/texts/win/user_language.h"
 #include "my_settingfile/win/settings_file.h"
 #include "platform/win/application.h"
 
 namespace {
 constexpr int kDesignClientWidth = 221;
 constexpr int kDesignClientHeight = 194;
-constexpr UINT kMonitorMoveCommand = 201;
 constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, which older headers lack
 }  // namespace
 
@@ -38,12 +38,17 @@ TApp_Loupist::~TApp_Loupist() {
 void TApp_Loupist::FormCreate() {
   Tag = 0;
   BindActions();
+  // The system's language until the settings file names one.
+  StartLanguage(std::nullopt, UserInterfaceLanguage());
+  ApplyLanguageTexts();
 
   // 1. Placement near the top-left corner of the monitor under the cursor, at the size the
   // design gives for that monitor's DPI.
   PlaceOnMonitorUnderCursor();
-  // Sizes follow the DPI only where each monitor has its own; older systems keep theirs.
-  FView.FFontDpi = WindowDpi(Handle());
+  // Sizes follow the DPI only where each monitor has its own; older systems keep theirs. The
+  // DPI that the move announced is the monitor's, whatever the window was created for.
+  FView.FFontDpi = FView.FAnnouncedDpi > 0 ? FView.FAnnouncedDpi : WindowDpi(Handle());
+  FView.FAnnouncedDpi = 0;
   FView.FDpi = PerMonitorDpiInEffect() ? FView.FFontDpi : kDefaultDpi;
   if (FView.FDpi != kDefaultDpi)
     SetClientSize(ScaleToDpi(kDesignClientWidth, FView.FDpi),
@@ -67,7 +72,8 @@ void TApp_Loupist::FormCreate() {
   if (systemMenu) {
     DeleteMenu(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND);
     InsertMenuW(systemMenu, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-    InsertMenuW(systemMenu, 0, MF_BYPOSITION | MF_STRING, kMonitorMoveCommand, L"モニター間移動");
+    InsertMenuW(systemMenu, 0, MF_BYPOSITION | MF_STRING, kMonitorMoveCommand,
+                Command(Cmd::actMove_Monitor).Caption().c_str());
     DrawMenuBar(Handle());
   }
 
@@ -79,7 +85,12 @@ void TApp_Loupist::FormCreate() {
 
   // 7. The settings file, replayed through the commands; without one, the text metrics for
   // the default font size (the replay computes them otherwise).
-  if (!ApplySettings()) actOpt_BigFontExecute();
+  if (!ApplySettings()) {
+    actOpt_BigFontExecute();
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    PlaceWithPanelOnWorkArea(Rect{bounds.left, bounds.top, bounds.right, bounds.bottom});
+  }
 
   // 8. Before Windows 2000 there are no layered windows: no loupe mode, no self-exclusion.
   if (!IsWin2000OrLater()) {
@@ -102,7 +113,8 @@ void TApp_Loupist::FormCreate() {
     copyExeName.SetVisible(false);
   }
 
-  // 10. Ready; first layout (which captures), then run.
+  // 10. Ready, for the monitor the window ended on; first layout (which captures), then run.
+  AdoptAnnouncedDpi();
   Tag = 1;
   FormResize(nullptr);
   Timer_Main.SetEnabled(true);

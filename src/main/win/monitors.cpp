@@ -1,8 +1,11 @@
 // The main window and the monitor set: where the window opens, and display changes.
 #include "base/checked.h"
 #include "general/win/input_state.h"
+#include "general/win/window_placement.h"
 #include "main/dpi_scale.h"
+#include "main/layout_calc.h"
 #include "main/main.h"
+#include "main/win/reentry.h"
 #include "my_monitor/win/my_monitor.h"
 
 namespace {
@@ -23,6 +26,21 @@ void TApp_Loupist::PlaceOnMonitorUnderCursor() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+Rect TApp_Loupist::FittedToWorkArea(const Rect& bounds, int32_t panelHeight) {
+  TMyMonitors& monitors = MyMonitors();
+  monitors.Refresh();
+  return monitors.Layout().FitBoundsOnMonitor(bounds, panelHeight, LeastZoomArea(FView.FDpi));
+}
+
+void TApp_Loupist::PlaceWithPanelOnWorkArea(Rect zoomBounds) {
+  int32_t infoHeight = 0;
+  RenderInfoLines(PanelPass::kMeasure, infoHeight);
+  zoomBounds.Bottom = CheckedAdd(zoomBounds.Bottom, infoHeight);
+  const Rect fitted = FittedToWorkArea(zoomBounds, infoHeight);
+  SetWindowPos(Handle(), nullptr, fitted.Left, fitted.Top, RectWidth(fitted),
+               CheckedSub(RectHeight(fitted), infoHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TApp_Loupist::WMDisplayChange() {
   FScreenCapture.RememberMonitorBounds();
   MyMonitors().KeepFormOnMonitor(Handle());
@@ -33,35 +51,65 @@ void TApp_Loupist::WMDisplayChange() {
 }
 
 void TApp_Loupist::WMDpiChanged(int32_t dpi, const RECT& suggested) {
-  const int32_t oldDpi = FView.FDpi;
-  FView.FDpi = dpi;
-  FView.FFontDpi = dpi;
-  if (Tag == 0) {
-    // Still being created (or closing): the creation lays the window out for this DPI.
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
-                 CheckedSub(suggested.right, suggested.left),
-                 CheckedSub(suggested.bottom, suggested.top), SWP_NOZORDER | SWP_NOACTIVATE);
+  // Sent in the middle of a move: while the program places the window itself (creation, or a
+  // layout that changes its size), or while it follows another DPI. The suggested rectangle
+  // then scales a size that the program is about to set anyway.
+  if (Tag == 0 || FView.FFollowingDpi) {
+    FView.FAnnouncedDpi = dpi;
     return;
   }
-  // The place is the suggestion's. The size is the one last laid out, scaled to the new DPI:
-  // the suggestion scales the old panel too and the last scaled size, so a window that crossed
-  // to another monitor and back would end larger by a panel's difference or a rounding.
-  const Size size = FView.FSizeAtDpi.At(dpi, Size{RescaleDpi(ClientWidth(), oldDpi, dpi),
-                                                  RescaleDpi(FView.FInfoRect.Top, oldDpi, dpi)});
-  const int32_t zoomArea = size.Height;
-  ApplyPanelFont();
-  int32_t infoHeight = 0;
-  RenderInfoLines(PanelPass::kMeasure, infoHeight);
-  {
-    // No layout with the old panel while the window takes its new place.
-    Tag = 0;
-    struct ReadyAgain {
-      int& tag;
-      ~ReadyAgain() { tag = 1; }
-    } readyAgain{Tag};
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, size.Width,
-                 CheckedAdd(zoomArea, infoHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowDpi(dpi, Point{suggested.left, suggested.top});
+}
+
+void TApp_Loupist::FollowDpi(int32_t dpi, Point place) {
+  const BusyClaim following(FView.FFollowingDpi);
+  if (!following.Entered()) {
+    FView.FAnnouncedDpi = dpi;
+    return;
   }
-  FView.FInfoRect = Rect{0, zoomArea, size.Width, CheckedAdd(zoomArea, infoHeight)};
-  FormResize(nullptr);
+  // A window that straddles two monitors could be handed back and forth between their DPIs by
+  // its own moves: it follows a few in a row and then stays.
+  constexpr int kMostInARow = 4;
+  for (int round = 0; round < kMostInARow && dpi > 0; ++round) {
+    FView.FAnnouncedDpi = 0;
+    const int32_t oldDpi = FView.FDpi;
+    FView.FDpi = dpi;
+    FView.FFontDpi = dpi;
+    // The size is the one last laid out, scaled to the new DPI: the system's suggestion scales
+    // the old panel too and the last scaled size, so a window that crossed to another monitor
+    // and back would end larger by a panel's difference or a rounding.
+    const Size size = FView.FSizeAtDpi.At(dpi, Size{RescaleDpi(ClientWidth(), oldDpi, dpi),
+                                                    RescaleDpi(FView.FInfoRect.Top, oldDpi, dpi)});
+    const int32_t zoomArea = size.Height;
+    ApplyPanelFont();
+    int32_t infoHeight = 0;
+    RenderInfoLines(PanelPass::kMeasure, infoHeight);
+    {
+      // No layout with the old panel while the window takes its new place.
+      Tag = 0;
+      struct ReadyAgain {
+        int& tag;
+        ~ReadyAgain() { tag = 1; }
+      } readyAgain{Tag};
+      SetWindowPos(Handle(), nullptr, place.X, place.Y, size.Width,
+                   CheckedAdd(zoomArea, infoHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+      // The suggestion keeps the window's place on the monitor, not its new height. While the
+      // user drags the window, where it goes is theirs: the system's loop moves it on anyway.
+      if (!InSizeMoveLoop()) MyMonitors().KeepFormOnMonitor(Handle());
+    }
+    FView.FInfoRect = Rect{0, zoomArea, size.Width, CheckedAdd(zoomArea, infoHeight)};
+    FormResize(nullptr);
+    dpi = FView.FAnnouncedDpi != FView.FDpi ? FView.FAnnouncedDpi : 0;
+    const Rect bounds = NormalWindowRect(Handle());
+    place = Point{bounds.Left, bounds.Top};
+  }
+  FView.FAnnouncedDpi = 0;
+}
+
+void TApp_Loupist::AdoptAnnouncedDpi() {
+  if (FView.FAnnouncedDpi <= 0) return;
+  FView.FDpi = FView.FAnnouncedDpi;
+  FView.FFontDpi = FView.FAnnouncedDpi;
+  FView.FAnnouncedDpi = 0;
+  ApplyPanelFont();
 }

@@ -61,6 +61,13 @@ bool TApp_Loupist::ApplySettings() {
 void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   const TSettingsChecks& c = plan.Checks;
 
+  // The language first: the font that the options below apply is the language's.
+  if (const std::optional<TLanguage> stored =
+          plan.Language ? LanguageOfNumber(*plan.Language) : std::nullopt) {
+    StartLanguage(stored, ActiveLanguage());
+    ApplyLanguageTexts();
+  }
+
   // Zoom, through the zoom command of that submenu item.
   FZoomIndex = plan.ZoomIndex;
   ZoomItemCommand(plan.ZoomIndex).Execute();
@@ -92,13 +99,14 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   RunInState(*actOpt_NoSelfCapture, c.OptNoSelfCapture);
   RunInState(*actOpt_SmoothCapture, c.OptSmoothCapture);
 
-  // Capture mode; the held point of fixed-point mode is already on today's desktop.
+  // Capture mode; the held point of fixed-point mode is already on today's desktop, and is kept
+  // out of any gap between its monitors, where the picture would be black.
   actCapture_Lupe->SetChecked(c.CaptureLupe);
   actCapture_Fixed->SetChecked(c.CaptureFixed);
   if (c.CaptureLupe) {
     RunInState(*actCapture_Lupe, true);
   } else if (c.CaptureFixed) {
-    ProbeInfo.ScreenPoint = plan.FixedPos;
+    ProbeInfo.ScreenPoint = MyMonitors().Layout().NearestMonitorPixel(plan.FixedPos);
   }
 
   // The window's place in one call; the layout adds the information area below. Without a
@@ -110,17 +118,13 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
       Size{CheckedSub(bounds.right, bounds.left), CheckedSub(bounds.bottom, bounds.top)});
   SetWindowPos(Handle(), nullptr, place.X, place.Y, size.Width, size.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  if (plan.KeepOnMonitor) {
-    // The window is kept on its monitor as the layout will leave it, with the information
-    // area below the stored height; kept without it, the panel of a window restored near the
-    // bottom of the work area would end below the screen.
-    int32_t infoHeight = 0;
-    RenderInfoLines(PanelPass::kMeasure, infoHeight);
-    MyMonitors().KeepBoundsOnMonitor(Handle(), place.X, place.Y, size.Width,
-                                     CheckedAdd(size.Height, infoHeight));
-    SetWindowPos(Handle(), nullptr, 0, 0, size.Width, size.Height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  AdoptAnnouncedDpi();
+  // The layout adds the panel below the stored height; the window is kept on its monitor as
+  // the layout will leave it, or the panel of a window restored near the bottom of the work
+  // area, or one stored on a larger monitor, would end below the screen.
+  if (plan.KeepOnMonitor)
+    PlaceWithPanelOnWorkArea(
+        Rect{place.X, place.Y, CheckedAdd(place.X, size.Width), CheckedAdd(place.Y, size.Height)});
 }
 
 void TApp_Loupist::StoreSettings() {
@@ -149,6 +153,8 @@ void TApp_Loupist::StoreSettings() {
   in.SubGridColorTag = Command(Cmd::actGrid_SelSubColor).Tag();
   in.UserOrigin = ProbeInfo.UserOrigin;
   in.ReferenceColor = ProbeInfo.ReferenceColor;
+  if (const std::optional<TLanguage> chosen = ChosenLanguage())
+    in.Language = static_cast<uint8_t>(*chosen);
   in.ScreenPoint = ProbeInfo.ScreenPoint;
   SettingsRecord = BuildSettingsRecord(SettingsRecord, in);
 }

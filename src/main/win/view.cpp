@@ -1,8 +1,11 @@
 #include "main/win/view.h"
 
+#include <algorithm>
+
 #include "base/win/unique_handle.h"
 #include "general/win/codepage.h"
 #include "general/win/platform_info.h"
+#include "main/texts/panel_texts.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -101,7 +104,8 @@ void TView::VerticalRule(int32_t x, int32_t y0, int32_t y1, COLORREF color) {
 void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
   if (IsNTPlatform()) {
     // Window texts and paths may hold characters of any script.
-    FViewBitmap.TextOut(x, y, text);
+    if (!fallback_.Draw(FViewBitmap.DC(), x, y, text, PanelFace().Fallbacks))
+      FViewBitmap.TextOut(x, y, text);
   } else {
     const std::string narrow = WideToAnsi(text);
     TextOutA(FViewBitmap.DC(), x, y, narrow.c_str(), static_cast<int>(narrow.size()));
@@ -109,14 +113,20 @@ void TView::DrawPanelText(int32_t x, int32_t y, const std::wstring& text) {
 }
 
 void TView::SetPanelFont(int points, const std::wstring& zoomCaption) {
+  const TPanelFace face = PanelFace();
   HFONT font = CreateFontW(-MulDiv(points, FFontDpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+                           face.CharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FIXED_PITCH | FF_MODERN, face.Face);
   FViewBitmap.SetFont(font);
+  fallback_.Reset();
   // trunc(height × 1.2) in exact integers.
   FLineHeight = FViewBitmap.TextExtent(L"A").cy * 6 / 5 + 1;
   FIconsLeft = FViewBitmap.TextExtent(zoomCaption).cx + FLineHeight + 8;
-  FLabelWidth = FViewBitmap.TextExtent(L"COLORREF").cx + FViewBitmap.TextExtent(L" ").cx / 2;
+  // The rule between labels and values runs through the blank after the longest label.
+  int32_t longest = 0;
+  for (int32_t item = 1; item <= kInfoItemCount; ++item)
+    longest = std::max<int32_t>(longest, FViewBitmap.TextExtent(PanelLabel(item)).cx);
+  FLabelWidth = longest + FViewBitmap.TextExtent(L" ").cx / 2;
 }
 
 void TView::Paint(HDC dc, bool active) {

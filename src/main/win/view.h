@@ -10,6 +10,7 @@
 #include "main/grid_plan.h"
 #include "main/dpi_scale.h"
 #include "main/layout_calc.h"
+#include "main/win/font_fallback.h"
 #include "platform/win/bitmap.h"
 
 // The status icons the title line shows.
@@ -36,7 +37,8 @@ class TView {
   void VerticalRule(int32_t x, int32_t y0, int32_t y1, COLORREF color);
   // The colour of the rules between the panel's lines in the window's state of the moment.
   COLORREF FRuleColor = 0;
-  // Panel text: wide on the NT family, else through the system code page as 8-bit text.
+  // Panel text: wide on the NT family, what the face lacks in the language's fallback faces;
+  // else through the system code page as 8-bit text.
   void DrawPanelText(int32_t x, int32_t y, const std::wstring& text);
   // The panel's font at that size for FFontDpi, and the metrics measured with it; the zoom
   // caption decides where the status icons start.
@@ -61,6 +63,11 @@ class TView {
   int32_t FFontDpi = 96;
   // The client width and zoom area as last laid out, for the next change of DPI.
   TSizeAtDpi FSizeAtDpi;
+  // A DPI the system announced while the window could not follow it: while it was being
+  // placed or laid out, or following another; 0 for none. The window follows it when that
+  // ends.
+  int32_t FAnnouncedDpi = 0;
+  bool FFollowingDpi = false;
   // The panel font's metrics.
   int32_t FLineHeight = 0;
   int32_t FIconsLeft = 0;
@@ -69,5 +76,6 @@ class TView {
  private:
   std::vector<GridLine> gridLines_;  // reused every cycle
   Bitmap statusImages_;
+  TFontFallback fallback_;
   int32_t statusImagesSize_ = 0;  // the size the strip in statusImages_ was loaded at
 };

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "base/checked.h"
-#include "general/win/codepage.h"
 #include "general/win/dpi.h"
 #include "general/win/window_query.h"
 #include "general/win/window_relations.h"
+#include "main/texts/message_texts.h"
 #include "main/win/window_search.h"
 
 HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const {
@@ -20,7 +20,7 @@ HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch
   return SearchWindowTree(probe, search.SkipLayered, search.SkipWindow);
 }
 
-void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info) {
+void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now) {
   const HWND window = FindWindowUnderCursor(info.ScreenPoint, search);
   info.Window = reinterpret_cast<uintptr_t>(window);
 
@@ -30,9 +30,9 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   info.ClientOrigin =
       Point{CheckedSub(info.ScreenPoint.X, client.X), CheckedSub(info.ScreenPoint.Y, client.Y)};
 
-  const std::string className = GetWindowClassName(window);
-  info.ClassName = AnsiToWide(className);
-  info.Text = ReadWindowText(window);
+  const std::wstring className = GetWindowClassName(window);
+  info.ClassName = className;
+  info.Text = ReadText(window, now);
 
   // A window that has gone away shows zeros rather than the last window's rectangle.
   Rect bounds;
@@ -46,7 +46,9 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
-  info.Dpi = MonitorDpi(info.ScreenPoint);
+  // The monitor under the point; the screen's DPI where monitors have none of their own.
+  info.Dpi = MonitorDpi(
+      MonitorFromPoint(POINT{info.ScreenPoint.X, info.ScreenPoint.Y}, MONITOR_DEFAULTTONEAREST));
   ReadChangingFacts(window, treeParent, className, info);
 
   // With no window (or one gone meanwhile) the process is 0 and every process fact is empty.
@@ -70,7 +72,7 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
 
 // Each query of a window of another process is a trip to the window server under Wine (on
 // Windows a read of shared memory): what the cycle has read already is not asked again.
-void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::wstring& className,
                                      TProbeInfo& info) {
   const WindowStyles styles = ReadWindowStyles(window);
   info.Style = styles.Style;
@@ -79,15 +81,15 @@ void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::st
   const HWND parent = GetParentOrOwner(window);
   info.Parent = reinterpret_cast<uintptr_t>(parent);
   // The window's parent in the tree begins the chain above it; an owner is not part of it.
-  const std::vector<std::string> above = parent && parent == treeParent
-                                             ? GetParentChainClassNames(parent)
-                                             : std::vector<std::string>();
+  const std::vector<std::wstring> above = parent && parent == treeParent
+                                              ? GetParentChainClassNames(parent)
+                                              : std::vector<std::wstring>();
   if (!above.empty())
-    info.ParentClassName = AnsiToWide(above.front());
+    info.ParentClassName = above.front();
   else
-    info.ParentClassName = parent ? AnsiToWide(GetWindowClassName(parent)) : std::wstring();
-  std::wstring chain = window ? AnsiToWide(className) : std::wstring();
-  for (const std::string& name : above) chain += L" < " + AnsiToWide(name);
+    info.ParentClassName = parent ? GetWindowClassName(parent) : std::wstring();
+  std::wstring chain = window ? className : std::wstring();
+  for (const std::wstring& name : above) chain += L" < " + name;
   info.ParentChain = chain;
 
   // Without a compositor's answer the visible bounds are the window rectangle, read already.
@@ -96,18 +98,18 @@ void TWindowProbe::ReadChangingFacts(HWND window, HWND treeParent, const std::st
   info.WindowDpi = DpiOfAnyWindow(window);
 }
 
-int32_t TWindowProbe::MonitorDpi(const Point& point) {
-  using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-  if (PerMonitorDpiInEffect()) {
-    if (const auto dpiForMonitor = ProcAs<DpiForMonitor>(dpiForMonitor_.Get())) {
-      const HMONITOR monitor = MonitorFromPoint(POINT{point.X, point.Y}, MONITOR_DEFAULTTONEAREST);
-      UINT x = 0, y = 0;
-      if (monitor && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0)
-        return static_cast<int32_t>(y);
-    }
+std::wstring TWindowProbe::ReadText(HWND window, uint32_t now) {
+  if (window == silentWindow_ && now - silentSince_ < kSilencePeriod)
+    return Message(TMessage::NoAnswer);
+  bool answered = true;
+  std::wstring text = ReadWindowText(window, &answered);
+  if (answered) {
+    silentWindow_ = nullptr;
+    return text;
   }
-  return WindowDpi(nullptr);
+  silentWindow_ = window;
+  silentSince_ = now;
+  return Message(TMessage::NoAnswer);
 }
 
 const TWindowProbe::TKeptFacts& TWindowProbe::KeptFacts(HWND window, DWORD process) {

@@ -2,7 +2,9 @@
 // while the probe stays over one window of one process (the executable, the bitness, the
 // integrity level, the DPI awareness) is kept: a window belongs to one process and one thread
 // for its whole life, and these are the dearest of the facts. Styles, parent and rectangles
-// change at any time and are read every cycle.
+// change at any time and are read every cycle. A window whose text must be asked of it and that
+// did not answer in time is not asked again for a while, so that a busy window does not stall
+// every cycle over it.
 #pragma once
 #include <windows.h>
 
@@ -10,7 +12,6 @@
 
 #include "base/geometry.h"
 #include "general/win/dpi.h"
-#include "general/win/late_bound_proc.h"
 #include "general/win/process_query.h"
 #include "main/info_lines.h"
 
@@ -26,8 +27,11 @@ class TWindowProbe {
  public:
   // The window that the facts describe; nullptr when none qualifies.
   HWND FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const;
-  // The facts of the window under info.ScreenPoint, into info.
-  void ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info);
+  // The facts of the window under info.ScreenPoint, into info; `now` is the tick count.
+  void ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now);
+  // How long a window that did not answer is left alone while it stays under the probe: about
+  // as long as the system takes to count a silent window as hung.
+  static constexpr uint32_t kSilencePeriod = 5000;
 
  private:
   // One window's lasting facts. A fact that could not be read is asked again next cycle.
@@ -40,13 +44,14 @@ class TWindowProbe {
     TDpiAwareness DpiAwareness = TDpiAwareness::Unknown;
   };
   const TKeptFacts& KeptFacts(HWND window, DWORD process);
+  // The window's text; the no-answer message when it did not answer now or is left alone.
+  std::wstring ReadText(HWND window, uint32_t now);
   // The facts that change at any time: styles, parent, parent chain, visible bounds, DPI.
   // The tree parent and the class name are those the cycle read already.
-  void ReadChangingFacts(HWND window, HWND treeParent, const std::string& className,
+  void ReadChangingFacts(HWND window, HWND treeParent, const std::wstring& className,
                          TProbeInfo& info);
-  // The DPI of the monitor under the point; the screen's where monitors have no DPI of their
-  // own. The library is the window's while it lives, like every handle it holds.
-  int32_t MonitorDpi(const Point& point);
-  LateBoundProc dpiForMonitor_{L"shcore.dll", "GetDpiForMonitor"};
   TKeptFacts kept_;
+  // The window under the probe that last did not answer, and since when; null for none.
+  HWND silentWindow_ = nullptr;
+  uint32_t silentSince_ = 0;
 };

@@ -88,4 +88,6 @@ HWND TApp_Loupist::FindWindowUnderCursor(const Point& probe) {
   return FWindowProbe.FindWindowUnderCursor(probe, WindowSearch());
 }
 
-void TApp_Loupist::ReadWindowFacts() { FWindowProbe.ReadWindowFacts(WindowSearch(), ProbeInfo); }
+void TApp_Loupist::ReadWindowFacts() {
+  FWindowProbe.ReadWindowFacts(WindowSearch(), ProbeInfo, GetTickCount());
+}

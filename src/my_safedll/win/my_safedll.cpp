@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/win/calling_convention.h"
 #include "base/win/unique_handle.h"
 #include "general/win/system_library.h"
 
@@ -17,10 +18,8 @@ void HardenLibrarySearchPath() {
   if (!kernel) return;
   using SetSearchPathModeFn = BOOL(WINAPI*)(DWORD);
   using SetDllDirectoryWFn = BOOL(WINAPI*)(LPCWSTR);
-  if (auto setMode = reinterpret_cast<SetSearchPathModeFn>(
-          reinterpret_cast<void*>(GetProcAddress(kernel, "SetSearchPathMode"))))
+  if (auto setMode = ProcAs<SetSearchPathModeFn>(GetProcAddress(kernel, "SetSearchPathMode")))
     setMode(kSafeSearchPermanent);
-  if (auto setDllDirectory = reinterpret_cast<SetDllDirectoryWFn>(
-          reinterpret_cast<void*>(GetProcAddress(kernel, "SetDllDirectoryW"))))
+  if (auto setDllDirectory = ProcAs<SetDllDirectoryWFn>(GetProcAddress(kernel, "SetDllDirectoryW")))
     setDllDirectory(L"");
 }

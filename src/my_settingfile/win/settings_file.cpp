@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 #include "general/paths.h"
@@ -70,6 +72,67 @@ void DeletePath(const std::wstring& path) {
     DeleteFileA(WideToAnsi(path).c_str());
 }
 
+// Copies of the program that save at the same time each write a scratch file of their own:
+// the settings file's name, the process id and ".new".
+constexpr wchar_t kScratchEnd[] = L".new";
+std::wstring ScratchPath(const std::wstring& path, DWORD processId) {
+  return path + L"." + std::to_wstring(processId) + kScratchEnd;
+}
+
+// The process id that a scratch file's name carries after the settings file's name; 0 when the
+// name is not one of ours.
+DWORD ScratchOwner(const std::wstring& name, const std::wstring& settingsName) {
+  const std::size_t start = settingsName.size() + 1, endLength = wcslen(kScratchEnd);
+  if (name.size() <= start + endLength || name.size() > start + endLength + 10 ||
+      _wcsnicmp(name.c_str(), (settingsName + L".").c_str(), start) != 0 ||
+      _wcsicmp(name.c_str() + name.size() - endLength, kScratchEnd) != 0)
+    return 0;
+  uint64_t id = 0;
+  for (std::size_t i = start; i < name.size() - endLength; ++i) {
+    if (name[i] < L'0' || name[i] > L'9') return 0;
+    id = id * 10 + static_cast<uint64_t>(name[i] - L'0');
+  }
+  return id <= UINT32_MAX ? static_cast<DWORD>(id) : 0;
+}
+
+// Whether a process of that id runs now. One that exists but cannot be opened (another user's)
+// counts as running: its file is left alone.
+bool ProcessRuns(DWORD processId) {
+  const UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+  if (!process) return GetLastError() != ERROR_INVALID_PARAMETER;
+  return WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+}
+
+// The names of the files that match a pattern with wildcards.
+std::vector<std::wstring> MatchingFileNames(const std::wstring& pattern) {
+  std::vector<std::wstring> names;
+  if (IsNTPlatform()) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE first = FindFirstFileW(pattern.c_str(), &found);
+    const UniqueFindHandle search(first == INVALID_HANDLE_VALUE ? nullptr : first);
+    for (bool more = static_cast<bool>(search); more; more = FindNextFileW(search.get(), &found))
+      names.push_back(found.cFileName);
+  } else {
+    WIN32_FIND_DATAA found{};
+    const HANDLE first = FindFirstFileA(WideToAnsi(pattern).c_str(), &found);
+    const UniqueFindHandle search(first == INVALID_HANDLE_VALUE ? nullptr : first);
+    for (bool more = static_cast<bool>(search); more; more = FindNextFileA(search.get(), &found))
+      names.push_back(AnsiToWide(found.cFileName));
+  }
+  return names;
+}
+
+// Removes the scratch files that copies left when they ended during a save (a crash, a power
+// cut). A running copy's file may be the one it is writing now, and stays.
+void SweepScratchFiles(const std::wstring& path) {
+  const std::wstring folder = ExtractDirectoryPart(path), name = ExtractFileNamePart(path);
+  for (const std::wstring& found : MatchingFileNames(path + L".*" + kScratchEnd)) {
+    const DWORD owner = ScratchOwner(found, name);
+    if (owner != 0 && owner != GetCurrentProcessId() && !ProcessRuns(owner))
+      DeletePath(folder + found);
+  }
+}
+
 bool ReplaceWith(const std::wstring& newFile, const std::wstring& path) {
   if (IsNTPlatform())
     return MoveFileExW(newFile.c_str(), path.c_str(),
@@ -90,9 +153,10 @@ void SaveSettingsTo(const std::wstring& path) {
   try {
     if (path.empty()) return;
     const std::vector<uint8_t> image = CurrentSettingsImage();
-    const std::wstring newFile = path + L".new";
+    const std::wstring newFile = ScratchPath(path, GetCurrentProcessId());
     const bool written = WriteNewImage(newFile, image);
     if (!written || !ReplaceWith(newFile, path)) DeletePath(newFile);
+    SweepScratchFiles(path);
   } catch (...) {
     // Saving reports nothing: settings that cannot be written are lost for this run only.
   }

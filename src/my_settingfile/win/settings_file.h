@@ -17,8 +17,10 @@ bool LoadSettings();
 bool LoadSettingsFrom(const std::wstring& path);
 
 // Writes the three blocks to the file; reports nothing. The new image is written beside the
-// old file and then takes its place in one step, so that an interrupted or failing save
-// leaves the previous file as it was.
+// old file, under a name that carries the process id, and then takes its place in one step, so
+// that an interrupted or failing save leaves the previous file as it was and copies of the
+// program that save at once never touch each other's image: the last one wins, whole. A save
+// also removes such files of copies that no longer run.
 void SaveSettings();
 void SaveSettingsTo(const std::wstring& path);
 

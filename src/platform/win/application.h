@@ -21,12 +21,19 @@ class Application {
   // open menu, box, dialog or window move must reach it, not our handlers.
   void ProcessMessages();
 
-  // A menu, message box, dialog or move/size loop of this thread starts or ends.
-  void EnterModalLoop() { ++modalLoops_; }
-  void LeaveModalLoop() {
+  // A menu, message box, dialog or move/size loop of this thread starts or ends. All but the
+  // move/size loop are windows of their own that may lie over any part of the screen.
+  void EnterModalLoop(bool covers) {
+    ++modalLoops_;
+    if (covers) ++coveringLoops_;
+  }
+  void LeaveModalLoop(bool covers) {
     if (modalLoops_ > 0) --modalLoops_;
+    if (covers && coveringLoops_ > 0) --coveringLoops_;
   }
   bool InModalLoop() const { return modalLoops_ > 0; }
+  // A menu, box or dialog of this thread is open: what the screen shows may be our own.
+  bool CoveringLoopOpen() const { return coveringLoops_ > 0; }
   bool Terminated() const { return terminated_; }
 
   // Shows the exception in a message box captioned with the title; the program goes on.
@@ -59,13 +66,14 @@ class Application {
   bool terminated_ = false;
   bool showingError_ = false;
   int modalLoops_ = 0;
+  int coveringLoops_ = 0;
 };
 
 // Marks a modal call of our own (message box, colour chooser) for its duration.
 class ModalLoopScope {
  public:
-  ModalLoopScope() { Application::Instance().EnterModalLoop(); }
-  ~ModalLoopScope() { Application::Instance().LeaveModalLoop(); }
+  ModalLoopScope() { Application::Instance().EnterModalLoop(true); }
+  ~ModalLoopScope() { Application::Instance().LeaveModalLoop(true); }
   ModalLoopScope(const ModalLoopScope&) = delete;
   ModalLoopScope& operator=(const ModalLoopScope&) = delete;
 };

@@ -67,12 +67,19 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // The system's menu and move/size loops announce themselves to the window they serve.
 void Form::TrackSystemLoop(UINT msg) {
-  if (msg == WM_ENTERMENULOOP || msg == WM_ENTERSIZEMOVE) {
-    ++systemLoops_;
-    Application::Instance().EnterModalLoop();
-  } else if ((msg == WM_EXITMENULOOP || msg == WM_EXITSIZEMOVE) && systemLoops_ > 0) {
-    --systemLoops_;
-    Application::Instance().LeaveModalLoop();
+  Application& application = Application::Instance();
+  if (msg == WM_ENTERMENULOOP) {
+    ++menuLoops_;
+    application.EnterModalLoop(true);
+  } else if (msg == WM_ENTERSIZEMOVE) {
+    ++moveLoops_;
+    application.EnterModalLoop(false);
+  } else if (msg == WM_EXITMENULOOP && menuLoops_ > 0) {
+    --menuLoops_;
+    application.LeaveModalLoop(true);
+  } else if (msg == WM_EXITSIZEMOVE && moveLoops_ > 0) {
+    --moveLoops_;
+    application.LeaveModalLoop(false);
   }
 }
 
@@ -97,7 +104,8 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   if (!handled) result = DefWindowProcW(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
     // A loop that ends after its window is gone sends it no end message.
-    for (; form->systemLoops_ > 0; --form->systemLoops_) Application::Instance().LeaveModalLoop();
+    for (; form->menuLoops_ > 0; --form->menuLoops_) Application::Instance().LeaveModalLoop(true);
+    for (; form->moveLoops_ > 0; --form->moveLoops_) Application::Instance().LeaveModalLoop(false);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->handle_ = nullptr;
   }

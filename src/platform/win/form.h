@@ -17,6 +17,9 @@ class Form {
   // The window's Tag: the ready flag of the main window.
   int Tag = 0;
 
+  // True while the system's move or size loop runs for the window: the user is placing it.
+  bool InSizeMoveLoop() const { return moveLoops_ > 0; }
+
   int ClientWidth() const;
   int ClientHeight() const;
   void SetClientSize(int width, int height);
@@ -34,5 +37,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void TrackSystemLoop(UINT msg);
   HWND handle_ = nullptr;
-  int systemLoops_ = 0;  // menu and move/size loops entered and not yet left
+  // Menu and move/size loops entered and not yet left.
+  int menuLoops_ = 0;
+  int moveLoops_ = 0;
 };

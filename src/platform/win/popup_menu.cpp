@@ -12,6 +12,10 @@ PopupMenu::PopupMenu(const MenuItemDef& root, ActionList& actions)
 
 void PopupMenu::SetRadioItem(const std::string& name, bool radio) { radioOverrides_[name] = radio; }
 
+void PopupMenu::SetItemCaption(const std::string& name, const std::wstring& caption) {
+  captions_[name] = caption;
+}
+
 bool PopupMenu::IsRadio(const MenuItemDef& item) const {
   const auto found = radioOverrides_.find(item.Name);
   return found != radioOverrides_.end() ? found->second : item.RadioItem;
@@ -31,7 +35,8 @@ void PopupMenu::AddItems(HMENU menu, const MenuItemDef& parent) {
     if (!item.Visible) continue;
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    std::wstring caption;
+    const auto own = captions_.find(item.Name);
+    std::wstring caption = own != captions_.end() ? own->second : item.Caption;
     UniqueMenu submenu;
     switch (item.Kind) {
       case MenuItemKind::kSeparator:
@@ -42,7 +47,6 @@ void PopupMenu::AddItems(HMENU menu, const MenuItemDef& parent) {
         submenu.reset(CreatePopupMenu());
         if (!submenu) throw std::runtime_error("CreatePopupMenu failed");
         AddItems(submenu.get(), item);
-        caption = item.Caption;
         info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_STATE;
         info.fType = MFT_STRING;
         info.fState = item.Default ? MFS_DEFAULT : 0;
@@ -51,7 +55,7 @@ void PopupMenu::AddItems(HMENU menu, const MenuItemDef& parent) {
       case MenuItemKind::kCommand: {
         Action& action = actions_.Get(item.Command);
         if (!action.Visible()) continue;
-        caption = MenuItemCaption(item, action);
+        if (caption.empty()) caption = action.Caption();
         info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID;
         info.fType = MFT_STRING | (IsRadio(item) ? MFT_RADIOCHECK : 0);
         info.fState = (action.Checked() ? MFS_CHECKED : 0) | (action.Enabled() ? 0 : MFS_DISABLED) |

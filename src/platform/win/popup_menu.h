@@ -35,6 +35,9 @@ class PopupMenu {
   // A radio bullet or a plain check mark for the named item, in place of what the
   // description says (systems without loupe mode show fixed-point mode as a check).
   void SetRadioItem(const std::string& name, bool radio);
+  // The caption of a submenu, or of a command item in place of its command's; an empty one
+  // gives the item back its command's caption. Captions change with the window's language.
+  void SetItemCaption(const std::string& name, const std::wstring& caption);
 
  private:
   void AddItems(HMENU menu, const MenuItemDef& parent);
@@ -44,4 +47,5 @@ class PopupMenu {
   ActionList& actions_;
   std::vector<Action*> items_;  // command of item identifier kFirstItemId + index
   std::map<std::string, bool> radioOverrides_;
+  std::map<std::string, std::wstring> captions_;
 };

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "src/base/win/calling_convention.h"
 #include "tests/win/tools/drawn_buttons.h"
 #include "tests/win/tools/probe_target_layout.h"
 
@@ -151,8 +152,7 @@ void Place(HWND hwnd, const Box& b) {
 void SystemDpiAwareFromNowOn() {
   using SetContext = HANDLE(WINAPI*)(HANDLE);
   const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  const auto set = reinterpret_cast<SetContext>(
-      reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  const auto set = ProcAs<SetContext>(GetProcAddress(user32, "SetThreadDpiAwarenessContext"));
   if (set) set(reinterpret_cast<HANDLE>(static_cast<intptr_t>(kSystemAwareContext)));
 }
 
@@ -212,6 +212,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   Register(kLongTextClass, PlainProc, face);
   Register(kEditHostClass, PlainProc, face);
   Register(kUnicodeClass, PlainProc, face);
+  Register(kUnicodeNameClass, PlainProc, face);
   Register(kHungClass, HungProc, face);
   Register(kStyledClass, PlainProc, face);
   Register(kOwnedClass, PlainProc, GetSysColorBrush(COLOR_WINDOW));
@@ -261,6 +262,9 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   Show(editHost);
 
   Show(TopLevel(kUnicodeClass, kUnicodeText, kUnicode));
+  HWND unicodeNamed = TopLevel(kUnicodeNameClass, L"Unicode name", kUnicodeNamed);
+  Child(unicodeNamed, kUnicodeNameClass, L"Unicode name child", kUnicodeNamedChild);
+  Show(unicodeNamed);
 
   CreateWindowExW(0, longClass.c_str(), L"Hidden", WS_POPUP, kHidden.Left, kHidden.Top,
                   kHidden.Width, kHidden.Height, nullptr, nullptr, instance, nullptr);

@@ -44,6 +44,9 @@ constexpr Box kLongText{620, 500, 200, 60};
 constexpr Box kEditHost{960, 450, 250, 60};
 constexpr Box kEdit{5, 5, 200, 24};
 constexpr Box kUnicode{960, 560, 200, 60};
+// A window whose class name the Japanese code page cannot hold, with a child of that class.
+constexpr Box kUnicodeNamed{960, 640, 200, 60};
+constexpr Box kUnicodeNamedChild{10, 10, 150, 40};
 // Runs on a thread of its own so that it can stop answering while the others go on.
 constexpr Box kHung{620, 600, 200, 100};
 // Never shown.
@@ -74,6 +77,7 @@ constexpr wchar_t kNoClientClass[] = L"LoupistProbeNoClient";
 constexpr wchar_t kLongTextClass[] = L"LoupistProbeLongText";
 constexpr wchar_t kEditHostClass[] = L"LoupistProbeEditHost";
 constexpr wchar_t kUnicodeClass[] = L"LoupistProbeUnicode";
+constexpr wchar_t kUnicodeNameClass[] = L"Ünïcødé✓Ωκ";
 constexpr wchar_t kHungClass[] = L"LoupistProbeHung";
 constexpr wchar_t kStyledClass[] = L"LoupistProbeStyled";
 constexpr wchar_t kOwnedClass[] = L"LoupistProbeOwned";
