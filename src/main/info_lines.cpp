@@ -76,6 +76,26 @@ std::wstring Foreign(const std::wstring& text, TForeignText how) {
   return how == TForeignText::Marked ? ShowControlCharacters(text) : text;
 }
 
+// The element line of an element item; false for the other items.
+bool ElementLineOf(int32_t index, ElementLine& line) {
+  switch (index) {
+    case kItemElement:
+      line = ElementLine::kElement;
+      return true;
+    case kItemElementId:
+      line = ElementLine::kAutomationId;
+      return true;
+    case kItemElementBounds:
+      line = ElementLine::kBounds;
+      return true;
+    case kItemElementFramework:
+      line = ElementLine::kFramework;
+      return true;
+    default:
+      return false;
+  }
+}
+
 std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForeignText how) {
   const Point& sp = info.ScreenPoint;
   switch (index) {
@@ -138,6 +158,15 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForei
       const Rect& r = info.VisibleBounds;
       return {r.Left, r.Top, CheckedSub(r.Right, r.Left), CheckedSub(r.Bottom, r.Top)};
     }
+    case kItemElement:
+    case kItemElementId:
+    case kItemElementBounds:
+    case kItemElementFramework: {
+      // Marked by the element component already, for the panel and the report alike.
+      ElementLine line = ElementLine::kElement;
+      ElementLineOf(index, line);
+      return {ElementLineValue(line, info.Element, Message(TMessage::NoAnswer))};
+    }
   }
   RequireItem(index);
   return {};
@@ -198,6 +227,12 @@ std::wstring InfoDisplayText(int32_t index, const TProbeInfo& info) {
 
 std::wstring InfoCopyText(int32_t index, const TProbeInfo& info, bool shiftDown) {
   RequireItem(index);
+  ElementLine line = ElementLine::kElement;
+  if (ElementLineOf(index, line)) {
+    return info.Element.State == ElementState::kAnswered
+               ? ElementCopyText(line, info.Element.Facts, shiftDown)
+               : std::wstring();
+  }
   return Format(GetCopyFormat(index, shiftDown), CopyArgs(index, info));
 }
 
@@ -235,6 +270,8 @@ std::wstring InfoReportText(const TProbeInfo& info) {
   add(Message(TMessage::ParentChain), ShowControlCharacters(info.ParentChain));
   add(Message(TMessage::Styles), DecodeWindowStyle(info.Style));
   add(Message(TMessage::ExtendedStyles), DecodeExtendedStyle(info.ExStyle));
+  add(Message(TMessage::ElementChain),
+      ElementLineValue(ElementLine::kChain, info.Element, Message(TMessage::NoAnswer)));
   return report;
 }
 

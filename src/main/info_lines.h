@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/geometry.h"
+#include "main/element/element_schedule.h"
 
 // What the panel shows about the probe point. Every text here is UTF-16 (class names of the
 // Windows 95 path already widened from the system code page), so that all format alike.
@@ -43,6 +44,8 @@ struct TProbeInfo {
   // The class names of the window and its parents up to the top-level window, joined by " < "
   // ("Button < #32770 < #32770").
   std::wstring ParentChain;
+  // The element probe's view of the point (kNotAsked while nobody asked).
+  ElementView Element;
 };
 
 // The items, numbered as the settings and the original thirteen know them; index 0 of the format
@@ -72,10 +75,15 @@ enum TInfoItem : int32_t {
   kItemProcess,
   kItemDpiAwareness,
   kItemVisibleBounds,
+  // The UI element under the probe point, a group of its own.
+  kItemElement,
+  kItemElementId,
+  kItemElementBounds,
+  kItemElementFramework,
 };
-constexpr int32_t kInfoItemCount = 22;
+constexpr int32_t kInfoItemCount = 26;
 
-enum class TInfoGroup { Color, Position, Window };
+enum class TInfoGroup { Color, Position, Window, Element };
 
 // Check marks of the items; element i belongs to item i + 1.
 using InfoItemChecks = std::array<bool, kInfoItemCount>;

@@ -11,6 +11,7 @@
 #include "main/colour_math.h"
 #include "main/info_lines.h"
 #include "main/input_rules.h"
+#include "main/element/win/element_lines.h"
 #include "main/input_tracker.h"
 #include "main/texts/language.h"
 #include "main/win/copies.h"
@@ -110,6 +111,11 @@ class TApp_Loupist : public Form {
   // What the search passes over in the capture mode of the moment.
   TWindowSearch WindowSearch() const;
   TWindowProbe FWindowProbe;
+  // ---- The UI element under the probe point, asked off the cycle's thread ----
+  bool AnyElementLineOn() const;
+  // Before the report or an element copy while every element line is off: asks once.
+  void AskElementOnDemand();
+  TElementLines FElementLines;
   // Information panel: the copy commands of the items and the three group toggles.
   void BindInfoPanelCommands();
   void actColor_InfoOnOffExecute(Action& sender);

@@ -79,6 +79,16 @@ const TPanelItemDef kPanelItems[kInfoItemCount] = {
      &TSettingsChecks::WinInfoVisibleBounds, Cmd::actWinInfo_VisibleBounds,
      Cmd::actCopy_WInfoVisibleBounds,
      L"L=%d T=%d W=%d H=%d", L"%d, %d, %d, %d", L"(%d, %d, %d, %d)"},
+    // The element texts are the element component's; each line takes its one value.
+    {kItemElement, TInfoGroup::Element, kElementBit, &TSettingsChecks::Element,
+     Cmd::actElement_Element, Cmd::actCopy_ElementElement, L"%s", L"%s", L"%s"},
+    {kItemElementId, TInfoGroup::Element, kElementIdBit, &TSettingsChecks::ElementId,
+     Cmd::actElement_AutomationId, Cmd::actCopy_ElementAutomationId, L"%s", L"%s", L"%s"},
+    {kItemElementBounds, TInfoGroup::Element, kElementBoundsBit, &TSettingsChecks::ElementBounds,
+     Cmd::actElement_Bounds, Cmd::actCopy_ElementBounds, L"%s", L"%s", L"%s"},
+    {kItemElementFramework, TInfoGroup::Element, kElementFrameworkBit,
+     &TSettingsChecks::ElementFramework, Cmd::actElement_Framework,
+     Cmd::actCopy_ElementFramework, L"%s", L"%s", L"%s"},
 };
 // clang-format on
 

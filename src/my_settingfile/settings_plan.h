@@ -33,6 +33,10 @@ struct TSettingsChecks {
   bool WinInfoProcess = false;
   bool WinInfoDpiAwareness = false;
   bool WinInfoVisibleBounds = false;
+  bool Element = false;
+  bool ElementId = false;
+  bool ElementBounds = false;
+  bool ElementFramework = false;
   // The state the window is in (or must end in); the loader's trick of pre-inverting the
   // command before running it is the window's business.
   bool OptStayOnTop = false;

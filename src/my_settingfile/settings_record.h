@@ -71,6 +71,11 @@ constexpr uint32_t kWinInfoParentBit = 1u << 7;
 constexpr uint32_t kWinInfoProcessBit = 1u << 8;
 constexpr uint32_t kWinInfoDpiAwarenessBit = 1u << 9;
 constexpr uint32_t kWinInfoVisibleBoundsBit = 1u << 11;
+// The element lines, a group of their own, in the window word's bits that are left 0 too.
+constexpr uint32_t kElementBit = 1u << 12;
+constexpr uint32_t kElementIdBit = 1u << 13;
+constexpr uint32_t kElementBoundsBit = 1u << 14;
+constexpr uint32_t kElementFrameworkBit = 1u << 15;
 constexpr uint16_t kOptStayOnTopBit = 1 << 0;
 constexpr uint16_t kOptBigFontBit = 1 << 3;
 constexpr uint16_t kOptNoSelfCaptureBit = 1 << 4;

@@ -52,6 +52,11 @@
   X(actWinInfo_DpiAwareness) \
   X(actWinInfo_VisibleBounds) \
   X(actWinInfo_InfoOnOff) \
+  X(actElement_Element) \
+  X(actElement_AutomationId) \
+  X(actElement_Bounds) \
+  X(actElement_Framework) \
+  X(actElement_InfoOnOff) \
   X(actCopy_Report) \
   X(actCopy_Picture) \
   X(actCopy_ColorRGB) \
@@ -75,6 +80,10 @@
   X(actCopy_WInfoProcess) \
   X(actCopy_WInfoDpiAwareness) \
   X(actCopy_WInfoVisibleBounds) \
+  X(actCopy_ElementElement) \
+  X(actCopy_ElementAutomationId) \
+  X(actCopy_ElementBounds) \
+  X(actCopy_ElementFramework) \
   X(actCopy_FormatCssHex) \
   X(actCopy_FormatCssRgb) \
   X(actCopy_FormatCssHsl) \

@@ -60,6 +60,11 @@ constexpr ActionDef kMainCommands[] = {
     {"actWinInfo_DpiAwareness", 5027, 512, false, true, 0, {}},
     {"actWinInfo_VisibleBounds", 5028, 1024, false, true, 0, {}},
     {"actWinInfo_InfoOnOff", 5099, 0, false, false, 0, {}},
+    {"actElement_Element", 9001, 0, false, true, 0, {}},
+    {"actElement_AutomationId", 9002, 0, false, true, 0, {}},
+    {"actElement_Bounds", 9003, 0, false, true, 0, {}},
+    {"actElement_Framework", 9004, 0, false, true, 0, {}},
+    {"actElement_InfoOnOff", 9099, 0, false, false, 0, {}},
 
     {"actCopy_Report", 6050, 0, false, false, 0, {}},
 
@@ -85,6 +90,10 @@ constexpr ActionDef kMainCommands[] = {
     {"actCopy_WInfoProcess", 6053, 0, false, false, 0, {}},
     {"actCopy_WInfoDpiAwareness", 6054, 0, false, false, 0, {}},
     {"actCopy_WInfoVisibleBounds", 6055, 0, false, false, 0, {}},
+    {"actCopy_ElementElement", 6056, 0, false, false, 0, {}},
+    {"actCopy_ElementAutomationId", 6057, 0, false, false, 0, {}},
+    {"actCopy_ElementBounds", 6058, 0, false, false, 0, {}},
+    {"actCopy_ElementFramework", 6059, 0, false, false, 0, {}},
     {"actCopy_FormatCssHex", 6040, 0, false, false, 0, {}},
     {"actCopy_FormatCssRgb", 6041, 0, false, false, 0, {}},
     {"actCopy_FormatCssHsl", 6042, 0, false, false, 0, {}},
@@ -271,6 +280,17 @@ MenuItemDef BuildWinInfoMenu() {
                                });
 }
 
+MenuItemDef BuildElementMenu() {
+  return Submenu("mniElement", {
+                                   Item("mniElement_Element", "actElement_Element"),
+                                   Item("mniElement_AutomationId", "actElement_AutomationId"),
+                                   Item("mniElement_Bounds", "actElement_Bounds"),
+                                   Item("mniElement_Framework", "actElement_Framework"),
+                                   Separator("mniElement_Line1"),
+                                   Bold(Item("mniElement_InfoOnOff", "actElement_InfoOnOff")),
+                               });
+}
+
 MenuItemDef BuildCopyMenu() {
   return Submenu("mniCopy", {
                                 Item("mniCopy_Report", "actCopy_Report"),
@@ -299,6 +319,10 @@ MenuItemDef BuildCopyMenu() {
                                 Item("mniCopy_WInfoProcess", "actCopy_WInfoProcess"),
                                 Item("mniCopy_WInfoDpiAwareness", "actCopy_WInfoDpiAwareness"),
                                 Item("mniCopy_WInfoVisibleBounds", "actCopy_WInfoVisibleBounds"),
+                                Item("mniCopy_ElementElement", "actCopy_ElementElement"),
+                                Item("mniCopy_ElementAutomationId", "actCopy_ElementAutomationId"),
+                                Item("mniCopy_ElementBounds", "actCopy_ElementBounds"),
+                                Item("mniCopy_ElementFramework", "actCopy_ElementFramework"),
                                 Separator("mniCopy_Line4"),
                                 Submenu("mniCopy_Formats",
                                         {
@@ -321,6 +345,7 @@ MenuItemDef BuildMainMenu() {
   top.push_back(BuildColorMenu());
   top.push_back(BuildPosMenu());
   top.push_back(BuildWinInfoMenu());
+  top.push_back(BuildElementMenu());
   top.push_back(Separator("mniMain_Line2"));
   top.push_back(BuildCopyMenu());
   top.push_back(Submenu("mniCapture", {

@@ -73,14 +73,14 @@ TEST_F(CopyKeys, RPutsTheWholeReportOnTheClipboardAndBSetsTheReference) {
   for (std::size_t end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
     lines.push_back(report.substr(start, end - start));
   EXPECT_EQ(start, report.size()) << "every line ends in CR LF";
-  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 3)) << report.c_str();
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 4)) << report.c_str();
   EXPECT_EQ(lines[0], L"RGB\tR=220 G=20  B=30");
   EXPECT_EQ(lines[3], L"ｺﾝﾄﾗｽﾄ\t5.04:1 AA (ffffff)") << "against white";
   EXPECT_EQ(lines[11], L"ｸﾗｽ名\tLoupistE2EColor");
-  EXPECT_EQ(lines[22], L"親チェーン\tLoupistE2EColor");
-  EXPECT_EQ(lines[23].rfind(L"スタイル\tWS_POPUP | WS_VISIBLE", 0), 0u) << lines[23].c_str();
-  EXPECT_EQ(lines[24].rfind(L"拡張スタイル\tWS_EX_", 0), 0u);
-  EXPECT_NE(lines[24].find(L"WS_EX_TOPMOST"), std::wstring::npos) << lines[24].c_str();
+  EXPECT_EQ(lines[26], L"親チェーン\tLoupistE2EColor");
+  EXPECT_EQ(lines[27].rfind(L"スタイル\tWS_POPUP | WS_VISIBLE", 0), 0u) << lines[27].c_str();
+  EXPECT_EQ(lines[28].rfind(L"拡張スタイル\tWS_EX_", 0), 0u);
+  EXPECT_NE(lines[28].find(L"WS_EX_TOPMOST"), std::wstring::npos) << lines[28].c_str();
 
   // B takes the colour under the probe as the reference: against itself the ratio is 1.
   PressAndRelease('B');

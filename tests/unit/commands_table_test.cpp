@@ -79,8 +79,9 @@ const char* const kLineCommands[] = {
 TEST(CommandTable, NamesCodesAndCategoriesAgree) {
   ActionList list(MainCommandDefs());  // throws on a repeated name, code or shortcut
   const std::map<std::string, int> thousands = {
-      {"Zoom", 1},    {"Grid", 2}, {"Color", 3}, {"Pos", 4},   {"WinInfo", 5}, {"Copy", 6},
-      {"Capture", 7}, {"Opt", 8},  {"Menu", 10}, {"Move", 11}, {"File", 12},   {"Help", 13}};
+      {"Zoom", 1},  {"Grid", 2},    {"Color", 3},  {"Pos", 4},   {"WinInfo", 5},
+      {"Copy", 6},  {"Capture", 7}, {"Opt", 8},    {"Menu", 10}, {"Move", 11},
+      {"File", 12}, {"Help", 13},   {"Element", 9}};
   for (TLanguage language : kLanguages) {
     Speaking speaking(language);
     ApplyCommandTexts(list);
@@ -227,7 +228,8 @@ TEST(MainMenu, AtMostOneBoldItemPerSubmenu) {
     EXPECT_LE(count, 1) << menu->Name;
   }
   EXPECT_EQ(bold, (Names{"mniZoom_6", "mniGrid_Disp", "mniColor_InfoOnOff", "mniPos_InfoOnOff",
-                         "mniWinInfo_InfoOnOff", "mniCapture_Pause", "mniOpt_StayOnTop"}));
+                         "mniWinInfo_InfoOnOff", "mniElement_InfoOnOff", "mniCapture_Pause",
+                         "mniOpt_StayOnTop"}));
 }
 
 TEST(MainMenu, AcceleratorLettersAreUniqueWithinEachMenuInEveryLanguage) {

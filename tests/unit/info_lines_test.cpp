@@ -51,6 +51,13 @@ TProbeInfo SampleWindow() {
   info.WindowDpi = 144;
   info.VisibleBounds = {17, 20, 303, 213};
   info.ParentChain = L"Button < #32770";
+  info.Element.State = ElementState::kAnswered;
+  info.Element.Facts.Found = true;
+  info.Element.Facts.ControlType = L"push button";
+  info.Element.Facts.Name = L"Save\tAll";
+  info.Element.Facts.Bounds = {40, 60, 120, 84};
+  info.Element.Facts.Framework = L"MSAA";
+  info.Element.Facts.Ancestors = {{L"client", L"Main"}};
   return info;
 }
 
@@ -118,6 +125,10 @@ TEST(InfoDisplayText, EveryLineOfASampleWindow) {
       L"ﾌﾟﾛｾｽ    1234/1240 64bit Medium",
       L"DPI認識  PerMonitorV2 144",
       L"見た目   L=17 T=20 W=286 H=193",
+      L"要素     push button \"Save→All\"",
+      L"要素ID   ",
+      L"要素範囲 L=40 T=60 W=80 H=24",
+      L"ﾌﾚｰﾑﾜｰｸ  MSAA",
   };
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
@@ -248,6 +259,10 @@ TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
       {kItemProcess, L"1234/1240 64bit Medium", L"1234"},
       {kItemDpiAwareness, L"PerMonitorV2 144", L"144"},
       {kItemVisibleBounds, L"17, 20, 286, 193", L"(17, 20, 286, 193)"},
+      {kItemElement, L"Save\tAll", L"push button \"Save\tAll\""},
+      {kItemElementId, L"", L"\"\""},
+      {kItemElementBounds, L"40, 60, 80, 24", L"(40, 60, 80, 24)"},
+      {kItemElementFramework, L"MSAA", L"\"MSAA\""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
@@ -263,7 +278,7 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
     lines.push_back(report.substr(start, end - start));
   EXPECT_EQ(start, report.size()) << "every line ends in CR LF";
   EXPECT_EQ(report.find(L'\n'), report.find(L"\r\n") + 1) << "no bare line feed";
-  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 3));
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kInfoItemCount + 4));
   // Labels without their blanks, values as drawn without the padding at their ends.
   const std::pair<std::size_t, const wchar_t*> some[] = {
       {0, L"RGB\tR=255 G=128 B=0"},
@@ -276,9 +291,12 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
       {16, L"実行ﾌｧｲﾙ\tC:\\Program Files\\ツール\\app.exe"},
       {19, L"ﾌﾟﾛｾｽ\t1234/1240 64bit Medium"},
       {20, L"DPI認識\tPerMonitorV2 144"},
-      {22, L"親チェーン\tButton < #32770"},
-      {23, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
-      {24, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
+      {22, L"要素\tpush button \"Save→All\""},
+      {23, L"要素ID\t"},
+      {26, L"親チェーン\tButton < #32770"},
+      {27, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
+      {28, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
+      {29, L"要素チェーン\tpush button \"Save→All\" < client \"Main\""},
   };
   for (const auto& [index, text] : some) EXPECT_EQ(lines[index], text) << "line " << index;
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
@@ -294,7 +312,7 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   const std::wstring none = InfoReportText(TProbeInfo());
   EXPECT_NE(none.find(L"\r\n親\t00000000\r\n"), std::wstring::npos);
   EXPECT_EQ(none.find(L" \r\n"), std::wstring::npos) << "no value ends in a blank";
-  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 30行");
 }
 
 // Multi-line captions, and names that no program should have but any program may.
@@ -306,7 +324,7 @@ TEST(InfoReportText, ControlCharactersOfOtherProgramsShowAsMarksAndCopiesKeepThe
   info.ExeName = L"C:\\a\u2028b.exe";
   // One line per fact, counted as such; CR LF is one break, LF CR two.
   const std::wstring report = InfoReportText(info);
-  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 25行");
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 30行");
   EXPECT_NE(report.find(L"\tName:→Alice↓Age:→30↓↓↓↓↓↓↓\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\tOdd□□□□□□\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\t000200aa Par↓ent\r\n"), std::wstring::npos);
@@ -350,8 +368,10 @@ TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     const bool color = item <= 3 || item == kItemContrast || item == kItemHsl;
     const bool position = (item >= 4 && item <= 6) || item == kItemPosDpi || item == kItemDistance;
+    const bool element = item >= kItemElement;
     const TInfoGroup want = color      ? TInfoGroup::Color
                             : position ? TInfoGroup::Position
+                            : element  ? TInfoGroup::Element
                                        : TInfoGroup::Window;
     EXPECT_EQ(InfoItemGroup(item), want) << "item " << item;
   }
@@ -364,6 +384,8 @@ TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   EXPECT_EQ(InfoItemSettingsBit(kItemDistance), 0x10u);
   EXPECT_EQ(InfoItemSettingsBit(kItemStyle), 0x40u);
   EXPECT_EQ(InfoItemSettingsBit(kItemVisibleBounds), 0x800u) << "bit 10 is the executable's";
+  EXPECT_EQ(InfoItemSettingsBit(kItemElement), 0x1000u) << "the window word's bits 12-15";
+  EXPECT_EQ(InfoItemSettingsBit(kItemElementFramework), 0x8000u);
   // Within a group no two items share a bit.
   for (int32_t a = 1; a <= kInfoItemCount; ++a) {
     for (int32_t b = a + 1; b <= kInfoItemCount; ++b) {
@@ -386,9 +408,11 @@ TEST(PanelItems, EachRowNamesTheCommandsOfItsOwnGroup) {
     const std::string line = CommandName(row.Line), copy = CommandName(row.Copy);
     const char* linePrefix = row.Group == TInfoGroup::Color      ? "actColor_"
                              : row.Group == TInfoGroup::Position ? "actPos_"
+                             : row.Group == TInfoGroup::Element  ? "actElement_"
                                                                  : "actWinInfo_";
     const char* copyPrefix = row.Group == TInfoGroup::Color      ? "actCopy_Color"
                              : row.Group == TInfoGroup::Position ? "actCopy_Pos"
+                             : row.Group == TInfoGroup::Element  ? "actCopy_Element"
                                                                  : "actCopy_WInfo";
     EXPECT_EQ(line.rfind(linePrefix, 0), 0u) << "item " << item << ": " << line;
     EXPECT_EQ(copy.rfind(copyPrefix, 0), 0u) << "item " << item << ": " << copy;

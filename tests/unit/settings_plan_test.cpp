@@ -163,6 +163,10 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
       {"process", rec(0, 0, 0, 256, 0), &TSettingsChecks::WinInfoProcess},
       {"dpi awareness", rec(0, 0, 0, 512, 0), &TSettingsChecks::WinInfoDpiAwareness},
       {"visible bounds", rec(0, 0, 0, 2048, 0), &TSettingsChecks::WinInfoVisibleBounds},
+      {"element", rec(0, 0, 0, 0x1000, 0), &TSettingsChecks::Element},
+      {"element id", rec(0, 0, 0, 0x2000, 0), &TSettingsChecks::ElementId},
+      {"element bounds", rec(0, 0, 0, 0x4000, 0), &TSettingsChecks::ElementBounds},
+      {"element framework", rec(0, 0, 0, 0x8000, 0), &TSettingsChecks::ElementFramework},
       {"stay on top", rec(0, 0, 0, 0, 1), &TSettingsChecks::OptStayOnTop},
       {"big font", rec(0, 0, 0, 0, 8), &TSettingsChecks::OptBigFont},
       {"no self capture", rec(0, 0, 0, 0, 16), &TSettingsChecks::OptNoSelfCapture},
@@ -175,7 +179,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
   }
   // Unassigned bits switch nothing on.
   EXPECT_EQ(
-      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFFF000u, 0xFFC6), SingleFullHdMonitor())
+      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFF0000u, 0xFFC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
 }

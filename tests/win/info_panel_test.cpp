@@ -41,8 +41,13 @@ constexpr Cmd kItems[kInfoItemCount] = {
     Cmd::actWinInfo_Process,
     Cmd::actWinInfo_DpiAwareness,
     Cmd::actWinInfo_VisibleBounds,
+    Cmd::actElement_Element,
+    Cmd::actElement_AutomationId,
+    Cmd::actElement_Bounds,
+    Cmd::actElement_Framework,
 };
-constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099;
+constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099,
+                   kElementToggle = 9099;
 
 std::wstring HandleLine(HWND window) {
   wchar_t text[64];
@@ -108,7 +113,8 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   ProbeAt(Point{90, 60});
   ASSERT_EQ(a.Info().Window, reinterpret_cast<uintptr_t>(red));
 
-  const std::wstring lines[kInfoItemCount] = {
+  // The element lines come last; the drawn-buttons test reads them.
+  const std::wstring lines[kItemElement - 1] = {
       L"RGB      R=255 G=0   B=0  ",
       L"HTML     ff0000",
       L"COLORREF 0000ff 255",
@@ -136,7 +142,7 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
       // No compositor under Wine: the window rectangle.
       L"見た目   L=10 T=20 W=300 H=200",
   };
-  for (int k = 1; k <= kInfoItemCount; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
+  for (int k = 1; k < kItemElement; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
 
   // A child whose client origin lies at (200, 100) on the screen: its position is the one
   // inside its parent.
@@ -227,8 +233,8 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
   EXPECT_EQ(windowGroup(), 0);
   EXPECT_EQ(checked(1, 6), 3) << "the other groups keep their lines";
-  for (Cmd added :
-       {Cmd::actPos_Dpi, Cmd::actColor_Contrast, Cmd::actColor_Hsl, Cmd::actPos_Distance})
+  for (Cmd added : {Cmd::actPos_Dpi, Cmd::actColor_Contrast, Cmd::actColor_Hsl,
+                    Cmd::actPos_Distance, Cmd::actElement_Element})
     EXPECT_FALSE(a.Command(added).Checked()) << added << " is off by default";
 
   // Everything off: the title line alone.
@@ -236,6 +242,7 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   app_->ActionList_Main.ExecuteCode(kColorToggle);
   app_->ActionList_Main.ExecuteCode(kPositionToggle);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
+  app_->ActionList_Main.ExecuteCode(kElementToggle);
   EXPECT_EQ(checked(1, kInfoItemCount), 0);
   EXPECT_EQ(RectHeight(a.InfoRect()), h);
   EXPECT_EQ(app_->ClientHeight(), zoomArea + h);
@@ -245,10 +252,41 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   app_->ActionList_Main.ExecuteCode(kColorToggle);
   app_->ActionList_Main.ExecuteCode(kPositionToggle);
   app_->ActionList_Main.ExecuteCode(kWindowToggle);
+  app_->ActionList_Main.ExecuteCode(kElementToggle);
   EXPECT_EQ(checked(1, kInfoItemCount), kInfoItemCount);
   EXPECT_EQ(RectHeight(a.InfoRect()), (kInfoItemCount + 1) * h);
   EXPECT_EQ(a.InfoRect().Top, zoomArea);
   EXPECT_EQ(app_->ClientHeight(), zoomArea + (kInfoItemCount + 1) * h);
+}
+
+// The buttons that a window of another process draws itself: the element lines name each and
+// give its rectangle once the worker's answer came, and a copy gives the name.
+TEST_F(InfoPanel, TheElementLinesNameADrawnButtonOfAnotherProcess) {
+  LoupistInternals a(*app_);
+  SetAllItems(false);
+  app_->ActionList_Main.ExecuteCode(kElementToggle);
+  ASSERT_TRUE(a.Command(Cmd::actElement_Bounds).Checked());
+  for (int i = 0; i < 3; ++i) {
+    const Box& b = kDrawnButton[i];
+    SetCursorPos(kDrawnButtons.Left + b.CenterX(), kDrawnButtons.Top + b.CenterY());
+    // The cycle only hands the point over; the answer shows on a later tick.
+    app_->RefreshView();
+    for (int tick = 0; tick < 250 && a.Info().Element.State != ElementState::kAnswered; ++tick) {
+      app_->Timer_MainTimer(&app_->Timer_Main);
+      Sleep(20);
+    }
+    ASSERT_EQ(a.Info().Element.State, ElementState::kAnswered) << i;
+    app_->RefreshView();
+    const std::wstring type = a.Info().Element.Facts.ControlType;
+    EXPECT_EQ(Line(1, L"要素     " + type + L" \"" + kDrawnButtonText[i] + L"\""), "") << i;
+    EXPECT_EQ(Line(3, L"要素範囲 L=" + std::to_wstring(kDrawnButtons.Left + b.Left) + L" T=" +
+                          std::to_wstring(kDrawnButtons.Top + b.Top) + L" W=" +
+                          std::to_wstring(b.Width) + L" H=" + std::to_wstring(b.Height)),
+              "")
+        << i;
+  }
+  ASSERT_TRUE(app_->ActionList_Main.ExecuteCode(6056));  // the element copy: the name
+  EXPECT_EQ(a.StatusText(), CopyStatusText(L"要素情報/要素", kDrawnButtonText[2]));
 }
 
 TEST_F(InfoPanel, StatusTextReplacesCaptionAndIconsForTwoSeconds) {

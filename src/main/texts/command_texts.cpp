@@ -10,6 +10,7 @@ constexpr TText kGrid{L"グリッド", L"Grid"};
 constexpr TText kColor{L"カラー情報", L"Color"};
 constexpr TText kPos{L"カーソル位置", L"Position"};
 constexpr TText kWinInfo{L"ウィンドウ情報", L"Window info"};
+constexpr TText kElement{L"要素情報", L"Element info"};
 constexpr TText kCopy{L"コピー", L"Copy"};
 constexpr TText kCapture{L"キャプチャ", L"Capture"};
 constexpr TText kOpt{L"設定", L"Settings"};
@@ -121,6 +122,17 @@ constexpr TCommandText kCommandTexts[] = {
       L"Show the window's bounds without its invisible frame"}, kWinInfo},
     {Cmd::actWinInfo_InfoOnOff, {L"ウィンドウ情報表示の一括ON/OFF", L"All window lines on/off"},
      {L"", L""}, kWinInfo},
+    {Cmd::actElement_Element, {L"要素(&E)", L"&Element"},
+     {L"カーソル位置のUI要素の種類と名前を表示", L"Show the type and name of the UI element"},
+     kElement},
+    {Cmd::actElement_AutomationId, {L"要素ID(&I)", L"Automation &ID"},
+     {L"UI要素のオートメーションIDを表示", L"Show the UI element's automation id"}, kElement},
+    {Cmd::actElement_Bounds, {L"要素範囲(&B)", L"&Bounds"},
+     {L"UI要素の範囲を表示", L"Show the UI element's bounds"}, kElement},
+    {Cmd::actElement_Framework, {L"フレームワーク(&F)", L"&Framework"},
+     {L"UI要素のフレームワークを表示", L"Show the UI element's framework"}, kElement},
+    {Cmd::actElement_InfoOnOff, {L"要素情報表示の一括ON/OFF", L"All element lines on/off"},
+     {L"", L""}, kElement},
 
     {Cmd::actCopy_Report, {L"すべての情報(&A)", L"&All information"},
      {L"パネルのすべての情報、親チェーン、スタイルをクリップボードへコピー",
@@ -175,6 +187,15 @@ constexpr TCommandText kCommandTexts[] = {
     {Cmd::actCopy_WInfoVisibleBounds, {L"ウィンドウ情報/見た目の範囲", L"Window/Visible bounds"},
      {L"見えない枠を除いたウィンドウの範囲", L"Window bounds without the invisible frame"},
      kCopy},
+    {Cmd::actCopy_ElementElement, {L"要素情報/要素", L"Element/Element"},
+     {L"UI要素の名前（Shiftで種類と名前）", L"UI element name (with Shift its type and name)"},
+     kCopy},
+    {Cmd::actCopy_ElementAutomationId, {L"要素情報/要素ID", L"Element/Automation ID"},
+     {L"UI要素のオートメーションID", L"UI element automation id"}, kCopy},
+    {Cmd::actCopy_ElementBounds, {L"要素情報/要素範囲", L"Element/Bounds"},
+     {L"UI要素の範囲", L"UI element bounds"}, kCopy},
+    {Cmd::actCopy_ElementFramework, {L"要素情報/フレームワーク", L"Element/Framework"},
+     {L"UI要素のフレームワーク", L"UI element framework"}, kCopy},
     {Cmd::actCopy_FormatCssHex, {L"CSS #rrggbb(&A)", L"CSS #rrggbb (&A)"},
      {L"カーソル位置のピクセルの色をCSSの16進表記でコピー",
       L"Copy the probe pixel's color as CSS hexadecimal"}, kCopy},
@@ -276,6 +297,12 @@ const std::vector<TMenuText>& MenuTexts() {
       {"mniWinInfo_InfoOnOff",
        {L"表示の一括ON/OFF", L"All on/off"},
        {L"ウィンドウ情報表示の一括ON/OFF", L"All window lines on or off"}},
+      {"mniElement",
+       {L"要素情報(&E)", L"&Element info"},
+       {L"カーソル位置のUI要素の情報表示を選択", L"Choose the facts shown of the UI element"}},
+      {"mniElement_InfoOnOff",
+       {L"表示の一括ON/OFF", L"All on/off"},
+       {L"要素情報表示の一括ON/OFF", L"All element lines on or off"}},
       {"mniCopy", {L"コピー(&C)", L"&Copy"}, {L"クリップボードへコピー", L"Copy to the clipboard"}},
       {"mniCopy_Formats",
        {L"カラー形式(&K)", L"Color &formats"},

@@ -26,6 +26,7 @@ constexpr TMessageText kMessages[] = {
      {L"クリップボードを開くことができません", L"Cannot open the clipboard"}},
     {TMessage::ErrorCaption, {L"エラー", L"Error"}},
     {TMessage::NoAnswer, {L"(応答なし)", L"(Not Responding)"}},
+    {TMessage::ElementChain, {L"要素チェーン", L"Element chain"}},
 };
 // clang-format on
 

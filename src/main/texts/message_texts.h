@@ -24,6 +24,7 @@ enum class TMessage {
   ClipboardNotOpened,
   ErrorCaption,
   NoAnswer,  // the text of a window or element that did not answer in time
+  ElementChain,
   kCount
 };
 

@@ -32,6 +32,10 @@ constexpr TPanelLabel kPanelLabels[] = {
     {kItemProcess, {L"ﾌﾟﾛｾｽ", L"Process"}},
     {kItemDpiAwareness, {L"DPI認識", L"DPI aware"}},
     {kItemVisibleBounds, {L"見た目", L"Visible"}},
+    {kItemElement, {L"要素", L"Element"}},
+    {kItemElementId, {L"要素ID", L"Auto ID"}},
+    {kItemElementBounds, {L"要素範囲", L"Bounds"}},
+    {kItemElementFramework, {L"ﾌﾚｰﾑﾜｰｸ", L"Framework"}},
 };
 // clang-format on
 

@@ -70,7 +70,8 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   const Point probe = ProbePoint();
   const uint32_t now = GetTickCount();
   if (probe == ProbeInfo.ScreenPoint && FLastCaptureTick != 0 &&
-      now - FLastCaptureTick <= FStillPeriod && !actOpt_SmoothCapture->Checked())
+      now - FLastCaptureTick <= FStillPeriod && !actOpt_SmoothCapture->Checked() &&
+      !FElementLines.Changed(probe, AnyElementLineOn()))
     return;
 
   ProbeInfo.ScreenPoint = probe;
@@ -79,6 +80,7 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   DrawOverlay();
   ReadProbeColor();
   if (!(actCapture_Pause->Checked() && !FTakingSnapshot)) ReadWindowFacts();
+  ProbeInfo.Element = FElementLines.Observe(probe, AnyElementLineOn());
   DrawInfoArea();
   {
     WindowDC dc(Handle());

@@ -41,12 +41,15 @@ void TApp_Loupist::BindCopyCommands() {
       actCopy_TextExecute(sender);
     });
   Command(Cmd::actCopy_Report).SetHandler([this](Action&) {
+    AskElementOnDemand();
     const std::wstring report = InfoReportText(ProbeInfo);
     CopyTextWithStatus(report, ReportStatusText(report));
   });
 }
 
 void TApp_Loupist::actCopy_TextExecute(Action& sender) {
+  for (int32_t item = kItemElement; item <= kItemElementFramework; ++item)
+    if (&sender == &Command(PanelItem(item).Copy)) AskElementOnDemand();
   int32_t unusedY = 0;
   RenderInfoLines(PanelPass::kCopy, unusedY, &sender);
 }

@@ -14,6 +14,21 @@ void TApp_Loupist::BindInfoPanelCommands() {
   Command(Cmd::actWinInfo_InfoOnOff).SetHandler([this](Action& sender) {
     actWinInfo_InfoOnOffExecute(sender);
   });
+  Command(Cmd::actElement_InfoOnOff).SetHandler([this](Action& sender) {
+    ToggleInfoItems(TInfoGroup::Element, sender);
+  });
+}
+
+bool TApp_Loupist::AnyElementLineOn() const {
+  for (int32_t item = kItemElement; item <= kItemElementFramework; ++item)
+    if (infoItemActions_[item - 1]->Checked()) return true;
+  return false;
+}
+
+void TApp_Loupist::AskElementOnDemand() {
+  // Where the system cannot tell elements the commands are disabled; nothing to wait for.
+  if (AnyElementLineOn() || !Command(Cmd::actElement_Element).Enabled()) return;
+  ProbeInfo.Element = FElementLines.AskAndWait(ProbeInfo.ScreenPoint);
 }
 
 void TApp_Loupist::actColor_InfoOnOffExecute(Action& sender) {

@@ -5,7 +5,9 @@
 #include "general/win/platform_info.h"
 #include "general/win/version_info.h"
 #include "main/dpi_scale.h"
+#include "main/element/win/system_element_source.h"
 #include "main/main.h"
+#include "main/panel_items.h"
 #include "main/texts/win/user_language.h"
 #include "my_settingfile/win/settings_file.h"
 #include "platform/win/application.h"
@@ -111,6 +113,18 @@ void TApp_Loupist::FormCreate() {
     Action& copyExeName = Command(Cmd::actCopy_WInfoExeName);
     copyExeName.SetEnabled(false);
     copyExeName.SetVisible(false);
+  }
+  // Nor can one without Active Accessibility (95 family, NT 4) tell the element at a point.
+  if (!SystemHasElementSource()) {
+    for (int32_t item = kItemElement; item <= kItemElementFramework; ++item) {
+      for (Cmd id : {PanelItem(item).Line, PanelItem(item).Copy}) {
+        Command(id).SetChecked(false);
+        Command(id).SetEnabled(false);
+        Command(id).SetVisible(false);
+      }
+    }
+    Command(Cmd::actElement_InfoOnOff).SetEnabled(false);
+    Command(Cmd::actElement_InfoOnOff).SetVisible(false);
   }
 
   // 10. Ready, for the monitor the window ended on; first layout (which captures), then run.

@@ -46,7 +46,12 @@ void PopupMenu::AddItems(HMENU menu, const MenuItemDef& parent) {
       case MenuItemKind::kSubmenu:
         submenu.reset(CreatePopupMenu());
         if (!submenu) throw std::runtime_error("CreatePopupMenu failed");
-        AddItems(submenu.get(), item);
+        {
+          // A submenu none of whose commands this system can run is left out with them.
+          const std::size_t commandsBefore = items_.size();
+          AddItems(submenu.get(), item);
+          if (items_.size() == commandsBefore) continue;
+        }
         info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_STATE;
         info.fType = MFT_STRING;
         info.fState = item.Default ? MFS_DEFAULT : 0;

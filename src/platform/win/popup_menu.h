@@ -1,8 +1,8 @@
 // The popup menu as a component bound to the action list. The Win32 menu is
 // built from the menu description each time it opens, so every item shows its
 // command as it is at that moment: caption with its accelerator letter, check
-// mark or radio bullet, greyed when disabled, left out when hidden, bold when it
-// is its submenu's default item.
+// mark or radio bullet, greyed when disabled, left out when hidden (a submenu with
+// it when all its commands are), bold when it is its submenu's default item.
 #pragma once
 #include <windows.h>
 
