@@ -302,12 +302,12 @@ TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
       for (int i = 0; i < GetMenuItemCount(m); ++i) out.push_back(EntryAt(m, i));
     };
     read(menu, top);
-    if (top.size() == 12) {
+    if (top.size() == 13) {
       read(top[0].sub, zoom);
       read(top[1].sub, grid);
       read(top[5].sub, winInfo);
-      read(top[8].sub, capture);
-      read(top[9].sub, opt);
+      read(top[9].sub, capture);
+      read(top[10].sub, opt);
     }
     EndMenu();
   });
@@ -321,10 +321,20 @@ TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
   EXPECT_EQ(menuRect.top, origin.y);
 
   // The top level without the hidden version and minimise items and their separator.
-  const wchar_t* topTexts[] = {L"ズーム(&Z)",       L"グリッド(&G)",       L"", L"カラー情報(&R)",
-                               L"カーソル位置(&P)", L"ウィンドウ情報(&W)", L"", L"コピー(&C)",
-                               L"キャプチャ(&T)",   L"設定(&O)",           L"", L"終了(&X)"};
-  ASSERT_EQ(top.size(), 12u);
+  const wchar_t* topTexts[] = {L"ズーム(&Z)",
+                               L"グリッド(&G)",
+                               L"",
+                               L"カラー情報(&R)",
+                               L"カーソル位置(&P)",
+                               L"ウィンドウ情報(&W)",
+                               L"要素情報(&E)",
+                               L"",
+                               L"コピー(&C)",
+                               L"キャプチャ(&T)",
+                               L"設定(&O)",
+                               L"",
+                               L"終了(&X)"};
+  ASSERT_EQ(top.size(), 13u);
   for (std::size_t i = 0; i < top.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(top[i].text, topTexts[i]);
