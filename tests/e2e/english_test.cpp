@@ -196,7 +196,7 @@ TEST_F(English, MenuLettersPanelFaceSwitchToJapaneseAndBackAndTheChoiceAfterARes
   ASSERT_TRUE(ChooseFromMenu(program_->Window(), {'C', 'A'}));
   std::wstring report;
   WaitFor([&] { return !(report = ClipboardText()).empty(); }, 3000);
-  EXPECT_EQ(report.rfind(L"RGB\tR=220 G=20  B=30 \r\n", 0), 0u)
+  EXPECT_EQ(report.rfind(L"RGB\tR=220 G=20  B=30\r\n", 0), 0u)
       << std::string(report.begin(), report.end());
   EXPECT_NE(report.find(L"\r\nClient sz\t"), std::wstring::npos);
 

@@ -54,6 +54,12 @@ class MenuAndPause : public testing::Test {
     WaitFor([&] { return (menu = MenuWindow()) != nullptr; }, 3000);
     return menu;
   }
+  // How many menu windows of the program are open.
+  int OpenMenus() const {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(program_->Window(), &pid);
+    return CountProcessWindows(pid, L"#32768");
+  }
   // The accelerator letters of the submenus and of the item; the last submenu stays open for
   // lingerMs before the item is chosen.
   void ChooseFromMenu(std::initializer_list<WORD> letters, int lingerMs = 50) {
