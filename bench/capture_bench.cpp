@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "bench/reference_loop.h"
+#include "main/element/element_probe.h"
+#include "main/element/win/system_element_source.h"
 #include "main/main.h"
 #include "main/win/internals.h"
 #include "my_monitor/win/my_monitor.h"
@@ -184,6 +186,33 @@ void MeasureCopies() {
   }
 }
 
+// The element lines' answer for a window of another process: from the point's change to the
+// answer, as the panel would see it (the cycle's own cost with every element line on is in the
+// "all lines" configurations above).
+void MeasureElementLatency() {
+  ElementProbe probe(MakeSystemElementSource);
+  const Point points[2] = {{300, 300}, {301, 300}};
+  std::vector<double> times;
+  int unanswered = 0;
+  for (int i = 0; i < 50; ++i) {
+    const Point point = points[i & 1];
+    const double t0 = Seconds();
+    probe.Observe(point, true);
+    while (probe.View(point).State != ElementState::kAnswered && Seconds() - t0 < 2) Sleep(1);
+    if (probe.View(point).State == ElementState::kAnswered)
+      times.push_back(Seconds() - t0);
+    else
+      ++unanswered;
+  }
+  if (times.empty()) {
+    std::printf("element answer: none in 2 s\n");
+    return;
+  }
+  const Stats s = Summarise(times);
+  std::printf("element answer  median %.1f ms p95 %.1f ms (%d of 50 unanswered within 2 s)\n",
+              s.median * 1e3, s.p95 * 1e3, unanswered);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,6 +249,7 @@ int main(int argc, char** argv) {
   };
   for (const Config& c : configs) Measure(c, cycles);
   MeasureCopies();
+  MeasureElementLatency();
 
   TerminateProcess(pi.hProcess, 0);
   CloseHandle(pi.hThread);
