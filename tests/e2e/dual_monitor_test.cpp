@@ -50,14 +50,6 @@ RECT WindowRect(HWND window) {
   return r;
 }
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  for (int waited = 0; waited < ms; waited += 50) {
-    if (done()) return true;
-    PumpFor(50);
-  }
-  return done();
-}
-
 // Runs the tests' own display_mode.exe; answers its exit code (0: the mode changed).
 DWORD SetDisplayMode(const std::wstring& device, int width, int height) {
   std::wstring command = L"\"" + ProgramFolder() + L"display_mode.exe\" " + device + L" " +
