@@ -210,7 +210,7 @@ void MeasureElementLatency() {
   }
   const Stats s = Summarise(times);
   std::printf("element answer  median %.1f ms p95 %.1f ms (%d of 50 unanswered within 2 s)\n",
-              s.median * 1e3, s.p95 * 1e3, unanswered);
+              s.median, s.p95, unanswered);
 }
 
 }  // namespace
