@@ -107,10 +107,6 @@ std::unique_ptr<ProbeTargetProcess> InfoPanel::target_;
 
 TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   LoupistInternals a(*app_);
-  // With every line on at a high DPI the window outgrows the room below it and moves up: it is
-  // placed clear of the points probed here first, so that it never covers them (their owner
-  // would repaint them only later).
-  SetWindowPos(app_->Handle(), nullptr, 940, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetAllItems(true);
   HWND red = target_->TopLevel(kRedClass);
   a.Info().UserOrigin = Point{100, 50};
