@@ -44,21 +44,27 @@ ProbeTargetProcess::ProbeTargetProcess(const wchar_t* exeName)
   releaseEvent_ = NewEvent(token, probe_target::kReleaseEvent);
   if (!readyEvent_ || !hangingEvent_ || !releaseEvent_) return;
 
-  std::wstring commandLine = L"\"" + exePath_ + L"\" " + token;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exePath_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
-    startError_ = GetLastError();
-    return;
+  // Seen once in a fresh Wine prefix: the helper ended before it was ready. A second start is
+  // tried then; a helper that cannot start twice is a failure.
+  for (int attempt = 0; attempt < 2 && !ready_; ++attempt) {
+    std::wstring commandLine = L"\"" + exePath_ + L"\" " + token;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exePath_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+      startError_ = GetLastError();
+      return;
+    }
+    process_.reset(info.hProcess);
+    thread_.reset(info.hThread);
+    processId_ = info.dwProcessId;
+    threadId_ = info.dwThreadId;
+    HANDLE waits[2] = {readyEvent_.get(), process_.get()};
+    ready_ = WaitForMultipleObjects(2, waits, FALSE, 20000) == WAIT_OBJECT_0;
+    // Only a helper that ended is started again; one that hangs stays a failure.
+    if (!ready_ && WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) break;
   }
-  process_.reset(info.hProcess);
-  thread_.reset(info.hThread);
-  processId_ = info.dwProcessId;
-  threadId_ = info.dwThreadId;
-  HANDLE waits[2] = {readyEvent_.get(), process_.get()};
-  ready_ = WaitForMultipleObjects(2, waits, FALSE, 20000) == WAIT_OBJECT_0;
 }
 
 ProbeTargetProcess::~ProbeTargetProcess() {
