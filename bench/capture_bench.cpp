@@ -14,8 +14,8 @@
 #include "bench/reference_loop.h"
 #include "main/element/element_probe.h"
 #include "main/element/win/system_element_source.h"
-#include "main/main.h"
-#include "main/win/internals.h"
+#include "main/form/win/internals.h"
+#include "main/form/win/main.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_settingfile/settings_unit.h"
 #include "my_settingfile/win/settings_file.h"
@@ -134,7 +134,7 @@ void Measure(const Config& c, int cycles) {
   // A skipped tick: the probe point has not moved and the last capture is recent.
   SetCursorPos(points[0].x, points[0].y);
   app->RefreshView();
-  a.StillPeriod() = TApp_Loupist::kStillPeriod;
+  a.StillPeriod() = TCycleTiming::kStillPeriod;
   const int skips = 20000;
   const double s0 = Seconds();
   for (int i = 0; i < skips; ++i) app->Timer_MainTimer(&app->Timer_Main);

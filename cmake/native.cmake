@@ -10,7 +10,9 @@ if(LOUPIST_TESTS)
   enable_testing()
   find_package(GTest REQUIRED)
   include(GoogleTest)
-  file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+  # The lower units' tests, and each component's beside its portable rules (tests/main/<component>/).
+  file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp
+       ${CMAKE_SOURCE_DIR}/tests/main/*/*.cpp)
   add_executable(unit_tests ${unit_sources})
   target_link_libraries(unit_tests PRIVATE loupist_portable GTest::gtest_main)
   target_compile_options(unit_tests PRIVATE ${LOUPIST_WARNINGS})

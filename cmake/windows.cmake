@@ -33,7 +33,10 @@ if(LOUPIST_TESTS)
   # In-process tests: real windows and bitmaps, linked with the program's code.
   # Helpers that both Wine test programs use.
   file(GLOB common_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/common/*.cpp)
-  file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+  # The fixtures and the lower units' tests in tests/win/, each component's in
+  # tests/main/<component>/win/.
+  file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp
+       ${CMAKE_SOURCE_DIR}/tests/main/*/win/*.cpp)
   add_executable(win_tests ${win_test_sources} ${common_test_sources} ${LOUPIST_RC})
   target_link_libraries(win_tests PRIVATE loupist_core gtest version)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR})

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "general/win/platform_info.h"
-#include "main/main.h"
+#include "main/form/win/main.h"
 #include "my_monitor/win/my_monitor.h"
 #include "my_safedll/win/my_safedll.h"
 #include "my_settingfile/settings_unit.h"

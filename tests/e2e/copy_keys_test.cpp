@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main/info_lines.h"
+#include "main/probe/info_lines.h"
 #include "tests/e2e/program.h"
 #include "tests/e2e/scene.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "main/info_lines.h"
+#include "main/probe/info_lines.h"
 #include "main/texts/panel_texts.h"
 #include "my_settingfile/settings_image.h"
 #include "tests/e2e/program.h"

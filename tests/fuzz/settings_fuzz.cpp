@@ -17,7 +17,7 @@
 
 #include "base/checked.h"
 #include "general/helpers.h"
-#include "main/layout_calc.h"
+#include "main/view/layout_calc.h"
 #include "my_monitor/monitor_math.h"
 #include "my_settingfile/settings_image.h"
 #include "my_settingfile/settings_plan.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "main/main.h"
+#include "main/form/win/main.h"
 
 // Starts the main window with the pointer at `pointer` (which picks its monitor), moves it to
 // `corner`, right of the test's scene so that it never magnifies itself even at twice the

@@ -1,6 +1,6 @@
 #include "tests/win/panel_lines.h"
 
-#include "main/dpi_scale.h"
+#include "general/dpi_scale.h"
 #include "platform/win/bitmap.h"
 
 PanelColors PanelColorsOf(TApp_Loupist& app) {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "main/main.h"
-#include "main/win/internals.h"
+#include "main/form/win/internals.h"
+#include "main/form/win/main.h"
 
 // The panel's background and text colours for the window's present state.
 struct PanelColors {

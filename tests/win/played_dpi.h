@@ -8,8 +8,8 @@
 #include <tuple>
 #include <utility>
 
-#include "main/dpi_scale.h"
-#include "main/win/internals.h"
+#include "general/dpi_scale.h"
+#include "main/form/win/internals.h"
 
 constexpr UINT kWmDpiChanged = 0x02E0;
 

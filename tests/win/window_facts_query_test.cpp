@@ -23,7 +23,7 @@
 #include "general/win/process_query.h"
 #include "general/win/window_query.h"
 #include "general/win/window_relations.h"
-#include "main/window_styles.h"
+#include "main/probe/window_styles.h"
 #include "tests/win/probe_target_process.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "general/win/late_bound_proc.h"
 #include "general/win/platform_info.h"
 #include "general/win/window_query.h"
+#include "main/probe/win/window_probe.h"
 #include "main/texts/message_texts.h"
-#include "main/win/window_probe.h"
 #include "tests/common/win_test_support.h"
 #include "tests/win/probe_target_process.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "main/info_lines.h"
 #include "main/texts/language.h"
+#include "resources/info_items.h"
 
 struct TPanelLabel {
   TInfoItem Item;

@@ -34,3 +34,20 @@ class Timer {
   bool enabled_ = false;
   bool running_ = false;
 };
+
+// Stops a timer for the guard's lifetime and restarts it afterwards if it was running.
+class TimerHold {
+ public:
+  explicit TimerHold(Timer& timer) : timer_(timer), wasEnabled_(timer.Enabled()) {
+    timer_.SetEnabled(false);
+  }
+  TimerHold(const TimerHold&) = delete;
+  TimerHold& operator=(const TimerHold&) = delete;
+  ~TimerHold() {
+    if (wasEnabled_) timer_.SetEnabled(true);
+  }
+
+ private:
+  Timer& timer_;
+  bool wasEnabled_;
+};

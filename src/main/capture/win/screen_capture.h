@@ -1,0 +1,42 @@
+// The copy of the screen that the picture is enlarged from: the live copy of the source
+// rectangle, taken only from the monitors it meets, and the pause's whole-desktop snapshot.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "base/geometry.h"
+#include "platform/win/bitmap.h"
+
+// Screen copies leave layered windows out (SRCCOPY alone) while the own window is to stay out
+// of the picture, and take them in (with CAPTUREBLT) otherwise.
+constexpr DWORD CaptureRop(bool ownWindowOut) {
+  return ownWindowOut ? SRCCOPY : (SRCCOPY | CAPTUREBLT);
+}
+
+class TScreenCapture {
+ public:
+  // The live copy at (0, 0), or the snapshot with the virtual desktop's corner at (0, 0).
+  Bitmap& CaptureBitmap() { return FCaptureBitmap; }
+
+  // Sizes the bitmap to the virtual desktop and blackens it; an unchanged size keeps the
+  // contents, so a display change that leaves the desktop as it was keeps a paused snapshot.
+  void FitToDesktop();
+  // Reads the monitors' rectangles anew: they change only with a display change, and reading
+  // them on every capture would cost more than the capture itself.
+  void RememberMonitorBounds();
+  // Copies the screen rectangle to (0, 0), black where no monitor is; false when the screen
+  // could not be had and nothing was copied.
+  bool CopyLive(const Rect& source, DWORD rop);
+  // The whole virtual desktop; black where a copy fails.
+  void TakeSnapshot(DWORD rop);
+  // The screen rectangle enlarged to dstSize at (0, 0) of dst: copied live first, or taken from
+  // the snapshot. A live copy that could not be had leaves dst as it was.
+  void Enlarge(const Rect& source, bool live, DWORD rop, HDC dst, const Size& dstSize);
+
+ private:
+  void CopyFromMonitors(HDC screen, const Rect& source, DWORD rop);
+
+  Bitmap FCaptureBitmap;
+  std::vector<Rect> monitorBounds_;
+};

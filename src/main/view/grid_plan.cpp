@@ -1,0 +1,110 @@
+#include "main/view/grid_plan.h"
+
+#include "base/checked.h"
+#include "general/helpers.h"
+
+int32_t GridGap(bool gridShown, int32_t zoom) { return gridShown && zoom > 3 ? 2 : 1; }
+
+namespace {
+
+// Adds the line unless it would draw nothing inside the zoom area: zero or negative length, or
+// lying wholly outside. A reversed line must never be handed on, since a pen draws its start
+// pixel whatever the direction, which near the probe cell could cover it.
+void AddVertical(std::vector<GridLine>& lines, const GridPlanInput& in, int32_t x, int32_t y0,
+                 int32_t y1, uint32_t color, PenMode mode) {
+  if (x < 0 || x >= in.ClientWidth || y1 <= y0 || y1 <= 0 || y0 >= in.ZoomAreaHeight) return;
+  lines.push_back(GridLine{Point{x, y0}, Point{x, y1}, color, mode});
+}
+
+void AddHorizontal(std::vector<GridLine>& lines, const GridPlanInput& in, int32_t y, int32_t x0,
+                   int32_t x1, uint32_t color, PenMode mode) {
+  if (y < 0 || y >= in.ZoomAreaHeight || x1 <= x0 || x1 <= 0 || x0 >= in.ClientWidth) return;
+  lines.push_back(GridLine{Point{x0, y}, Point{x1, y}, color, mode});
+}
+
+// The arms stop one pixel short of the frame on each side, so the picture right next to the
+// probe cell stays visible.
+void PlanCrossHair(const GridPlanInput& in, int32_t g, std::vector<GridLine>& lines) {
+  const int32_t z = in.Zoom;
+  const int32_t cx = in.CursorCell.X;
+  const int32_t cy = in.CursorCell.Y;
+  const int32_t T = in.ZoomAreaHeight;
+  const int32_t CW = in.ClientWidth;
+  const int32_t reach = CheckedAdd(CheckedAdd(z, g), 1);
+  AddVertical(lines, in, cx, 0, CheckedSub(CheckedSub(cy, g), 1), in.SubGridColor, kPenModeCopy);
+  AddVertical(lines, in, cx, CheckedAdd(cy, reach), T, in.SubGridColor, kPenModeCopy);
+  AddHorizontal(lines, in, cy, 0, CheckedSub(CheckedSub(cx, g), 1), in.SubGridColor, kPenModeCopy);
+  AddHorizontal(lines, in, cy, CheckedAdd(cx, reach), CW, in.SubGridColor, kPenModeCopy);
+}
+
+// Position of the first sub-grid line on one axis: the probe cell's edge, stepped back by whole
+// groups of five cells.
+int32_t SubGridOrigin(int32_t cells, int32_t z) {
+  const int32_t probeCell = CheckedNarrow(RoundNearest(cells / 2.0L)) - 1;
+  return CheckedMul(probeCell % 5, z);
+}
+
+void PlanFullGrid(const GridPlanInput& in, std::vector<GridLine>& lines) {
+  const int32_t z = in.Zoom;
+  const int32_t T = in.ZoomAreaHeight;
+  const int32_t CW = in.ClientWidth;
+
+  // No line at x = 0 or y = 0; lines run in increasing order, so the first one past the zoom
+  // area ends the loop.
+  for (int32_t i = 1; i <= in.CellCols; ++i) {
+    const int32_t x = CheckedMul(i, z);
+    if (x >= CW) break;
+    AddVertical(lines, in, x, 0, T, in.GridColor, in.GridPenMode);
+  }
+  for (int32_t i = 1; i <= in.CellRows; ++i) {
+    const int32_t y = CheckedMul(i, z);
+    if (y >= T) break;
+    AddHorizontal(lines, in, y, 0, CW, in.GridColor, in.GridPenMode);
+  }
+
+  // Drawn over the grid lines they coincide with.
+  const int32_t step = CheckedMul(5, z);
+  const int32_t ox = SubGridOrigin(in.CellCols, z);
+  for (int32_t i = 0; i <= in.CellCols / 5; ++i) {
+    const int32_t x = CheckedAdd(ox, CheckedMul(step, i));
+    if (x >= CW) break;
+    AddVertical(lines, in, x, 0, T, in.SubGridColor, kPenModeCopy);
+  }
+  const int32_t oy = SubGridOrigin(in.CellRows, z);
+  for (int32_t i = 0; i <= in.CellRows / 5; ++i) {
+    const int32_t y = CheckedAdd(oy, CheckedMul(step, i));
+    if (y >= T) break;
+    AddHorizontal(lines, in, y, 0, CW, in.SubGridColor, kPenModeCopy);
+  }
+}
+
+// The closed square through (x0, y0) and (x0 + s, y0 + s). Each side runs rightward or
+// downward and starts one pixel past the corner the previous side ended on, so the four sides
+// cover every frame pixel exactly once: an inverting pen that touched a corner twice would
+// restore it.
+void PlanFrame(const GridPlanInput& in, int32_t g, std::vector<GridLine>& lines) {
+  const int32_t s = CheckedAdd(g, in.Zoom);
+  const int32_t x0 = CheckedSub(in.CursorCell.X, g);
+  const int32_t y0 = CheckedSub(in.CursorCell.Y, g);
+  const int32_t x1 = CheckedAdd(x0, s);
+  const int32_t y1 = CheckedAdd(y0, s);
+  lines.push_back(GridLine{Point{x0, y0}, Point{x1, y0}, 0, kPenModeInvert});
+  lines.push_back(GridLine{Point{x1, y0}, Point{x1, y1}, 0, kPenModeInvert});
+  lines.push_back(GridLine{Point{x0 + 1, y1}, Point{CheckedAdd(x1, 1), y1}, 0, kPenModeInvert});
+  lines.push_back(GridLine{Point{x0, y0 + 1}, Point{x0, CheckedAdd(y1, 1)}, 0, kPenModeInvert});
+}
+
+}  // namespace
+
+void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines) {
+  lines.clear();
+  if (in.Zoom < 1) return;
+  const int32_t g = GridGap(in.GridShown, in.Zoom);
+  if (in.GridShown) {
+    if (in.Zoom < 4)
+      PlanCrossHair(in, g, lines);
+    else
+      PlanFullGrid(in, lines);
+  }
+  PlanFrame(in, g, lines);
+}

@@ -1,5 +1,0 @@
-#include "main/win/reentry.h"
-
-#include "platform/win/application.h"
-
-void PumpPendingMessages() { Application::Instance().ProcessMessages(); }

@@ -1,0 +1,5 @@
+#include "platform/win/reentry.h"
+
+#include "platform/win/application.h"
+
+void PumpPendingMessages() { Application::Instance().ProcessMessages(); }
