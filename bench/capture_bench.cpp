@@ -1,6 +1,7 @@
 // Measures the program's capture cycle against a bare reference loop that makes the
 // same frame with raw GDI calls and nothing else, on the same display in one run.
 // Usage under Wine: capture_bench.exe            (the measurements)
+//                   capture_bench.exe --pointer  (only how the picture follows the pointer)
 //                   capture_bench.exe --scene    (the scene window, run as a child)
 #include <windows.h>
 #include <psapi.h>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/pointer_bench.h"
 #include "bench/reference_loop.h"
 #include "main/element/element_probe.h"
 #include "main/element/win/system_element_source.h"
@@ -117,6 +119,14 @@ void Measure(const Config& c, int cycles) {
   }
   double piecesTotal = 0;
   for (double t : pieces) piecesTotal += t;
+  // The same cycle as a pointer frame, which keeps the facts of a window that stays under it.
+  double framePieces[6] = {0};
+  for (int i = 0; i < cycles; ++i) {
+    SetCursorPos(points[i & 1].x, points[i & 1].y);
+    a.TimeCyclePieces(framePieces, Seconds, true);
+  }
+  double frameTotal = 0;
+  for (double t : framePieces) frameTotal += t;
   // The panel's texts, for the reference to draw.
   std::vector<std::wstring> lines;
   for (int item = 1; item <= kInfoItemCount; ++item)
@@ -159,6 +169,10 @@ void Measure(const Config& c, int cycles) {
   const char* names[6] = {"probe", "picture", "overlay", "colour+facts", "panel", "paint"};
   std::printf("%-28s shares:", c.name);
   for (int i = 0; i < 6; ++i) std::printf(" %s %.0f%%", names[i], 100 * pieces[i] / piecesTotal);
+  std::printf("\n%-28s as a pointer frame: mean %.3f ms (cycle %.3f ms):", c.name,
+              frameTotal / cycles * 1e3, piecesTotal / cycles * 1e3);
+  for (int i = 0; i < 6; ++i)
+    std::printf(" %s %.3f", names[i], framePieces[i] / cycles * 1e3);
   std::printf("\n");
 }
 
@@ -237,6 +251,8 @@ int main(int argc, char** argv) {
   WaitForInputIdle(pi.hProcess, 5000);
   Sleep(500);
 
+  // capture_bench.exe --pointer: how the picture follows the hand, alone.
+  const bool pointerOnly = argc > 1 && std::string(argv[1]) == "--pointer";
   const int cycles = 400;
   const Config configs[] = {
       {"221x150 zoom 6 grid", 221, 150, 6, true, false},
@@ -247,9 +263,12 @@ int main(int argc, char** argv) {
       {"800x600 zoom 1 all lines", 800, 600, 1, true, true},
       {"800x600 zoom 20 all lines", 800, 600, 20, true, true},
   };
-  for (const Config& c : configs) Measure(c, cycles);
-  MeasureCopies();
-  MeasureElementLatency();
+  if (!pointerOnly) {
+    for (const Config& c : configs) Measure(c, cycles);
+    MeasureCopies();
+    MeasureElementLatency();
+  }
+  for (bool instantFollow : {true, false}) MeasurePointerFollow(instantFollow);
 
   TerminateProcess(pi.hProcess, 0);
   CloseHandle(pi.hThread);

@@ -1,6 +1,6 @@
 // Start-up to the first painted frame, CPU used while the cursor stands still, and the
 // peak working set of the real program. Usage under Wine, from the folder of
-// loupist.exe: startup_bench.exe [idle seconds, default 30]
+// loupist.exe: startup_bench.exe [idle seconds, default 30] [--instant-follow-off]
 #include <windows.h>
 #include <psapi.h>
 
@@ -35,11 +35,45 @@ BOOL CALLBACK FindMain(HWND hwnd, LPARAM lParam) {
   return TRUE;
 }
 
+// Starts the program and closes it once it shows, which leaves its settings file behind.
+void RunOnce() {
+  std::wstring command = L"loupist.exe";
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return;
+  Found found{pi.dwProcessId, nullptr};
+  for (int i = 0; i < 1000 && !found.window; ++i) {
+    Sleep(10);
+    EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&found));
+  }
+  if (found.window) PostMessageW(found.window, WM_CLOSE, 0, 0);
+  WaitForSingleObject(pi.hProcess, 5000);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 30;
   DeleteFileW(L"loupist.bin");
+  // The defaults, but for instant follow: the file that a first run writes, with the option's
+  // off bit set (bit 10 of OptionFlags, the 0x04 of its high byte at offset 72).
+  if (argc > 2 && std::string(argv[2]) == "--instant-follow-off") {
+    RunOnce();
+    FILE* f = _wfopen(L"loupist.bin", L"r+b");
+    if (!f || std::fseek(f, 72, SEEK_SET) != 0) {
+      std::printf("no settings file to turn instant follow off in\n");
+      return 1;
+    }
+    const int high = std::fgetc(f);
+    std::fseek(f, 72, SEEK_SET);
+    std::fputc(high | 0x04, f);
+    std::fclose(f);
+    std::printf("instant follow off\n");
+  }
   // A uniform, bright spot under the pointer: the first painted frame shows it at the
   // probe cell, which tells a painted frame from an empty window.
   SetCursorPos(640, 512);

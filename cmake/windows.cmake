@@ -113,7 +113,8 @@ if(LOUPIST_TESTS)
 endif()
 
 # Measurements of the capture cycle (make bench).
-add_executable(capture_bench ${CMAKE_SOURCE_DIR}/bench/capture_bench.cpp ${LOUPIST_RC})
+add_executable(capture_bench ${CMAKE_SOURCE_DIR}/bench/capture_bench.cpp
+               ${CMAKE_SOURCE_DIR}/bench/pointer_bench.cpp ${LOUPIST_RC})
 target_link_libraries(capture_bench PRIVATE loupist_core psapi)
 target_include_directories(capture_bench PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(capture_bench PROPERTIES LINK_FLAGS "-mconsole")

@@ -89,7 +89,8 @@ void SetFlag(TSettingsRecord& r, TFlagWord word, uint32_t bit) {
 bool operator==(const TSettingsChecks& a, const TSettingsChecks& b) {
   for (const TCheckBit& c : kCheckBits)
     if (a.*c.Check != b.*c.Check) return false;
-  return a.CaptureLupe == b.CaptureLupe && a.CaptureFixed == b.CaptureFixed;
+  return a.OptInstantFollow == b.OptInstantFollow && a.CaptureLupe == b.CaptureLupe &&
+         a.CaptureFixed == b.CaptureFixed;
 }
 
 uint32_t ReferenceColorOfRecord(const TSettingsRecord& record) {
@@ -107,6 +108,7 @@ constexpr int32_t kFirstSubGridColorItem = kSubGridSeparatorItem + 1;
 TSettingsChecks ChecksOfRecord(const TSettingsRecord& r) {
   TSettingsChecks c;
   for (const TCheckBit& bit : kCheckBits) c.*bit.Check = (FlagWord(r, bit.Word) & bit.Bit) != 0;
+  c.OptInstantFollow = (r.OptionFlags & kOptInstantFollowOffBit) == 0;
   // Both modes share a radio group in which the later check wins, so a record with both bits
   // (which the program never writes) ends in fixed-point mode.
   c.CaptureFixed = (r.CaptureMode & kCaptureModeFixed) != 0;
@@ -207,6 +209,7 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   const TSettingsChecks& c = input.Checks;
   for (const TCheckBit& bit : kCheckBits)
     if (c.*bit.Check) SetFlag(r, bit.Word, bit.Bit);
+  if (!c.OptInstantFollow) SetFlag(r, TFlagWord::Option, kOptInstantFollowOffBit);
 
   if (input.CheckedGridColorItem < 0) {
     r.GridColorItem = kDefaultGridColorItem;

@@ -43,6 +43,7 @@ struct TSettingsChecks {
   bool OptBigFont = false;
   bool OptNoSelfCapture = false;
   bool OptSmoothCapture = false;
+  bool OptInstantFollow = true;
   // In a plan at most one of the two is set.
   bool CaptureLupe = false;
   bool CaptureFixed = false;

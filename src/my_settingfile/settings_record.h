@@ -85,6 +85,9 @@ constexpr uint16_t kOptSmoothCaptureBit = 1 << 5;
 // leaves the language to the system.
 constexpr uint16_t kOptLanguageChosenBit = 1 << 8;
 constexpr uint16_t kOptLanguageNumberBit = 1 << 9;
+// Added the same way, the other way round: instant follow is on while the bit is clear, so a
+// file of the original layout starts with it on.
+constexpr uint16_t kOptInstantFollowOffBit = 1 << 10;
 constexpr uint16_t kCaptureModeFollow = 0;
 constexpr uint16_t kCaptureModeLupe = 1;
 constexpr uint16_t kCaptureModeFixed = 2;

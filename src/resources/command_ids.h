@@ -100,6 +100,7 @@
   X(actOpt_BigFont) \
   X(actOpt_NoSelfCapture) \
   X(actOpt_SmoothCapture) \
+  X(actOpt_InstantFollow) \
   X(actOpt_LanguageJapanese) \
   X(actOpt_LanguageEnglish) \
   X(actMenu_Main) \

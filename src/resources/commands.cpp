@@ -112,6 +112,7 @@ constexpr ActionDef kMainCommands[] = {
     {"actOpt_BigFont", 8005, 12, false, true, 0, {}},
     {"actOpt_NoSelfCapture", 8006, 0, false, true, 0, {}},
     {"actOpt_SmoothCapture", 8007, 30, false, true, 0, {}},
+    {"actOpt_InstantFollow", 8012, 0, true, true, 0, {}},
     // The language follows the system until one is chosen; the window checks one at start.
     {"actOpt_LanguageJapanese", 8010, 0, false, false, 5, {}},
     {"actOpt_LanguageEnglish", 8011, 0, false, false, 5, {}},
@@ -361,6 +362,7 @@ MenuItemDef BuildMainMenu() {
                   Item("mniOpt_FontSize", "actOpt_BigFont"),
                   Item("mniOpt_NoSelfCapture", "actOpt_NoSelfCapture"),
                   Item("mniOpt_SmoothCapture", "actOpt_SmoothCapture"),
+                  Item("mniOpt_InstantFollow", "actOpt_InstantFollow"),
                   Separator("mniOpt_Line1"),
                   Submenu("mniOpt_Language",
                           {

@@ -107,7 +107,7 @@ TEST(CommandTable, StartStateIsZoomSixGreyGridAndTheDefaultLines) {
   EXPECT_EQ(CommandsWith(list, &Action::Checked),
             (Names{"actZoom_6", "actGrid_Disp", "actGrid_Gray", "actGrid_SubBlue", "actColor_RGB",
                    "actColor_HTML", "actPos_Screen", "actWinInfo_Handle", "actWinInfo_ClassName",
-                   "actWinInfo_Text"}));
+                   "actWinInfo_Text", "actOpt_InstantFollow"}));
 }
 
 TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {

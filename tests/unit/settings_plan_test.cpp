@@ -177,11 +177,13 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
     want.*c.check = true;
     EXPECT_EQ(PlanApplySettings(c.record, SingleFullHdMonitor()).Checks, want) << c.what;
   }
-  // Unassigned bits switch nothing on.
+  // Unassigned bits switch nothing on; instant follow is on unless its bit says off.
   EXPECT_EQ(
-      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFF0000u, 0xFFC6), SingleFullHdMonitor())
+      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFF0000u, 0xFBC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
+  EXPECT_FALSE(PlanApplySettings(rec(0, 0, 0, 0, 0x400), SingleFullHdMonitor())
+                   .Checks.OptInstantFollow);
 }
 
 TEST(PlanApplySettings, CaptureModeChoosesAtMostOneMode) {
@@ -347,9 +349,10 @@ TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
   // The window grew its information area (90 pixels) below the stored height.
   const TSettingsStoreInput in = StoreInputOfPlan(plan, Rect{100, 200, 400, 540}, 90);
   EXPECT_EQ(BuildSettingsRecord(r, in), r);
-  // The DPI line's bit goes round the same way; without it the record is that of the first
-  // layout, byte for byte.
+  // The DPI line's bit and instant follow's off bit go round the same way; without them the
+  // record is that of the first layout, byte for byte.
   r.PositionInfoFlags |= kPosDpiBit;
+  r.OptionFlags |= kOptInstantFollowOffBit;
   const TSettingsApplyPlan withDpi = PlanApplySettings(r, LeftMonitorDesktop());
   EXPECT_TRUE(withDpi.Checks.PosDpi);
   EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(withDpi, Rect{100, 200, 400, 540}, 90)), r);

@@ -59,6 +59,10 @@ void TApp_Loupist::ReadWindowFacts() {
 
 void TApp_Loupist::Timer_MainTimer(const void* sender) {
   (void)sender;
+  RunCaptureCycle(TCycleCause::kTimer);
+}
+
+void TApp_Loupist::RunCaptureCycle(TCycleCause cause) {
   PumpPendingMessages();
   if (!Handle()) return;
   // Our own menu, box or dialog may lie over the probe point. Until it closes the picture and
@@ -69,9 +73,20 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
 
   const Point probe = ProbePoint();
   const uint32_t now = GetTickCount();
+  const bool moved = probe != ProbeInfo.ScreenPoint;
+  if (cause == TCycleCause::kTimer && !FCycle.Forced()) {
+    FPointer.SetWanted(FCommands.PointerProbes());
+    FollowEventlessMoves(moved);
+    // While moves are followed the frames draw them, one a display frame at most.
+    if (moved && FPointer.Following() && FCommands.PointerProbes()) {
+      FPointer.Moved();
+      return;
+    }
+  }
+  if (cause == TCycleCause::kFrame && !moved) FPointer.FrameFoundNoMove();
   const bool elementLines = FCommands.AnyElementLineOn();
-  if (probe == ProbeInfo.ScreenPoint && FCycle.StillCaptureRecent(now) &&
-      !FCommands.actOpt_SmoothCapture.Checked() && !FElementLines.Changed(probe, elementLines))
+  if (!moved && FCycle.StillCaptureRecent(now) && !FCommands.actOpt_SmoothCapture.Checked() &&
+      !FElementLines.Changed(probe, elementLines))
     return;
 
   ProbeInfo.ScreenPoint = probe;
@@ -79,7 +94,11 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   TakePicture(probe);
   DrawOverlay();
   ReadProbeColor();
-  if (!(FCommands.actCapture_Pause.Checked() && !FCycle.FTakingSnapshot)) ReadWindowFacts();
+  // While the pointer moves, each frame has its own picture, colour and positions; the facts
+  // of a window that stays under it are read again only now and then.
+  if (!(FCommands.actCapture_Pause.Checked() && !FCycle.FTakingSnapshot))
+    FWindowProbe.ReadWindowFacts(WindowSearch(), ProbeInfo, now,
+                                 cause == TCycleCause::kFrame && !FCycle.Forced());
   ProbeInfo.Element = FElementLines.Observe(probe, elementLines);
   DrawInfoArea();
   {
@@ -87,6 +106,22 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
     if (dc) FormPaint(dc.get());
   }
   FCycle.Captured(now);
+}
+
+void TApp_Loupist::PointerMoved() {
+  if (FCommands.PointerProbes()) FPointer.Moved();
+}
+
+void TApp_Loupist::PointerFrame() {
+  if (Tag != 0) RunCaptureCycle(TCycleCause::kFrame);
+  FPointer.FrameEnded(POINT{ProbeInfo.ScreenPoint.X, ProbeInfo.ScreenPoint.Y});
+}
+
+void TApp_Loupist::FollowEventlessMoves(bool pointerMoved) {
+  if (const std::optional<uint32_t> period = FPointer.TimerPeriodAfter(
+          pointerMoved && FCommands.PointerProbes(),
+          TCycleTiming::IntervalOf(FCommands.actOpt_SmoothCapture.Checked())))
+    Timer_Main.SetInterval(*period);
 }
 
 void TApp_Loupist::RefreshView() {

@@ -17,8 +17,6 @@
 #include "resources/zoom_ladder.h"
 
 namespace {
-constexpr UINT kSmoothInterval = 30;
-constexpr UINT kNormalInterval = 60;
 constexpr DWORD kKeyAltContext = 1u << 29;  // lParam of a key message: Alt was down
 
 const std::vector<std::string>& ZoomLadder() {
@@ -58,6 +56,10 @@ void TApp_Loupist::BindCommandHandlers() {
   Command(Cmd::actOpt_SmoothCapture).SetHandler([this](Action& sender) {
     actOpt_SmoothCaptureExecute(&sender);
   });
+  Command(Cmd::actOpt_InstantFollow).SetHandler([this](Action& sender) {
+    actOpt_InstantFollowExecute(&sender);
+  });
+  FPointer.OnCursorEvent = [this] { PointerMoved(); };
   Command(Cmd::actOpt_NoSelfCapture).SetHandler([this](Action& sender) {
     actOpt_NoSelfCaptureExecute(&sender);
   });
@@ -187,10 +189,18 @@ void TApp_Loupist::actOpt_StayOnTopExecute(Action* sender) {
 }
 
 void TApp_Loupist::actOpt_SmoothCaptureExecute(Action* sender) {
-  Timer_Main.SetInterval(FCommands.actOpt_SmoothCapture.Checked() ? kSmoothInterval
-                                                                  : kNormalInterval);
+  Timer_Main.SetInterval(TCycleTiming::IntervalOf(FCommands.actOpt_SmoothCapture.Checked()));
   if (sender) Timer_InfomationTimer(sender);
   RefreshView();
+}
+
+void TApp_Loupist::actOpt_InstantFollowExecute(Action*) {
+  if (FCommands.actOpt_InstantFollow.Checked()) {
+    FPointer.Start(Handle());
+  } else if (FPointer.Stop()) {
+    // The timer followed eventless moves at the frame period: its own period again.
+    Timer_Main.SetInterval(TCycleTiming::IntervalOf(FCommands.actOpt_SmoothCapture.Checked()));
+  }
 }
 
 // ---- Menu, file, help ----

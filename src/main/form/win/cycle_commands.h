@@ -16,6 +16,7 @@ struct TCycleCommands {
         actCapture_Update(Of(list, Cmd::actCapture_Update)),
         actOpt_NoSelfCapture(Of(list, Cmd::actOpt_NoSelfCapture)),
         actOpt_SmoothCapture(Of(list, Cmd::actOpt_SmoothCapture)),
+        actOpt_InstantFollow(Of(list, Cmd::actOpt_InstantFollow)),
         actOpt_StayOnTop(Of(list, Cmd::actOpt_StayOnTop)),
         actOpt_BigFont(Of(list, Cmd::actOpt_BigFont)),
         actGrid_Disp(Of(list, Cmd::actGrid_Disp)),
@@ -36,6 +37,8 @@ struct TCycleCommands {
   }
   // The probe point is held (fixed point or pause) rather than the cursor's.
   bool PointHeld() const { return actCapture_Fixed.Checked() || actCapture_Pause.Checked(); }
+  // The probe point is the pointer's: neither held nor the loupe's centre.
+  bool PointerProbes() const { return !PointHeld() && !LupeMode(); }
   bool LineShown(int32_t item) const { return InfoLine[item - 1]->Checked(); }
   bool AnyElementLineOn() const {
     for (int32_t item = kItemElement; item <= kItemElementFramework; ++item)
@@ -55,6 +58,7 @@ struct TCycleCommands {
   Action& actCapture_Update;
   Action& actOpt_NoSelfCapture;
   Action& actOpt_SmoothCapture;
+  Action& actOpt_InstantFollow;
   Action& actOpt_StayOnTop;
   Action& actOpt_BigFont;
   Action& actGrid_Disp;

@@ -32,6 +32,8 @@ class LoupistInternals {
   Bitmap& Capture() { return app_.FScreenCapture.CaptureBitmap(); }
   uint32_t& LastCaptureTick() { return app_.FCycle.FLastCaptureTick; }
   uint32_t& StillPeriod() { return app_.FCycle.FStillPeriod; }
+  uint32_t Captures() const { return app_.FCycle.FCaptures; }
+  const TPointerTracker& Pointer() const { return app_.FPointer; }
   DWORD LiveCaptureRop() const { return app_.LiveCaptureRop(); }
   DWORD SnapshotRop() const { return app_.SnapshotRop(); }
   bool AlphaBlend() const { return app_.AlphaBlend(); }
@@ -41,8 +43,9 @@ class LoupistInternals {
   HWND FindWindowUnderCursor(const Point& p) { return app_.FindWindowUnderCursor(p); }
   void ReadWindowFacts() { app_.ReadWindowFacts(); }
   // Runs the pieces of one capture cycle in order, adding each one's time to t[0..5]:
-  // probe point, picture, overlay, colour and window facts, panel, paint.
-  void TimeCyclePieces(double t[6], double (*now)()) {
+  // probe point, picture, overlay, colour and window facts, panel, paint. As a pointer frame
+  // does it, the facts of a window that stays under the point are kept a while.
+  void TimeCyclePieces(double t[6], double (*now)(), bool asFrame = false) {
     const double t0 = now();
     const Point p = app_.ProbePoint();
     const double t1 = now();
@@ -51,7 +54,7 @@ class LoupistInternals {
     app_.DrawOverlay();
     const double t3 = now();
     app_.ReadProbeColor();
-    app_.ReadWindowFacts();
+    app_.FWindowProbe.ReadWindowFacts(app_.WindowSearch(), app_.ProbeInfo, GetTickCount(), asFrame);
     const double t4 = now();
     app_.DrawInfoArea();
     const double t5 = now();

@@ -95,6 +95,7 @@ void TApp_Loupist::WMDisplayChange() {
   // The capture buffer follows the new desktop. A paused snapshot whose desktop changed size
   // no longer matches any screen position; it is dropped (black) until the pause is renewed.
   FScreenCapture.FitToDesktop();
+  FPointer.FollowMonitor(true);
   RefreshView();
 }
 

@@ -102,6 +102,7 @@ void TApp_Loupist::FormCreate() {
   Tag = 1;
   FormResize(nullptr);
   Timer_Main.SetEnabled(true);
+  actOpt_InstantFollowExecute(nullptr);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   UpdateWindow(Handle());
 
@@ -157,6 +158,7 @@ void TApp_Loupist::SaveOnClose() {
 }
 
 void TApp_Loupist::FormDestroy() {
+  FPointer.Stop();
   SaveOnClose();
   Timer_Main.SetEnabled(false);
   Timer_Infomation.SetEnabled(false);
@@ -188,7 +190,17 @@ LRESULT TApp_Loupist::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == Timer_Main.Id() && Timer_Main.OnTimer) Timer_Main.OnTimer();
       if (wParam == Timer_Infomation.Id() && Timer_Infomation.OnTimer) Timer_Infomation.OnTimer();
+      if (FPointer.TakeFrame(msg, wParam)) PointerFrame();
       return 0;
+    case TPointerTracker::kFrameMessage:
+      if (FPointer.TakeFrame(msg, wParam)) PointerFrame();
+      return 0;
+    case WM_INPUT:
+      PointerMoved();
+      break;  // the system's handler frees the input's data
+    case WM_MOVE:
+      FPointer.FollowMonitor();
+      break;
     case WM_SYSCOMMAND:
       // SC_MAXIMIZE and the caption double-click's 0xF032 share the masked value.
       if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;

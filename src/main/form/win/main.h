@@ -15,6 +15,7 @@
 #include "main/element/win/element_lines.h"
 #include "main/form/win/cycle_commands.h"
 #include "main/input/input_tracker.h"
+#include "main/pointer/win/pointer_tracker.h"
 #include "main/probe/colour_math.h"
 #include "main/probe/info_lines.h"
 #include "main/probe/win/window_probe.h"
@@ -69,6 +70,13 @@ class TApp_Loupist : public Form {
   bool IsActiveWindow() const { return GetActiveWindow() == Handle(); }
 
   // ---- The capture cycle (capture_cycle.cpp) ----
+  void RunCaptureCycle(TCycleCause cause);
+  // A pointer move told of by the system; drawn by the frame it schedules.
+  void PointerMoved();
+  void PointerFrame();
+  // After a timer cycle: the timer keeps the frame period a while where the pointer moved and
+  // nothing told of it, and has its own period otherwise.
+  void FollowEventlessMoves(bool pointerMoved);
   Point ProbePoint();
   void TakePicture(const Point& probe);
   void ReadProbeColor();
@@ -135,6 +143,7 @@ class TApp_Loupist : public Form {
   void actGrid_SelColorExecute(Action& sender);
   void actOpt_StayOnTopExecute(Action* sender);
   void actOpt_SmoothCaptureExecute(Action* sender);
+  void actOpt_InstantFollowExecute(Action* sender);
   void actMenu_MainExecute(Action* sender);
   void actFile_MinimizeExecute(Action* sender);
   void actFile_ExitExecute(Action* sender);
@@ -222,6 +231,8 @@ class TApp_Loupist : public Form {
   TElementLines FElementLines;
   // The keys, wheel, buttons, drag and cursor shape between messages.
   TInputTracker FInput;
+  // Pointer moves that start a cycle at once, at most one a display frame.
+  TPointerTracker FPointer;
   // Where a copy goes.
   TCopies FCopies;
 };

@@ -98,6 +98,8 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   RunInState(FCommands.actOpt_BigFont, c.OptBigFont);
   RunInState(FCommands.actOpt_NoSelfCapture, c.OptNoSelfCapture);
   RunInState(FCommands.actOpt_SmoothCapture, c.OptSmoothCapture);
+  // Put into effect once the window is ready, with or without a settings file.
+  FCommands.actOpt_InstantFollow.SetChecked(c.OptInstantFollow);
 
   // Capture mode; the held point of fixed-point mode is already on today's desktop, and is kept
   // out of any gap between its monitors, where the picture would be black.
@@ -141,6 +143,7 @@ void TApp_Loupist::StoreSettings() {
   c.OptBigFont = FCommands.actOpt_BigFont.Checked();
   c.OptNoSelfCapture = FCommands.actOpt_NoSelfCapture.Checked();
   c.OptSmoothCapture = FCommands.actOpt_SmoothCapture.Checked();
+  c.OptInstantFollow = FCommands.actOpt_InstantFollow.Checked();
   c.CaptureLupe = FCommands.actCapture_Lupe.Checked();
   c.CaptureFixed = FCommands.actCapture_Fixed.Checked();
 

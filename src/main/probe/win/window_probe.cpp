@@ -20,8 +20,17 @@ HWND TWindowProbe::FindWindowUnderCursor(const Point& probe, const TWindowSearch
   return SearchWindowTree(probe, search.SkipLayered, search.SkipWindow);
 }
 
-void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now) {
+void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now,
+                                   bool mayKeep) {
   const HWND window = FindWindowUnderCursor(info.ScreenPoint, search);
+  // The monitor under the point; the screen's DPI where monitors have none of their own.
+  info.Dpi = MonitorDpi(
+      MonitorFromPoint(POINT{info.ScreenPoint.X, info.ScreenPoint.Y}, MONITOR_DEFAULTTONEAREST));
+  if (mayKeep && window == factsWindow_ && info.Window == reinterpret_cast<uintptr_t>(window) &&
+      now - factsRead_ < kFactsPeriod)
+    return;
+  factsWindow_ = window;
+  factsRead_ = now;
   info.Window = reinterpret_cast<uintptr_t>(window);
 
   // With no window the conversion fails, the point stays and the origin is (0, 0).
@@ -46,9 +55,6 @@ void TWindowProbe::ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info
   const Rect clientBounds = GetClientBounds(window);
   info.ClientSize = Size{clientBounds.Right, clientBounds.Bottom};
 
-  // The monitor under the point; the screen's DPI where monitors have none of their own.
-  info.Dpi = MonitorDpi(
-      MonitorFromPoint(POINT{info.ScreenPoint.X, info.ScreenPoint.Y}, MONITOR_DEFAULTTONEAREST));
   ReadChangingFacts(window, treeParent, className, info);
 
   // With no window (or one gone meanwhile) the process is 0 and every process fact is empty.

@@ -27,8 +27,13 @@ class TWindowProbe {
  public:
   // The window that the facts describe; nullptr when none qualifies.
   HWND FindWindowUnderCursor(const Point& probe, const TWindowSearch& search) const;
-  // The facts of the window under info.ScreenPoint, into info; `now` is the tick count.
-  void ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now);
+  // The facts of the window under info.ScreenPoint, into info; `now` is the tick count. With
+  // mayKeep, the facts of the window that info describes already are kept if they were read
+  // less than kFactsPeriod ago and that window is still the one under the point: only what
+  // depends on the point itself is read.
+  void ReadWindowFacts(const TWindowSearch& search, TProbeInfo& info, uint32_t now,
+                       bool mayKeep = false);
+  static constexpr uint32_t kFactsPeriod = 100;
   // How long a window that did not answer is left alone while it stays under the probe: about
   // as long as the system takes to count a silent window as hung.
   static constexpr uint32_t kSilencePeriod = 5000;
@@ -51,6 +56,9 @@ class TWindowProbe {
   void ReadChangingFacts(HWND window, HWND treeParent, const std::wstring& className,
                          TProbeInfo& info);
   TKeptFacts kept_;
+  // The window whose facts info holds, and when they were read.
+  HWND factsWindow_ = nullptr;
+  uint32_t factsRead_ = 0;
   // The window under the probe that last did not answer, and since when; null for none.
   HWND silentWindow_ = nullptr;
   uint32_t silentSince_ = 0;

@@ -379,9 +379,11 @@ TEST_F(Commands, TheMenuOpensAtTheClientOriginShowingTheCommandsAsTheyStand) {
   EXPECT_TRUE(capture[2].state & MFS_CHECKED) << "loupe mode";
   EXPECT_TRUE(capture[3].type & MFT_RADIOCHECK);
 
-  ASSERT_EQ(opt.size(), 6u);
+  ASSERT_EQ(opt.size(), 7u);
   EXPECT_EQ(opt[1].text, L"大きいフォント(&F)");
-  EXPECT_EQ(opt[5].text, L"&Language / 言語");
+  EXPECT_EQ(opt[4].text, L"即時追従(&I)");
+  EXPECT_TRUE(opt[4].state & MFS_CHECKED) << "instant follow is on by default";
+  EXPECT_EQ(opt[6].text, L"&Language / 言語");
   EXPECT_TRUE(opt[2].state & MFS_DISABLED) << "no-self-capture is greyed in loupe mode";
   EXPECT_FALSE(opt[3].state & MFS_DISABLED);
 }
