@@ -171,8 +171,7 @@ void Measure(const Config& c, int cycles) {
   for (int i = 0; i < 6; ++i) std::printf(" %s %.0f%%", names[i], 100 * pieces[i] / piecesTotal);
   std::printf("\n%-28s as a pointer frame: mean %.3f ms (cycle %.3f ms):", c.name,
               frameTotal / cycles * 1e3, piecesTotal / cycles * 1e3);
-  for (int i = 0; i < 6; ++i)
-    std::printf(" %s %.3f", names[i], framePieces[i] / cycles * 1e3);
+  for (int i = 0; i < 6; ++i) std::printf(" %s %.3f", names[i], framePieces[i] / cycles * 1e3);
   std::printf("\n");
 }
 

@@ -182,8 +182,8 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
       PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFF0000u, 0xFBC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
-  EXPECT_FALSE(PlanApplySettings(rec(0, 0, 0, 0, 0x400), SingleFullHdMonitor())
-                   .Checks.OptInstantFollow);
+  EXPECT_FALSE(
+      PlanApplySettings(rec(0, 0, 0, 0, 0x400), SingleFullHdMonitor()).Checks.OptInstantFollow);
 }
 
 TEST(PlanApplySettings, CaptureModeChoosesAtMostOneMode) {
