@@ -420,8 +420,8 @@ TEST_F(Win9xPathCaptureModes, LoupeAndNoSelfCaptureUncheckThemselvesAndTheMenuHi
   fixed.fMask = MIIM_FTYPE;
   GetMenuItemInfoW(capture, 2, TRUE, &fixed);
   EXPECT_FALSE(fixed.fType & MFT_RADIOCHECK) << "a plain check item without its partner";
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu.get(), 9 + elementGroup)), 5)
-      << "no no-self-capture item: three options, a separator and the language submenu";
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu.get(), 9 + elementGroup)), 6)
+      << "no no-self-capture item: four options, a separator and the language submenu";
 }
 
 }  // namespace
