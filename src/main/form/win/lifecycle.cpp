@@ -134,7 +134,13 @@ void TApp_Loupist::HideWhatTheSystemCannotDo() {
     copyExeName.SetEnabled(false);
     copyExeName.SetVisible(false);
   }
-  // Nor can one without Active Accessibility (95 family, NT 4) tell the element at a point.
+  // Windows 95 tells of no pointer move: the timer alone follows the pointer there. The check
+  // stays as stored, for the next system the settings file meets.
+  if (!TPointerTracker::SystemTellsOfMoves()) {
+    FCommands.actOpt_InstantFollow.SetEnabled(false);
+    FCommands.actOpt_InstantFollow.SetVisible(false);
+  }
+  // Without Active Accessibility (95 family, NT 4) no program can tell the element at a point.
   if (!SystemHasElementSource()) {
     for (int32_t item = kItemElement; item <= kItemElementFramework; ++item) {
       for (Cmd id : {PanelItem(item).Line, PanelItem(item).Copy}) {

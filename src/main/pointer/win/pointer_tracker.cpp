@@ -35,6 +35,11 @@ TPointerTracker* hooked = nullptr;
 
 }  // namespace
 
+bool TPointerTracker::SystemTellsOfMoves() {
+  return User32Proc<RegisterRawInput>("RegisterRawInputDevices") ||
+         User32Proc<SetEventHook>("SetWinEventHook");
+}
+
 int64_t TPointerTracker::NowUs() {
   static const int64_t frequency = [] {
     LARGE_INTEGER f{};

@@ -65,6 +65,8 @@ class TPointerTracker {
   // a frame found where it was does not count.
   uint32_t Frames() const { return frames_; }
 
+  // Whether the system can tell of pointer moves at all (Windows 95 cannot).
+  static bool SystemTellsOfMoves();
   // Microseconds of the steady clock the pacing counts in.
   static int64_t NowUs();
 
