@@ -37,7 +37,9 @@ void TApp_Loupist::ReadProbeColor() {
   ProbeInfo.RGBValue = ProbeInfo.Red * 65536 + ProbeInfo.Green * 256 + ProbeInfo.Blue;
 }
 
-void TApp_Loupist::DrawOverlay() { FView.DrawOverlay(FCommands.actGrid_Disp.Checked()); }
+void TApp_Loupist::DrawOverlay() {
+  FView.DrawOverlay(FCommands.actGrid_Disp.Checked(), SpacingOverlay());
+}
 
 TWindowSearch TApp_Loupist::WindowSearch() const {
   TWindowSearch search;
@@ -77,6 +79,7 @@ void TApp_Loupist::Timer_MainTimer(const void* sender) {
   ProbeInfo.ScreenPoint = probe;
   FView.FViewBitmap.FillRect(0, 0, ClientWidth(), FView.FInfoRect.Top, RGB(0, 0, 0));
   TakePicture(probe);
+  MeasureSpacing(probe);
   DrawOverlay();
   ReadProbeColor();
   if (!(FCommands.actCapture_Pause.Checked() && !FCycle.FTakingSnapshot)) ReadWindowFacts();
