@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/e2e/program.h"
+#include "tests/e2e/scene.h"
 
 namespace {
 
@@ -247,121 +246,52 @@ TEST(DualMonitorInput, QAlternatesTheWindowBetweenTheWorkAreasCorners) {
 
 namespace {
 
-// A grey ground with upright bars across it, all in one window: a pointer that crossed from one
-// window into another would make Wine take the modifiers afresh from the X server, which knows
-// nothing of the keys this test sends.
-class BarsWindow {
- public:
-  struct Bar {
-    int Left, Width;
-    COLORREF Color;
-  };
-  BarsWindow(int left, int top, int width, int height, std::vector<Bar> bars)
-      : bars_(std::move(bars)) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"LoupistE2EBars";
-    RegisterClassW(&wc);
-    hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName,
-                            L"bars", WS_POPUP, left, top, width, height, nullptr, nullptr,
-                            wc.hInstance, this);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    UpdateWindow(hwnd_);
-    PumpFor(100);
-  }
-  ~BarsWindow() { DestroyWindow(hwnd_); }
-
- private:
-  static void Fill(HDC dc, const RECT& r, COLORREF color) {
-    SetBkColor(dc, color);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-  }
-  static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    auto* self = reinterpret_cast<BarsWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (m == WM_PAINT && self) {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(h, &ps);
-      RECT r{};
-      GetClientRect(h, &r);
-      Fill(dc, r, RGB(128, 128, 128));
-      for (const Bar& bar : self->bars_)
-        Fill(dc, RECT{bar.Left, 50, bar.Left + bar.Width, 100}, bar.Color);
-      EndPaint(h, &ps);
-      return 0;
-    }
-    return DefWindowProcW(h, m, w, l);
-  }
-  std::vector<Bar> bars_;
-  HWND hwnd_ = nullptr;
-};
-
-// A key held down at the X server's level for the scope, as a person's keyboard holds it.
-class XKeyHeld {
- public:
-  XKeyHeld(const wchar_t* name, int virtualKey) : name_(name), key_(virtualKey) {
-    held_ = Xdotool(L"keydown " + name_) &&
-            WaitFor([this] { return GetAsyncKeyState(key_) < 0; }, 2000);
-  }
-  XKeyHeld(const XKeyHeld&) = delete;
-  XKeyHeld& operator=(const XKeyHeld&) = delete;
-  ~XKeyHeld() {
-    Xdotool(L"keyup " + name_);
-    WaitFor([this] { return GetAsyncKeyState(key_) >= 0; }, 2000);
-  }
-  bool Held() const { return held_; }
-
- private:
-  std::wstring name_;
-  int key_;
-  bool held_ = false;
-};
-
-// Ctrl held as a person holds it, across the arrow's presses and its key repeat: a block, a
-// narrower one and a one-pixel line across the probe's row.
+// Ctrl held as a person holds it, at the X server's level (Wine takes the modifiers afresh from
+// the X server with each pointer event, and would let go one sent with SendInput), across the
+// arrow's presses and its key repeat: a block, a narrow one and a one-pixel line on a ground.
 TEST(EdgeJumps, CtrlArrowsTakeTheCursorFromEdgeToEdge) {
   DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
-  const BarsWindow scene(300, 350, 600, 150,
-                         {{100, 50, RGB(200, 40, 40)}, {200, 20, RGB(40, 40, 200)}, {260, 1, 0}});
+  const ColorWindow ground(300, 350, 600, 150, RGB(128, 128, 128));
+  const ColorWindow block(400, 400, 50, 50, RGB(200, 40, 40));
+  const ColorWindow narrow(500, 400, 20, 50, RGB(40, 40, 200));
+  const ColorWindow line(560, 400, 1, 50, RGB(0, 0, 0));
   MovePointer(420, 425);
   LoupistProcess program;
   ASSERT_NE(program.Window(), nullptr);
   SetForegroundWindow(program.Window());
   PumpFor(500);
-  auto cursor = [] {
-    POINT p{};
-    GetCursorPos(&p);
-    return p;
+  const auto at = [](int x) {
+    return WaitFor(
+        [x] {
+          POINT p{};
+          GetCursorPos(&p);
+          return p.x == x && p.y == 425;
+        },
+        1000);
   };
-
-  {
-    const XKeyHeld ctrl(L"Control_L", VK_CONTROL);
-    ASSERT_TRUE(ctrl.Held());
-    PumpFor(150);
-    // Each press lands where the next edge is; the held key's repeats go on from there.
-    for (int x : {450, 500, 520, 560, 561}) {
-      SendKey(VK_RIGHT, false);
-      EXPECT_TRUE(WaitFor([&] { return cursor().x == x; }, 1000))
-          << "to " << x << ", at " << cursor().x;
-      EXPECT_EQ(cursor().y, 425);
-    }
-    SendKey(VK_RIGHT, true);
-    // From the ground beside the line onto it, past it, and to the narrow block's nearest pixel.
-    for (int x : {560, 559, 519}) {
-      SendKey(VK_LEFT, false);
-      SendKey(VK_LEFT, true);
-      EXPECT_TRUE(WaitFor([&] { return cursor().x == x; }, 1000))
-          << "to " << x << ", at " << cursor().x;
-    }
-    PumpFor(150);
+  struct CtrlUp {
+    ~CtrlUp() { Xdotool(L"keyup Control_L"); }
+  } up;
+  ASSERT_TRUE(Xdotool(L"keydown Control_L"));
+  ASSERT_TRUE(WaitFor([] { return GetAsyncKeyState(VK_CONTROL) < 0; }, 2000));
+  PumpFor(150);
+  // Past the block, to the narrow one's nearest pixel, past it, onto the line and past it.
+  for (int x : {450, 500, 520, 560, 561}) {
+    SendKey(VK_RIGHT, false);  // held: the second and later presses are the key's repeats
+    EXPECT_TRUE(at(x)) << x;
+  }
+  SendKey(VK_RIGHT, true);
+  for (int x : {560, 559, 519}) {
+    SendKey(VK_LEFT, false);
+    SendKey(VK_LEFT, true);
+    EXPECT_TRUE(at(x)) << x;
   }
   PumpFor(150);
-  // Without Ctrl the arrow nudges again.
-  SendKey(VK_LEFT, false);
+  Xdotool(L"keyup Control_L");
+  ASSERT_TRUE(WaitFor([] { return GetAsyncKeyState(VK_CONTROL) >= 0; }, 2000));
+  SendKey(VK_LEFT, false);  // without Ctrl a nudge again
   SendKey(VK_LEFT, true);
-  EXPECT_TRUE(WaitFor([&] { return cursor().x == 518; }, 1000)) << cursor().x;
+  EXPECT_TRUE(at(518));
   DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
 }
 

@@ -40,8 +40,6 @@ void MovePointer(int x, int y);
 void SendButton(DWORD flags);
 // Starts xdotool with these arguments on the display; true when it started. It runs on its
 // own: wait for what it does.
-// A modifier held at the X server's level stays held under Wine, which takes the modifiers
-// afresh from the X server with every pointer event, where one sent with SendInput does not.
 bool Xdotool(const std::wstring& arguments);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);

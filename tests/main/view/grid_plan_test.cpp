@@ -295,49 +295,48 @@ TEST(GridPlan, PenModesOfTheGrid) {
 }
 
 // The capture cycle reads the probe colour at the cursor cell; nothing may ever be drawn
-// there, nor may anything be drawn twice by the inverting pen or below the zoom area, with or
-// without the spacing runs (ending next to the probe cell, beyond the view, or in between).
+// there, nor may anything be drawn twice by the inverting pen or below the zoom area, spacing
+// runs or not (ending beside the probe cell, past the view, or in between).
 TEST(GridPlan, ProbePixelIsNeverCovered) {
-  const SpacingReach kReaches[] = {{}, {true, 1, 1, 1, 1}, {true, 2, 1000, 0, 7}};
+  const SpacingReach reaches[] = {{}, {true, 1, 1, 1, 1}, {true, 2, 1000, 0, 7}};
   const Size sizes[] = {{50, 50},  {52, 52},  {221, 150}, {220, 150},
                         {333, 97}, {57, 203}, {640, 480}, {61, 50}};
   std::vector<GridLine> lines;
   for (const Size& size : sizes)
     for (int32_t z = 1; z <= 20; ++z)
-      for (bool shown : {false, true}) {
+      for (int variant = 0; variant < 6; ++variant) {
+        const bool shown = variant % 2 != 0;
         // The cells and the probe cell exactly as the window's own layout derives them.
-        for (const SpacingReach& spacing : kReaches) {
-          const LayoutResult layout = ComputeZoomGeometry(size.Width, size.Height, z, shown);
-          GridPlanInput in = Layout(size.Width, size.Height, z, shown);
-          in.CellCols = layout.CellCols;
-          in.CellRows = layout.CellRows;
-          in.CursorCell = layout.CursorCell;
-          in.Spacing = spacing;
-          PlanGrid(in, lines);
-          Canvas c(size.Width, size.Height + 10, kWhite);
-          c.Draw(lines);
-          const std::string where = std::to_string(size.Width) + "x" + std::to_string(size.Height) +
-                                    " zoom " + std::to_string(z) + (shown ? " grid" : " no grid");
-          ASSERT_EQ(c.Hits(in.CursorCell.X, in.CursorCell.Y), 0) << where;
+        const LayoutResult layout = ComputeZoomGeometry(size.Width, size.Height, z, shown);
+        GridPlanInput in = Layout(size.Width, size.Height, z, shown);
+        in.CellCols = layout.CellCols;
+        in.CellRows = layout.CellRows;
+        in.CursorCell = layout.CursorCell;
+        in.Spacing = reaches[variant / 2];
+        PlanGrid(in, lines);
+        Canvas c(size.Width, size.Height + 10, kWhite);
+        c.Draw(lines);
+        const std::string where = std::to_string(size.Width) + "x" + std::to_string(size.Height) +
+                                  " zoom " + std::to_string(z) + (shown ? " grid" : " no grid");
+        ASSERT_EQ(c.Hits(in.CursorCell.X, in.CursorCell.Y), 0) << where;
 
-          // Drawn alone, the inverting lines touch as many pixels as they are long: none twice.
-          Canvas inverted(size.Width, size.Height + 10, kWhite);
-          int32_t length = 0;
-          for (const GridLine& l : lines) {
-            ASSERT_TRUE(l.Start.X < l.End.X || l.Start.Y < l.End.Y) << where;
-            if (l.Mode != kPenModeInvert) continue;
-            inverted.Draw(l);
-            length += (l.End.X - l.Start.X) + (l.End.Y - l.Start.Y);
-          }
-          int32_t once = 0;
-          for (int32_t y = 0; y < size.Height; ++y)
-            for (int32_t x = 0; x < size.Width; ++x) {
-              ASSERT_LE(inverted.Hits(x, y), 1) << where << " at " << x << "," << y;
-              once += inverted.Hits(x, y);
-            }
-          EXPECT_EQ(once, length) << where;
-          for (int32_t x = 0; x < size.Width; ++x) ASSERT_EQ(c.Hits(x, size.Height), 0) << where;
+        // Drawn alone, the inverting lines touch as many pixels as they are long: none twice.
+        Canvas inverted(size.Width, size.Height + 10, kWhite);
+        int32_t length = 0;
+        for (const GridLine& l : lines) {
+          ASSERT_TRUE(l.Start.X < l.End.X || l.Start.Y < l.End.Y) << where;
+          if (l.Mode != kPenModeInvert) continue;
+          inverted.Draw(l);
+          length += (l.End.X - l.Start.X) + (l.End.Y - l.Start.Y);
         }
+        int32_t once = 0;
+        for (int32_t y = 0; y < size.Height; ++y)
+          for (int32_t x = 0; x < size.Width; ++x) {
+            ASSERT_LE(inverted.Hits(x, y), 1) << where << " at " << x << "," << y;
+            once += inverted.Hits(x, y);
+          }
+        EXPECT_EQ(once, length) << where;
+        for (int32_t x = 0; x < size.Width; ++x) ASSERT_EQ(c.Hits(x, size.Height), 0) << where;
       }
 }
 
@@ -354,67 +353,50 @@ TEST(GridPlan, ReusedVectorIsNotReallocated) {
 
 namespace {
 
-// The pixels that the spacing runs add to a plan: where the plan with them differs from the
-// same plan without them.
-std::set<std::pair<int32_t, int32_t>> SpacingPixels(GridPlanInput in, int32_t width,
-                                                    int32_t height) {
-  Canvas with(width, height, kWhite), without(width, height, kWhite);
+// The pixels that the runs add: where the plan with them differs from the plan without.
+std::set<std::pair<int32_t, int32_t>> SpacingPixels(GridPlanInput in, const SpacingReach& r) {
+  Canvas with(in.ClientWidth, in.ZoomAreaHeight, kWhite);
+  Canvas without(in.ClientWidth, in.ZoomAreaHeight, kWhite);
   without.Draw(Plan(in));
-  in.Spacing.Shown = true;
+  in.Spacing = r;
   with.Draw(Plan(in));
   std::set<std::pair<int32_t, int32_t>> drawn;
-  for (int32_t y = 0; y < height; ++y)
-    for (int32_t x = 0; x < width; ++x)
+  for (int32_t y = 0; y < in.ZoomAreaHeight; ++y)
+    for (int32_t x = 0; x < in.ClientWidth; ++x)
       if (with.At(x, y) != without.At(x, y)) drawn.insert({x, y});
   return drawn;
 }
 
-// Pixels from (x0, y0) to (x1, y1), both included, on one row or column.
-void AddPixels(std::set<std::pair<int32_t, int32_t>>& pixels, int32_t x0, int32_t y0, int32_t x1,
-               int32_t y1) {
+// Pixels (x0, y0) to (x1, y1), both included, of one row or column.
+void Add(std::set<std::pair<int32_t, int32_t>>& to, int32_t x0, int32_t y0, int32_t x1,
+         int32_t y1) {
   for (int32_t y = y0; y <= y1; ++y)
-    for (int32_t x = x0; x <= x1; ++x) pixels.insert({x, y});
+    for (int32_t x = x0; x <= x1; ++x) to.insert({x, y});
 }
 
 }  // namespace
 
-// Each run: a line through the middle of the probe cell, a mark across the end cell's farthest
-// column or row of picture, nothing inside the frame, and a run past the view's edge reaching
-// that edge without a mark.
+// A line through the middle of the probe cell, a mark across the end cell's farthest picture
+// column or row, nothing inside the frame; a run past the view reaches its edge, unmarked.
 TEST(GridPlan, SpacingRunsEndOnTheirLastCells) {
-  {
-    // Zoom 1: the probe pixel (110, 74), the frame one pixel around it; the marks lie on the
-    // runs' last pixels themselves.
-    GridPlanInput in = Layout(221, 150, 1, false);
-    ASSERT_EQ(in.CursorCell, (Point{110, 74}));
-    in.Spacing = SpacingReach{false, 3, 5, 2, 1000};
-    std::set<std::pair<int32_t, int32_t>> want;
-    AddPixels(want, 107, 73, 107, 75);   // left mark
-    AddPixels(want, 108, 74, 108, 74);   // left line, up to the frame
-    AddPixels(want, 112, 74, 114, 74);   // right line
-    AddPixels(want, 115, 73, 115, 75);   // right mark
-    AddPixels(want, 109, 72, 111, 72);   // top mark; the line would lie inside the frame
-    AddPixels(want, 110, 76, 110, 149);  // down to the zoom area's bottom, no mark
-    EXPECT_EQ(SpacingPixels(in, 221, 150), want);
-  }
-  {
-    // Zoom 6 with the grid: cell (18, 12) from (108, 72), its picture from (109, 73) to
-    // (113, 77), its middle row 75 and column 111; the frame from (107, 71) to (115, 79).
-    GridPlanInput in = Layout(221, 150, 6, true);
-    ASSERT_EQ(in.CursorCell, (Point{109, 73}));
-    in.Spacing = SpacingReach{false, 2, 1, 0, 1};
-    std::set<std::pair<int32_t, int32_t>> want;
-    AddPixels(want, 97, 73, 97, 77);    // left mark: first picture column of cell 16
-    AddPixels(want, 98, 75, 106, 75);   // left line, across the grid line at x = 102
-    AddPixels(want, 116, 75, 118, 75);  // right line
-    AddPixels(want, 119, 73, 119, 77);  // right mark: last picture column of cell 19
-    AddPixels(want, 111, 80, 111, 82);  // down line
-    AddPixels(want, 109, 83, 113, 83);  // bottom mark: last picture row of row 13
-    EXPECT_EQ(SpacingPixels(in, 221, 150), want);
-    // A run past the left edge reaches it.
-    in.Spacing = SpacingReach{false, 1000, 0, 0, 0};
-    want.clear();
-    AddPixels(want, 0, 75, 106, 75);
-    EXPECT_EQ(SpacingPixels(in, 221, 150), want);
-  }
+  // Zoom 1: the probe pixel (110, 74) in a frame one pixel around; marks on the last pixels.
+  const GridPlanInput one = Layout(221, 150, 1, false);
+  ASSERT_EQ(one.CursorCell, (Point{110, 74}));
+  std::set<std::pair<int32_t, int32_t>> want;
+  Add(want, 107, 73, 107, 75), Add(want, 108, 74, 108, 74);   // left: mark, line
+  Add(want, 112, 74, 114, 74), Add(want, 115, 73, 115, 75);   // right: line, mark
+  Add(want, 109, 72, 111, 72), Add(want, 110, 76, 110, 149);  // top mark; down to the edge
+  EXPECT_EQ(SpacingPixels(one, {true, 3, 5, 2, 1000}), want);
+  // Zoom 6 with the grid: the probe cell's picture (109, 73) to (113, 77), its middle row 75
+  // and column 111; the frame from (107, 71) to (115, 79).
+  const GridPlanInput six = Layout(221, 150, 6, true);
+  ASSERT_EQ(six.CursorCell, (Point{109, 73}));
+  want.clear();
+  Add(want, 97, 73, 97, 77), Add(want, 98, 75, 106, 75);     // left, across a grid line
+  Add(want, 116, 75, 118, 75), Add(want, 119, 73, 119, 77);  // right
+  Add(want, 111, 80, 111, 82), Add(want, 109, 83, 113, 83);  // down
+  EXPECT_EQ(SpacingPixels(six, {true, 2, 1, 0, 1}), want);
+  want.clear();
+  Add(want, 0, 75, 106, 75);
+  EXPECT_EQ(SpacingPixels(six, {true, 1000, 0, 0, 0}), want);
 }
