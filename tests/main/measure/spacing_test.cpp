@@ -21,26 +21,11 @@ std::vector<uint32_t> Ramp(int from, int to) {
   return pixels;
 }
 
-TEST(Tolerance, EachChannelOnItsOwnUpToTheTolerance) {
-  const struct {
-    uint32_t a, b;
-    int32_t tolerance;
-    bool alike;
-  } cases[] = {
-      {0x808080, 0x808080, 0, true},     {0x808080, 0x808081, 0, false},
-      {0x808080, 0x828080, 2, true},     {0x808080, 0x838080, 2, false},
-      {0x808080, 0x807E80, 2, true},     {0x808080, 0x807D80, 2, false},
-      {0x808080, 0x808040, 64, true},    {0x808080, 0x80803F, 64, false},
-      {0xFF808080, 0x00808080, 0, true},  // the byte above blue is no channel
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(WithinTolerance(c.a, c.b, c.tolerance), c.alike)
-        << std::hex << c.a << " " << c.b << " within " << std::dec << c.tolerance;
-}
-
 // Runs and jumps over one monitor's row, whose left edge is `first`: -1024 for a monitor left of
 // the primary; a coordinate past its ends lies in a gap between monitors or off the desktop.
 TEST(Spacing, RunsAndJumpsOverAMonitorsRow) {
+  // Each channel counts on its own: the last pixel lies beyond 8 in one channel alone.
+  const std::vector<uint32_t> shadow = {0x336699, 0x3A6D9F, 0x2C5F91, 0x336699, 0x3366A2};
   const struct {
     const char* what;
     std::vector<uint32_t> pixels;
@@ -49,14 +34,7 @@ TEST(Spacing, RunsAndJumpsOverAMonitorsRow) {
     int32_t left, right;  // where a jump lands
   } cases[] = {
       {"inside a block: past it", Drawn("...####..."), 100, 104, 0, {103, 4}, 102, 107},
-      {"beside a block: its nearest pixel",
-       Drawn("...####..."),
-       -1024,
-       -1023,
-       0,
-       {-1024, 3},
-       -1024,
-       -1021},
+      {"beside a block: onto it", Drawn("...####..."), -1024, -1023, 0, {-1024, 3}, -1024, -1021},
       {"a run to both monitor edges", Drawn("........"), 0, 3, 0, {0, 8}, 0, 7},
       {"at the monitor's last pixel", Drawn("..##"), 0, 3, 0, {2, 2}, 1, 3},
       {"on a one-pixel line", Drawn("...|..."), 0, 3, 0, {3, 1}, 2, 4},
@@ -66,14 +44,9 @@ TEST(Spacing, RunsAndJumpsOverAMonitorsRow) {
       {"a ramp, exactly", Ramp(0, 20), 0, 10, 0, {10, 1}, 9, 11},
       {"a ramp within 2", Ramp(0, 20), 0, 10, 2, {8, 5}, 7, 13},
       {"a ramp within 64", Ramp(0, 20), 0, 10, 64, {0, 21}, 0, 20},
-      {"a shadow within 8",
-       {0x336699, 0x3A6D9F, 0x2C5F91, 0x336699, 0x3E71A3},
-       0,
-       0,
-       8,
-       {0, 4},
-       0,
-       4},
+      {"a shadow within 8", shadow, 0, 0, 8, {0, 4}, 0, 4},
+      {"green beyond 8", {0x336699, 0x336F99}, 0, 0, 8, {0, 1}, 0, 1},
+      {"red beyond 8", {0x336699, 0x3C6699}, 0, 0, 8, {0, 1}, 0, 1},
       {"in the gap left of the monitor", Drawn("...."), 100, 99, 0, {99, 0}, 99, 99},
       {"in the gap right of it", Drawn("...."), 100, 104, 0, {104, 0}, 104, 104},
   };
