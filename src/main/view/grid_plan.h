@@ -1,8 +1,8 @@
 // The overlay on the enlarged picture as a list of lines: pixel grid, sub-grid every fifth
 // cell counted from the probe cell, the cross-hair used instead below zoom 4, the spacing runs
-// through the probe cell, and the inverted frame around the probe cell. Drawing the list in order
-// with one-pixel pens reproduces the overlay; keeping it a plain list lets the geometry be checked
-// without a device context.
+// through the probe cell, and the inverted frame around the probe cell. Drawing the list in
+// order with one-pixel pens reproduces the overlay; keeping it a plain list lets the geometry
+// be checked without a device context.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -54,10 +54,10 @@ int32_t GridGap(bool gridShown, int32_t zoom);
 
 // Replaces the contents of lines with the overlay in drawing order: cross-hair arms (zoom
 // below 4) or grid then sub-grid (zoom 4 and up), when the grid is shown; the spacing runs in
-// invert mode, when shown: a line through the middle of the probe cell out to the last cell of
-// each run, with a short mark across its end (on the end cell's outermost column or row of
-// picture, so at zoom 1 on the run's last pixel itself), stopping at the zoom area's edges and
-// leaving out the frame's square; then the four sides of the probe cell frame in invert mode. Lines
-// that would fall wholly outside the zoom area are left out. The vector is meant to be kept and
-// reused: once it has grown to fit, planning allocates nothing.
+// invert mode, when shown: a line through the middle of the probe cell out to each run's last
+// cell, with a short mark across that cell's farthest column or row of picture (so at zoom 1
+// on the run's last pixel itself), stopping at the zoom area's edges and leaving out the
+// frame's square; then the four sides of the probe cell frame in invert mode. Lines that would
+// fall wholly outside the zoom area are left out. The vector is meant to be kept and reused:
+// once it has grown to fit, planning allocates nothing.
 void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines);
