@@ -88,6 +88,7 @@ struct Config {
   int width, zoomAreaHeight, zoom;
   bool grid;
   bool allLines;  // every information line on
+  bool spacing;   // the spacing line on as well (every line has it)
 };
 
 void Measure(const Config& c, int cycles) {
@@ -98,6 +99,7 @@ void Measure(const Config& c, int cycles) {
   for (int item = 1; item <= kInfoItemCount; ++item) a.SetInfoItemChecked(item, c.allLines);
   if (!c.allLines)  // the lines the program starts with
     for (int item : {1, 2, 4, 7, 8, 9}) a.SetInfoItemChecked(item, true);
+  if (c.spacing) a.SetInfoItemChecked(kItemSpacing, true);
   a.Zoom() = c.zoom;
   SetWindowPos(app->Handle(), HWND_TOPMOST, 1280 - c.width - 5, 5, 0, 0, SWP_NOSIZE);
   app->SetClientSize(c.width, c.zoomAreaHeight + RectHeight(a.InfoRect()));
@@ -135,6 +137,7 @@ void Measure(const Config& c, int cycles) {
                     c.zoom, c.grid, lines, a.View().Font());
   ref.facts_ = true;  // the program reads the facts on every capture, whatever lines are on
   ref.instrument_ = c.allLines;
+  ref.spacing_ = a.InfoItemChecked(kItemSpacing);
   for (int i = 0; i < cycles; ++i) {
     SetCursorPos(points[i & 1].x, points[i & 1].y);
     const double t0 = Seconds();
@@ -254,13 +257,14 @@ int main(int argc, char** argv) {
   const bool pointerOnly = argc > 1 && std::string(argv[1]) == "--pointer";
   const int cycles = 400;
   const Config configs[] = {
-      {"221x150 zoom 6 grid", 221, 150, 6, true, false},
-      {"800x600 zoom 1", 800, 600, 1, true, false},
-      {"221x150 zoom 4 grid", 221, 150, 4, true, false},
-      {"800x600 zoom 20 grid", 800, 600, 20, true, false},
-      {"221x150 zoom 6 all lines", 221, 150, 6, true, true},
-      {"800x600 zoom 1 all lines", 800, 600, 1, true, true},
-      {"800x600 zoom 20 all lines", 800, 600, 20, true, true},
+      {"221x150 zoom 6 grid", 221, 150, 6, true, false, false},
+      {"800x600 zoom 1", 800, 600, 1, true, false, false},
+      {"221x150 zoom 4 grid", 221, 150, 4, true, false, false},
+      {"800x600 zoom 20 grid", 800, 600, 20, true, false, false},
+      {"221x150 zoom 6 spacing", 221, 150, 6, true, false, true},
+      {"221x150 zoom 6 all lines", 221, 150, 6, true, true, true},
+      {"800x600 zoom 1 all lines", 800, 600, 1, true, true, true},
+      {"800x600 zoom 20 all lines", 800, 600, 20, true, true, true},
   };
   if (!pointerOnly) {
     for (const Config& c : configs) Measure(c, cycles);

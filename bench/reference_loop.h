@@ -44,6 +44,13 @@ class ReferenceLoop {
         GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow"));
     srcW_ = (cw + zoom - 1) / zoom;
     srcH_ = (zoomAreaH + zoom - 1) / zoom;
+    // A row and a column as long as the virtual desktop is wide and high, for the spacing.
+    rowDC_ = CreateCompatibleDC(viewDC_);
+    columnDC_ = CreateCompatibleDC(viewDC_);
+    row_ = Dib(GetSystemMetrics(SM_CXVIRTUALSCREEN), 1, &rowBits_);
+    column_ = Dib(1, GetSystemMetrics(SM_CYVIRTUALSCREEN), &columnBits_);
+    SelectObject(rowDC_, row_);
+    SelectObject(columnDC_, column_);
   }
   ~ReferenceLoop() {
     DeleteDC(captureDC_);
@@ -53,6 +60,10 @@ class ReferenceLoop {
     DeleteObject(gridPen_);
     DeleteObject(subPen_);
     DeleteObject(panelPen_);
+    DeleteDC(rowDC_);
+    DeleteDC(columnDC_);
+    DeleteObject(row_);
+    DeleteObject(column_);
     if (dwm_ != nullptr) FreeLibrary(dwm_);
   }
   // The window facts, asked plainly: the window under the point, its class, text,
@@ -120,8 +131,54 @@ class ReferenceLoop {
   }
   volatile double sink_ = 0;
 
+  // The spacing search: the probe's row and column across its monitor read from the screen,
+  // walked both ways from the probe pixel within the tolerance, and the runs drawn inverted
+  // through the probe cell's middle with a mark at each end.
+  void Spacing(POINT p, int cx, int cy) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info);
+    const RECT m = info.rcMonitor;
+    const int w = m.right - m.left, h = m.bottom - m.top;
+    HDC screen = GetDC(nullptr);
+    BitBlt(rowDC_, 0, 0, w, 1, screen, m.left, p.y, SRCCOPY | CAPTUREBLT);
+    BitBlt(columnDC_, 0, 0, 1, h, screen, p.x, m.top, SRCCOPY | CAPTUREBLT);
+    ReleaseDC(nullptr, screen);
+    auto alike = [](uint32_t a, uint32_t b) {
+      for (int shift = 0; shift < 24; shift += 8) {
+        const int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+        if (d > kTolerance || d < -kTolerance) return false;
+      }
+      return true;
+    };
+    auto run = [&](const uint32_t* px, int n, int at, int& low, int& high) {
+      low = high = at;
+      while (low > 0 && alike(px[low - 1], px[at])) --low;
+      while (high + 1 < n && alike(px[high + 1], px[at])) ++high;
+    };
+    int left, right, top, bottom;
+    run(rowBits_, w, p.x - m.left, left, right);
+    run(columnBits_, h, p.y - m.top, top, bottom);
+    // The marks on the end cells' farthest picture columns and rows, as the program puts them.
+    const int z = zoom_, mx = cx + (z - 2) / 2, my = cy + (z - 2) / 2, half = (z - 2) / 2;
+    const int x0 = cx + (left - (p.x - m.left)) * z, x1 = cx + (right - (p.x - m.left)) * z + z - 2;
+    const int y0 = cy + (top - (p.y - m.top)) * z, y1 = cy + (bottom - (p.y - m.top)) * z + z - 2;
+    SetROP2(viewDC_, R2_NOT);
+    const int lines[8][4] = {
+        {x0 + 1, my, cx - 2, my},           {cx + z + 1, my, x1, my},
+        {mx, y0 + 1, mx, cy - 2},           {mx, cy + z + 1, mx, y1},
+        {x0, my - half, x0, my + half + 1}, {x1, my - half, x1, my + half + 1},
+        {mx - half, y0, mx + half + 1, y0}, {mx - half, y1, mx + half + 1, y1}};
+    for (const auto& l : lines) {
+      MoveToEx(viewDC_, l[0], l[1], nullptr);
+      LineTo(viewDC_, l[2], l[3]);
+    }
+    SetROP2(viewDC_, R2_COPYPEN);
+  }
+
   bool facts_ = false;
   bool instrument_ = false;
+  bool spacing_ = false;
 
   void Frame() {
     POINT p;
@@ -159,6 +216,7 @@ class ReferenceLoop {
         LineTo(viewDC_, cw_, oy + 5 * zoom_ * i);
       }
     }
+    if (spacing_) Spacing(p, cx, cy);
     SetROP2(viewDC_, R2_NOT);
     POINT frame[5] = {{cx - 2, cy - 2},
                       {cx + zoom_, cy - 2},
@@ -194,6 +252,19 @@ class ReferenceLoop {
   }
 
  private:
+  static constexpr int kTolerance = 0;  // the program's default
+  static HBITMAP Dib(int width, int height, uint32_t** bits) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* memory = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &memory, nullptr, 0);
+    *bits = static_cast<uint32_t*>(memory);
+    return bitmap;
+  }
   using DwmGetWindowAttributeProc = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
   using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
   HMODULE dwm_ = nullptr;
@@ -203,8 +274,10 @@ class ReferenceLoop {
   int cw_, ch_, top_, zoom_;
   bool grid_;
   std::vector<std::wstring> lines_;
-  HDC captureDC_, viewDC_;
-  HBITMAP capture_, view_;
+  HDC captureDC_, viewDC_, rowDC_, columnDC_;
+  HBITMAP capture_, view_, row_, column_;
+  uint32_t* rowBits_ = nullptr;
+  uint32_t* columnBits_ = nullptr;
   HPEN gridPen_, subPen_, panelPen_;
   int srcW_, srcH_;
 };

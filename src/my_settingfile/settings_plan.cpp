@@ -26,6 +26,7 @@ constexpr TCheckBit kCheckBits[] = {
     {&TSettingsChecks::PosUser, TFlagWord::Position, kPosUserBit},
     {&TSettingsChecks::PosDpi, TFlagWord::Position, kPosDpiBit},
     {&TSettingsChecks::PosDistance, TFlagWord::Position, kPosDistanceBit},
+    {&TSettingsChecks::PosSpacing, TFlagWord::Position, kPosSpacingBit},
     {&TSettingsChecks::WinInfoHandle, TFlagWord::Window, kWinInfoHandleBit},
     {&TSettingsChecks::WinInfoClassName, TFlagWord::Window, kWinInfoClassNameBit},
     {&TSettingsChecks::WinInfoText, TFlagWord::Window, kWinInfoTextBit},
@@ -150,6 +151,8 @@ TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApply
   plan.ReferenceColor = ReferenceColorOfRecord(record);
   if (record.OptionFlags & kOptLanguageChosenBit)
     plan.Language = (record.OptionFlags & kOptLanguageNumberBit) ? 1 : 0;
+  const int tolerance = (record.PositionInfoFlags & kPosToleranceMask) >> kPosToleranceShift;
+  if (tolerance < kToleranceIndexCount) plan.ToleranceIndex = static_cast<uint8_t>(tolerance);
 
   if (IsStorableColor(record.GridColor)) plan.GridColorTag = static_cast<int32_t>(record.GridColor);
   if (IsStorableColor(record.SubGridColor))
@@ -230,6 +233,11 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   }
   r.GridColor = static_cast<uint32_t>(input.GridColorTag);
   r.SubGridColor = static_cast<uint32_t>(input.SubGridColorTag);
+
+  if (input.ToleranceIndex >= kToleranceIndexCount)
+    ThrowRangeError(input.ToleranceIndex, kToleranceIndexCount);
+  r.PositionInfoFlags =
+      static_cast<uint16_t>(r.PositionInfoFlags | (input.ToleranceIndex << kPosToleranceShift));
 
   r.UserPos = input.UserOrigin;
   if (input.Language) {

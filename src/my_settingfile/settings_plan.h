@@ -19,6 +19,7 @@ struct TSettingsChecks {
   bool PosUser = false;
   bool PosDpi = false;
   bool PosDistance = false;
+  bool PosSpacing = false;
   bool ColorContrast = false;
   bool ColorHsl = false;
   bool WinInfoHandle = false;
@@ -87,6 +88,7 @@ struct TSettingsApplyPlan {
   Point FixedPos;  // the probe point, used only when CaptureFixed
   uint32_t ReferenceColor = kDefaultReferenceColor;
   std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
+  uint8_t ToleranceIndex = 0;       // the item of the tolerance submenu to check
   std::optional<Size> WindowSize;
   std::optional<Point> WindowPos;  // absent: the window stays where start-up put it
   bool KeepOnMonitor = true;
@@ -121,6 +123,7 @@ struct TSettingsStoreInput {
   Point ScreenPoint;  // stored whatever the capture mode
   uint32_t ReferenceColor = kDefaultReferenceColor;
   std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
+  uint8_t ToleranceIndex = 0;       // the item checked in the tolerance submenu
 };
 
 // previous supplies the reserved bytes, which pass through unchanged unless a reference colour

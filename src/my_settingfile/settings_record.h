@@ -58,6 +58,12 @@ constexpr uint16_t kPosDpiBit = 1 << 1;
 constexpr uint16_t kColorContrastBit = 1 << 3;
 constexpr uint16_t kColorHslBit = 1 << 4;
 constexpr uint16_t kPosDistanceBit = 1 << 4;
+constexpr uint16_t kPosSpacingBit = 1 << 5;
+// The spacing's tolerance as an index 0..5 (exact, 2, 8, 16, 32, 64) in bits 8-10, which the
+// original layout leaves 0: a file without them measures exactly.
+constexpr int kPosToleranceShift = 8;
+constexpr uint16_t kPosToleranceMask = 0x0700;
+constexpr uint8_t kToleranceIndexCount = 6;
 constexpr uint32_t kWinInfoHandleBit = 1u << 0;
 constexpr uint32_t kWinInfoClassNameBit = 1u << 1;
 constexpr uint32_t kWinInfoTextBit = 1u << 2;

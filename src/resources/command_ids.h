@@ -37,6 +37,13 @@
   X(actPos_User) \
   X(actPos_Dpi) \
   X(actPos_Distance) \
+  X(actPos_Spacing) \
+  X(actPos_Tolerance0) \
+  X(actPos_Tolerance2) \
+  X(actPos_Tolerance8) \
+  X(actPos_Tolerance16) \
+  X(actPos_Tolerance32) \
+  X(actPos_Tolerance64) \
   X(actPos_UserPosSet) \
   X(actPos_InfoOnOff) \
   X(actWinInfo_Handle) \
@@ -68,6 +75,7 @@
   X(actCopy_PosUser) \
   X(actCopy_PosDpi) \
   X(actCopy_PosDistance) \
+  X(actCopy_PosSpacing) \
   X(actCopy_WInfoHandle) \
   X(actCopy_WInfoClassName) \
   X(actCopy_WInfoText) \

@@ -8,7 +8,7 @@ namespace {
 // clang-format off
 // Name, code, Tag, Checked at start, AutoCheck, GroupIndex, shortcut; the texts are the texts
 // component's. Groups: 1 zoom factors, 2 grid colours, 3 sub-grid colours, 4 capture modes,
-// 5 languages.
+// 5 languages, 6 the spacing's tolerances (whose Tag is the tolerance).
 constexpr ActionDef kMainCommands[] = {
     {"actZoom_1", 1001, 1, false, false, 1, {}},
     {"actZoom_2", 1002, 2, false, false, 1, {}},
@@ -44,6 +44,13 @@ constexpr ActionDef kMainCommands[] = {
     {"actPos_User", 4004, 2, false, true, 0, {}},
     {"actPos_Dpi", 4005, 16, false, true, 0, {}},
     {"actPos_Distance", 4006, 32, false, true, 0, {}},
+    {"actPos_Spacing", 4007, 64, false, true, 0, {}},
+    {"actPos_Tolerance0", 4020, 0, true, false, 6, {}},
+    {"actPos_Tolerance2", 4021, 2, false, false, 6, {}},
+    {"actPos_Tolerance8", 4022, 8, false, false, 6, {}},
+    {"actPos_Tolerance16", 4023, 16, false, false, 6, {}},
+    {"actPos_Tolerance32", 4024, 32, false, false, 6, {}},
+    {"actPos_Tolerance64", 4025, 64, false, false, 6, {}},
     {"actPos_UserPosSet", 4010, 0, false, false, 0, {}},
     {"actPos_InfoOnOff", 4099, 0, false, false, 0, {}},
 
@@ -78,6 +85,7 @@ constexpr ActionDef kMainCommands[] = {
     {"actCopy_PosUser", 6023, 0, false, false, 0, {}},
     {"actCopy_PosDpi", 6030, 0, false, false, 0, {}},
     {"actCopy_PosDistance", 6031, 0, false, false, 0, {}},
+    {"actCopy_PosSpacing", 6032, 0, false, false, 0, {}},
     {"actCopy_WInfoHandle", 6024, 0, false, false, 0, {}},
     {"actCopy_WInfoClassName", 6025, 0, false, false, 0, {}},
     {"actCopy_WInfoText", 6026, 0, false, false, 0, {}},
@@ -251,15 +259,26 @@ MenuItemDef BuildColorMenu() {
 }
 
 MenuItemDef BuildPosMenu() {
-  return Submenu("mniPos", {
-                               Item("mniPos_Screen", "actPos_Screen"),
-                               Item("mniPos_Client", "actPos_Client"),
-                               Item("mniPos_User", "actPos_User"),
-                               Item("mniPos_Dpi", "actPos_Dpi"),
-                               Item("mniPos_Distance", "actPos_Distance"),
-                               Separator("mniPos_Line1"),
-                               Bold(Item("mniPos_InfoOnOff", "actPos_InfoOnOff")),
-                           });
+  return Submenu("mniPos",
+                 {
+                     Item("mniPos_Screen", "actPos_Screen"),
+                     Item("mniPos_Client", "actPos_Client"),
+                     Item("mniPos_User", "actPos_User"),
+                     Item("mniPos_Dpi", "actPos_Dpi"),
+                     Item("mniPos_Distance", "actPos_Distance"),
+                     Item("mniPos_Spacing", "actPos_Spacing"),
+                     Submenu("mniPos_Tolerance",
+                             {
+                                 Radio(Item("mniPos_Tolerance0", "actPos_Tolerance0"), 6),
+                                 Radio(Item("mniPos_Tolerance2", "actPos_Tolerance2"), 6),
+                                 Radio(Item("mniPos_Tolerance8", "actPos_Tolerance8"), 6),
+                                 Radio(Item("mniPos_Tolerance16", "actPos_Tolerance16"), 6),
+                                 Radio(Item("mniPos_Tolerance32", "actPos_Tolerance32"), 6),
+                                 Radio(Item("mniPos_Tolerance64", "actPos_Tolerance64"), 6),
+                             }),
+                     Separator("mniPos_Line1"),
+                     Bold(Item("mniPos_InfoOnOff", "actPos_InfoOnOff")),
+                 });
 }
 
 MenuItemDef BuildWinInfoMenu() {
@@ -307,6 +326,7 @@ MenuItemDef BuildCopyMenu() {
                                 Item("mniCopy_PosUser", "actCopy_PosUser"),
                                 Item("mniCopy_PosDpi", "actCopy_PosDpi"),
                                 Item("mniCopy_PosDistance", "actCopy_PosDistance"),
+                                Item("mniCopy_PosSpacing", "actCopy_PosSpacing"),
                                 Separator("mniCopy_Line3"),
                                 Item("mniCopy_WInfoHandle", "actCopy_WInfoHandle"),
                                 Item("mniCopy_WInfoClassName", "actCopy_WInfoClassName"),

@@ -36,8 +36,10 @@ enum TInfoItem : int32_t {
   kItemElementId,
   kItemElementBounds,
   kItemElementFramework,
+  // The runs of like pixels through the probe point, in the position group.
+  kItemSpacing,
 };
-constexpr int32_t kInfoItemCount = 26;
+constexpr int32_t kInfoItemCount = 27;
 
 enum class TInfoGroup { Color, Position, Window, Element };
 

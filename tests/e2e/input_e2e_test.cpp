@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/e2e/program.h"
+#include "tests/e2e/scene.h"
 
 namespace {
 
@@ -238,6 +239,59 @@ TEST(DualMonitorInput, QAlternatesTheWindowBetweenTheWorkAreasCorners) {
     ASSERT_TRUE(IsWorkAreaCorner(r, areas, &third));
     EXPECT_EQ(third, first);
   }
+  DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// Ctrl held as a person holds it, at the X server's level (Wine takes the modifiers afresh from
+// the X server with each pointer event, and would let go one sent with SendInput), across the
+// arrow's presses and its key repeat: a block, a narrow one and a one-pixel line on a ground.
+TEST(EdgeJumps, CtrlArrowsTakeTheCursorFromEdgeToEdge) {
+  DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
+  const ColorWindow ground(300, 350, 600, 150, RGB(128, 128, 128));
+  const ColorWindow block(400, 400, 50, 50, RGB(200, 40, 40));
+  const ColorWindow narrow(500, 400, 20, 50, RGB(40, 40, 200));
+  const ColorWindow line(560, 400, 1, 50, RGB(0, 0, 0));
+  MovePointer(420, 425);
+  LoupistProcess program;
+  ASSERT_NE(program.Window(), nullptr);
+  SetForegroundWindow(program.Window());
+  PumpFor(500);
+  const auto at = [](int x) {
+    return WaitFor(
+        [x] {
+          POINT p{};
+          GetCursorPos(&p);
+          return p.x == x && p.y == 425;
+        },
+        1000);
+  };
+  struct CtrlUp {
+    ~CtrlUp() { Xdotool(L"keyup Control_L"); }
+  } up;
+  ASSERT_TRUE(Xdotool(L"keydown Control_L"));
+  ASSERT_TRUE(WaitFor([] { return GetAsyncKeyState(VK_CONTROL) < 0; }, 2000));
+  PumpFor(150);
+  // Past the block, to the narrow one's nearest pixel, past it, onto the line and past it.
+  for (int x : {450, 500, 520, 560, 561}) {
+    SendKey(VK_RIGHT, false);  // held: the second and later presses are the key's repeats
+    EXPECT_TRUE(at(x)) << x;
+  }
+  SendKey(VK_RIGHT, true);
+  for (int x : {560, 559, 519}) {
+    SendKey(VK_LEFT, false);
+    SendKey(VK_LEFT, true);
+    EXPECT_TRUE(at(x)) << x;
+  }
+  PumpFor(150);
+  Xdotool(L"keyup Control_L");
+  ASSERT_TRUE(WaitFor([] { return GetAsyncKeyState(VK_CONTROL) >= 0; }, 2000));
+  SendKey(VK_LEFT, false);  // without Ctrl a nudge again
+  SendKey(VK_LEFT, true);
+  EXPECT_TRUE(at(518));
   DeleteFileW((ProgramFolder() + L"loupist.bin").c_str());
 }
 

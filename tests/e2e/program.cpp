@@ -95,6 +95,20 @@ void MovePointer(int x, int y) {
   SetCursorPos(x, y);  // exact, whatever rounding the absolute scale did
 }
 
+bool Xdotool(const std::wstring& arguments) {
+  // A Linux program, started by its path on Wine's drive of the whole file system.
+  std::wstring command = L"Z:\\usr\\bin\\xdotool " + arguments;
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return false;
+  // Wine gives no handle to wait on for a Linux program: the caller waits for its effect.
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
 void PressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (WORD k : keys) {

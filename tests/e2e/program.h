@@ -38,6 +38,9 @@ COLORREF ScreenPixel(int x, int y);
 void MovePointer(int x, int y);
 // A mouse button event where the pointer is (MOUSEEVENTF_LEFTDOWN and the like).
 void SendButton(DWORD flags);
+// Starts xdotool with these arguments on the display; true when it started. It runs on its
+// own: wait for what it does.
+bool Xdotool(const std::wstring& arguments);
 // Presses and releases keys in order, as a user would (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
 // The clipboard's Unicode text as another program reads it; empty when there is none.

@@ -106,8 +106,8 @@ TEST(CommandTable, StartStateIsZoomSixGreyGridAndTheDefaultLines) {
   ActionList list(MainCommandDefs());
   EXPECT_EQ(CommandsWith(list, &Action::Checked),
             (Names{"actZoom_6", "actGrid_Disp", "actGrid_Gray", "actGrid_SubBlue", "actColor_RGB",
-                   "actColor_HTML", "actPos_Screen", "actWinInfo_Handle", "actWinInfo_ClassName",
-                   "actWinInfo_Text", "actOpt_InstantFollow"}));
+                   "actColor_HTML", "actPos_Screen", "actPos_Tolerance0", "actWinInfo_Handle",
+                   "actWinInfo_ClassName", "actWinInfo_Text", "actOpt_InstantFollow"}));
 }
 
 TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
@@ -124,6 +124,9 @@ TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
                 {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
                 {4, {"actCapture_Lupe", "actCapture_Fixed"}},
                 {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
+                {6,
+                 {"actPos_Tolerance0", "actPos_Tolerance2", "actPos_Tolerance8",
+                  "actPos_Tolerance16", "actPos_Tolerance32", "actPos_Tolerance64"}},
             }));
 
   // Fixed-point mode takes the check from loupe mode; none checked means follow mode.

@@ -60,6 +60,7 @@ TSettingsStoreInput StoreInputOfPlan(const TSettingsApplyPlan& plan, const Rect&
   in.ScreenPoint = plan.FixedPos;
   in.ReferenceColor = plan.ReferenceColor;
   in.Language = plan.Language;
+  in.ToleranceIndex = plan.ToleranceIndex;
   return in;
 }
 
@@ -158,6 +159,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
       {"contrast", rec(0, 8, 0, 0, 0), &TSettingsChecks::ColorContrast},
       {"hsl", rec(0, 16, 0, 0, 0), &TSettingsChecks::ColorHsl},
       {"distance", rec(0, 0, 16, 0, 0), &TSettingsChecks::PosDistance},
+      {"spacing", rec(0, 0, 32, 0, 0), &TSettingsChecks::PosSpacing},
       {"style", rec(0, 0, 0, 64, 0), &TSettingsChecks::WinInfoStyle},
       {"parent", rec(0, 0, 0, 128, 0), &TSettingsChecks::WinInfoParent},
       {"process", rec(0, 0, 0, 256, 0), &TSettingsChecks::WinInfoProcess},
@@ -179,7 +181,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
   }
   // Unassigned bits switch nothing on; instant follow is on unless its bit says off.
   EXPECT_EQ(
-      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFE0, 0xFFFF0000u, 0xFBC6), SingleFullHdMonitor())
+      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFC0, 0xFFFF0000u, 0xFBC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
   EXPECT_FALSE(
@@ -380,6 +382,29 @@ TEST(SettingsLanguage, AChoiceTakesTwoSpareOptionBitsAndNoBitsLeaveItToTheSystem
   TSettingsStoreInput in = StoreInputOfPlan(PlanApplySettings(SaneRecord(), SingleFullHdMonitor()),
                                             Rect{100, 200, 400, 540}, 90);
   in.Language = 2;
+  EXPECT_THROW(BuildSettingsRecord(SaneRecord(), in), CheckedError);
+}
+
+// The tolerance's index takes the position word's bits 8-10; the two indexes past the six
+// tolerances, which the program never writes, read as exact.
+TEST(SettingsTolerance, AnIndexInThreeSparePositionBits) {
+  const struct {
+    uint16_t bits;
+    uint8_t index;
+  } cases[] = {{0, 0}, {0x0100, 1}, {0x0500, 5}, {0x0600, 0}, {0x0700, 0}};
+  for (const auto& c : cases) {
+    TSettingsRecord r = SaneRecord();
+    r.PositionInfoFlags |= c.bits;
+    const TSettingsApplyPlan plan = PlanApplySettings(r, SingleFullHdMonitor());
+    EXPECT_EQ(plan.ToleranceIndex, c.index) << c.bits;
+    EXPECT_EQ(plan.Checks, PlanApplySettings(SaneRecord(), SingleFullHdMonitor()).Checks) << c.bits;
+    const TSettingsRecord stored =
+        BuildSettingsRecord(r, StoreInputOfPlan(plan, Rect{100, 200, 400, 540}, 90));
+    EXPECT_EQ(stored.PositionInfoFlags, SaneRecord().PositionInfoFlags | (c.index << 8)) << c.bits;
+  }
+  TSettingsStoreInput in = StoreInputOfPlan(PlanApplySettings(SaneRecord(), SingleFullHdMonitor()),
+                                            Rect{100, 200, 400, 540}, 90);
+  in.ToleranceIndex = 6;
   EXPECT_THROW(BuildSettingsRecord(SaneRecord(), in), CheckedError);
 }
 

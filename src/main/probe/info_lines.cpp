@@ -154,8 +154,9 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForei
       return {info.ProcessId, info.ThreadId, BitnessText(info.Bitness), info.Integrity};
     case kItemDpiAwareness:
       return {info.DpiAwareness, info.WindowDpi};
-    case kItemVisibleBounds: {
-      const Rect& r = info.VisibleBounds;
+    case kItemVisibleBounds:
+    case kItemSpacing: {
+      const Rect& r = index == kItemSpacing ? info.Spacing : info.VisibleBounds;
       return {r.Left, r.Top, CheckedSub(r.Right, r.Left), CheckedSub(r.Bottom, r.Top)};
     }
     case kItemElement:

@@ -42,6 +42,9 @@ struct TProbeInfo {
   std::wstring DpiAwareness;  // "Unaware", "System", "PerMonitor", "PerMonitorV2" or "?"
   int32_t WindowDpi = 0;      // the DPI the window is drawn for, as it sees it
   Rect VisibleBounds;         // as the compositor draws the window, in screen coordinates
+  // The runs of pixels like the probe pixel through the probe point, across (Left to Right)
+  // and down (Top to Bottom), in screen coordinates; empty where they were not measured.
+  Rect Spacing;
   // The class names of the window and its parents up to the top-level window, joined by " < "
   // ("Button < #32770 < #32770").
   std::wstring ParentChain;

@@ -36,6 +36,7 @@ constexpr TPanelLabel kPanelLabels[] = {
     {kItemElementId, {L"要素ID", L"Auto ID"}},
     {kItemElementBounds, {L"要素範囲", L"Bounds"}},
     {kItemElementFramework, {L"ﾌﾚｰﾑﾜｰｸ", L"Framework"}},
+    {kItemSpacing, {L"間隔", L"Spacing"}},
 };
 // clang-format on
 

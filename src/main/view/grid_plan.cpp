@@ -1,5 +1,7 @@
 #include "main/view/grid_plan.h"
 
+#include <algorithm>
+
 #include "base/checked.h"
 #include "general/helpers.h"
 
@@ -78,6 +80,74 @@ void PlanFullGrid(const GridPlanInput& in, std::vector<GridLine>& lines) {
   }
 }
 
+// The probe frame's square, both ends included: the spacing runs leave it out, so that no
+// pixel of it is inverted twice.
+struct FrameSquare {
+  int32_t Left, Top, Right, Bottom;
+};
+
+FrameSquare FrameSquareOf(const GridPlanInput& in, int32_t g) {
+  const int32_t x0 = CheckedSub(in.CursorCell.X, g);
+  const int32_t y0 = CheckedSub(in.CursorCell.Y, g);
+  return FrameSquare{x0, y0, CheckedAdd(in.CursorCell.X, in.Zoom),
+                     CheckedAdd(in.CursorCell.Y, in.Zoom)};
+}
+
+// A run's segment along row `at` (across) or column `at` from `from` to `to`, exclusive, less
+// the frame's square and clipped to the zoom area.
+void AddOutsideFrame(std::vector<GridLine>& lines, const GridPlanInput& in, const FrameSquare& f,
+                     bool across, int32_t at, int32_t from, int32_t to) {
+  const int32_t low = across ? f.Left : f.Top, high = across ? f.Right : f.Bottom;
+  const bool crosses = across ? (at >= f.Top && at <= f.Bottom) : (at >= f.Left && at <= f.Right);
+  const auto add = [&](int32_t a, int32_t b) {
+    const int32_t limit = across ? in.ClientWidth : in.ZoomAreaHeight;
+    a = std::max(a, 0), b = std::min(b, limit);
+    if (across)
+      AddHorizontal(lines, in, at, a, b, 0, kPenModeInvert);
+    else
+      AddVertical(lines, in, at, a, b, 0, kPenModeInvert);
+  };
+  if (!crosses) {
+    add(from, to);
+    return;
+  }
+  add(from, std::min(to, low));
+  add(std::max(from, CheckedAdd(high, 1)), to);
+}
+
+// One side of a run: the line through the middle of the probe cell out to the run's end cell,
+// and the mark across the end cell's farthest picture column (or row), which the line stops
+// short of. sign is -1 towards the left or the top, +1 the other way.
+void PlanRunSide(const GridPlanInput& in, const FrameSquare& f, bool across, int32_t reach,
+                 int32_t sign, std::vector<GridLine>& lines) {
+  if (reach <= 0) return;
+  const int32_t z = in.Zoom;
+  const int32_t k = GridGap(in.GridShown, z) - 1;  // the grid line's share of every cell
+  const int32_t inner = across ? in.CursorCell.X : in.CursorCell.Y;
+  const int32_t cell = CheckedSub(inner, k);
+  // The line and the marks keep to the cells' picture, between their grid lines.
+  const int32_t middle = CheckedAdd(across ? in.CursorCell.Y : in.CursorCell.X, (z - k - 1) / 2);
+  const int32_t half = std::max(1, (z - k - 1) / 2);
+  const int32_t end = sign < 0
+                          ? CheckedAdd(CheckedSub(cell, CheckedMul(reach, z)), k)
+                          : CheckedSub(CheckedAdd(cell, CheckedMul(CheckedAdd(reach, 1), z)), 1);
+  if (sign < 0)
+    AddOutsideFrame(lines, in, f, across, middle, CheckedAdd(end, 1), inner);
+  else
+    AddOutsideFrame(lines, in, f, across, middle, inner, end);
+  AddOutsideFrame(lines, in, f, !across, end, CheckedSub(middle, half),
+                  CheckedAdd(CheckedAdd(middle, half), 1));
+}
+
+void PlanSpacing(const GridPlanInput& in, int32_t g, std::vector<GridLine>& lines) {
+  const SpacingReach& r = in.Spacing;
+  const FrameSquare f = FrameSquareOf(in, g);
+  PlanRunSide(in, f, true, r.Left, -1, lines);
+  PlanRunSide(in, f, true, r.Right, 1, lines);
+  PlanRunSide(in, f, false, r.Up, -1, lines);
+  PlanRunSide(in, f, false, r.Down, 1, lines);
+}
+
 // The closed square through (x0, y0) and (x0 + s, y0 + s). Each side runs rightward or
 // downward and starts one pixel past the corner the previous side ended on, so the four sides
 // cover every frame pixel exactly once: an inverting pen that touched a corner twice would
@@ -106,5 +176,6 @@ void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines) {
     else
       PlanFullGrid(in, lines);
   }
+  if (in.Spacing.Shown) PlanSpacing(in, g, lines);
   PlanFrame(in, g, lines);
 }

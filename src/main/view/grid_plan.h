@@ -1,7 +1,8 @@
 // The overlay on the enlarged picture as a list of lines: pixel grid, sub-grid every fifth
-// cell counted from the probe cell, the cross-hair used instead below zoom 4, and the inverted
-// frame around the probe cell. Drawing the list in order with one-pixel pens reproduces the
-// overlay; keeping it a plain list lets the geometry be checked without a device context.
+// cell counted from the probe cell, the cross-hair used instead below zoom 4, the spacing runs
+// through the probe cell, and the inverted frame around the probe cell. Drawing the list in
+// order with one-pixel pens reproduces the overlay; keeping it a plain list lets the geometry
+// be checked without a device context.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -23,6 +24,16 @@ struct GridLine {
   PenMode Mode = kPenModeCopy;
 };
 
+// How many pixels the spacing runs reach from the probe pixel on each side (0 where the run
+// ends at the probe pixel); drawn only when Shown.
+struct SpacingReach {
+  bool Shown = false;
+  int32_t Left = 0;
+  int32_t Right = 0;
+  int32_t Up = 0;
+  int32_t Down = 0;
+};
+
 struct GridPlanInput {
   int32_t Zoom = 1;      // cell size in view pixels
   int32_t CellCols = 0;  // cells across and down the zoom area
@@ -34,6 +45,7 @@ struct GridPlanInput {
   uint32_t GridColor = 0;
   uint32_t SubGridColor = 0;
   PenMode GridPenMode = kPenModeCopy;
+  SpacingReach Spacing;
 };
 
 // View pixels between the probe cell's interior and its frame: 2 when a grid line runs between
@@ -41,8 +53,11 @@ struct GridPlanInput {
 int32_t GridGap(bool gridShown, int32_t zoom);
 
 // Replaces the contents of lines with the overlay in drawing order: cross-hair arms (zoom
-// below 4) or grid then sub-grid (zoom 4 and up), when the grid is shown; then the four sides
-// of the probe cell frame in invert mode. Lines that would fall wholly outside the zoom area
-// are left out. The vector is meant to be kept and reused: once it has grown to fit, planning
-// allocates nothing.
+// below 4) or grid then sub-grid (zoom 4 and up), when the grid is shown; the spacing runs in
+// invert mode, when shown: a line through the middle of the probe cell out to each run's last
+// cell, with a short mark across that cell's farthest column or row of picture (so at zoom 1
+// on the run's last pixel itself), stopping at the zoom area's edges and leaving out the
+// frame's square; then the four sides of the probe cell frame in invert mode. Lines that would
+// fall wholly outside the zoom area are left out. The vector is meant to be kept and reused:
+// once it has grown to fit, planning allocates nothing.
 void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines);

@@ -50,6 +50,7 @@ TProbeInfo SampleWindow() {
   info.DpiAwareness = L"PerMonitorV2";
   info.WindowDpi = 144;
   info.VisibleBounds = {17, 20, 303, 213};
+  info.Spacing = {200, 100, 290, 160};
   info.ParentChain = L"Button < #32770";
   info.Element.State = ElementState::kAnswered;
   info.Element.Facts.Found = true;
@@ -129,6 +130,7 @@ TEST(InfoDisplayText, EveryLineOfASampleWindow) {
       L"要素ID   ",
       L"要素範囲 L=40 T=60 W=80 H=24",
       L"ﾌﾚｰﾑﾜｰｸ  MSAA",
+      L"間隔     L=200 T=100 W=90 H=60",
   };
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
@@ -263,6 +265,7 @@ TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
       {kItemElementId, L"", L"\"\""},
       {kItemElementBounds, L"40, 60, 80, 24", L"(40, 60, 80, 24)"},
       {kItemElementFramework, L"MSAA", L"\"MSAA\""},
+      {kItemSpacing, L"200, 100, 90, 60", L"(200, 100, 90, 60)"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
@@ -286,17 +289,18 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
       {2, L"COLORREF\t0080ff 33023"},
       {3, L"ｺﾝﾄﾗｽﾄ\t2.51:1 NG (ffffff)"},
       {9, L"距離\tW=151 H=81 D=170.0"},
-      {12, L"ﾃｷｽﾄ\tПривет ☃ 100%d"},
-      {13, L"Wｻｲｽﾞ\tL=10 T=20 W=300 H=200"},
-      {16, L"実行ﾌｧｲﾙ\tC:\\Program Files\\ツール\\app.exe"},
-      {19, L"ﾌﾟﾛｾｽ\t1234/1240 64bit Medium"},
-      {20, L"DPI認識\tPerMonitorV2 144"},
-      {22, L"要素\tpush button \"Save→All\""},
-      {23, L"要素ID\t"},
-      {26, L"親チェーン\tButton < #32770"},
-      {27, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
-      {28, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
-      {29, L"要素チェーン\tpush button \"Save→All\" < client \"Main\""},
+      {10, L"間隔\tL=200 T=100 W=90 H=60"},
+      {13, L"ﾃｷｽﾄ\tПривет ☃ 100%d"},
+      {14, L"Wｻｲｽﾞ\tL=10 T=20 W=300 H=200"},
+      {17, L"実行ﾌｧｲﾙ\tC:\\Program Files\\ツール\\app.exe"},
+      {20, L"ﾌﾟﾛｾｽ\t1234/1240 64bit Medium"},
+      {21, L"DPI認識\tPerMonitorV2 144"},
+      {23, L"要素\tpush button \"Save→All\""},
+      {24, L"要素ID\t"},
+      {27, L"親チェーン\tButton < #32770"},
+      {28, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
+      {29, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
+      {30, L"要素チェーン\tpush button \"Save→All\" < client \"Main\""},
   };
   for (const auto& [index, text] : some) EXPECT_EQ(lines[index], text) << "line " << index;
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
@@ -312,7 +316,7 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   const std::wstring none = InfoReportText(TProbeInfo());
   EXPECT_NE(none.find(L"\r\n親\t00000000\r\n"), std::wstring::npos);
   EXPECT_EQ(none.find(L" \r\n"), std::wstring::npos) << "no value ends in a blank";
-  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 30行");
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 31行");
 }
 
 // Multi-line captions, and names that no program should have but any program may.
@@ -324,7 +328,7 @@ TEST(InfoReportText, ControlCharactersOfOtherProgramsShowAsMarksAndCopiesKeepThe
   info.ExeName = L"C:\\a\u2028b.exe";
   // One line per fact, counted as such; CR LF is one break, LF CR two.
   const std::wstring report = InfoReportText(info);
-  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 30行");
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 31行");
   EXPECT_NE(report.find(L"\tName:→Alice↓Age:→30↓↓↓↓↓↓↓\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\tOdd□□□□□□\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\t000200aa Par↓ent\r\n"), std::wstring::npos);
@@ -367,8 +371,9 @@ TEST(InfoFormats, OutsideTheTablesIsEmpty) {
 TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     const bool color = item <= 3 || item == kItemContrast || item == kItemHsl;
-    const bool position = (item >= 4 && item <= 6) || item == kItemPosDpi || item == kItemDistance;
-    const bool element = item >= kItemElement;
+    const bool position = (item >= 4 && item <= 6) || item == kItemPosDpi ||
+                          item == kItemDistance || item == kItemSpacing;
+    const bool element = item >= kItemElement && item <= kItemElementFramework;
     const TInfoGroup want = color      ? TInfoGroup::Color
                             : position ? TInfoGroup::Position
                             : element  ? TInfoGroup::Element
@@ -382,6 +387,7 @@ TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   EXPECT_EQ(InfoItemSettingsBit(kItemContrast), 0x8u);
   EXPECT_EQ(InfoItemSettingsBit(kItemHsl), 0x10u);
   EXPECT_EQ(InfoItemSettingsBit(kItemDistance), 0x10u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemSpacing), 0x20u);
   EXPECT_EQ(InfoItemSettingsBit(kItemStyle), 0x40u);
   EXPECT_EQ(InfoItemSettingsBit(kItemVisibleBounds), 0x800u) << "bit 10 is the executable's";
   EXPECT_EQ(InfoItemSettingsBit(kItemElement), 0x1000u) << "the window word's bits 12-15";
@@ -441,9 +447,10 @@ TEST(InfoGroups, ToggleChecksAllUnlessAllAreChecked) {
 
   InfoItemChecks none{};
   const InfoItemChecks position = ToggleInfoGroup(none, TInfoGroup::Position);
-  EXPECT_EQ(position, (InfoItemChecks{false, false, false, true,  true,  true, false, false,
-                                      false, false, false, false, false, true, false, false,
-                                      true,  false, false, false, false, false}));
+  EXPECT_EQ(position,
+            (InfoItemChecks{false, false, false, true,  true,  true,  false, false, false,
+                            false, false, false, false, true,  false, false, true,  false,
+                            false, false, false, false, false, false, false, false, true}));
 }
 
 }  // namespace

@@ -295,20 +295,24 @@ TEST(GridPlan, PenModesOfTheGrid) {
 }
 
 // The capture cycle reads the probe colour at the cursor cell; nothing may ever be drawn
-// there, nor may anything be drawn twice by the inverting pen or below the zoom area.
+// there, nor may anything be drawn twice by the inverting pen or below the zoom area, spacing
+// runs or not (ending beside the probe cell, past the view, or in between).
 TEST(GridPlan, ProbePixelIsNeverCovered) {
+  const SpacingReach reaches[] = {{}, {true, 1, 1, 1, 1}, {true, 2, 1000, 0, 7}};
   const Size sizes[] = {{50, 50},  {52, 52},  {221, 150}, {220, 150},
                         {333, 97}, {57, 203}, {640, 480}, {61, 50}};
   std::vector<GridLine> lines;
   for (const Size& size : sizes)
     for (int32_t z = 1; z <= 20; ++z)
-      for (bool shown : {false, true}) {
+      for (int variant = 0; variant < 6; ++variant) {
+        const bool shown = variant % 2 != 0;
         // The cells and the probe cell exactly as the window's own layout derives them.
         const LayoutResult layout = ComputeZoomGeometry(size.Width, size.Height, z, shown);
         GridPlanInput in = Layout(size.Width, size.Height, z, shown);
         in.CellCols = layout.CellCols;
         in.CellRows = layout.CellRows;
         in.CursorCell = layout.CursorCell;
+        in.Spacing = reaches[variant / 2];
         PlanGrid(in, lines);
         Canvas c(size.Width, size.Height + 10, kWhite);
         c.Draw(lines);
@@ -345,4 +349,54 @@ TEST(GridPlan, ReusedVectorIsNotReallocated) {
   PlanGrid(Layout(640, 480, 4, true), lines);
   EXPECT_EQ(lines.data(), data);
   EXPECT_EQ(lines.size(), count);
+}
+
+namespace {
+
+// The pixels that the runs add: where the plan with them differs from the plan without.
+std::set<std::pair<int32_t, int32_t>> SpacingPixels(GridPlanInput in, const SpacingReach& r) {
+  Canvas with(in.ClientWidth, in.ZoomAreaHeight, kWhite);
+  Canvas without(in.ClientWidth, in.ZoomAreaHeight, kWhite);
+  without.Draw(Plan(in));
+  in.Spacing = r;
+  with.Draw(Plan(in));
+  std::set<std::pair<int32_t, int32_t>> drawn;
+  for (int32_t y = 0; y < in.ZoomAreaHeight; ++y)
+    for (int32_t x = 0; x < in.ClientWidth; ++x)
+      if (with.At(x, y) != without.At(x, y)) drawn.insert({x, y});
+  return drawn;
+}
+
+// Pixels (x0, y0) to (x1, y1), both included, of one row or column.
+void Add(std::set<std::pair<int32_t, int32_t>>& to, int32_t x0, int32_t y0, int32_t x1,
+         int32_t y1) {
+  for (int32_t y = y0; y <= y1; ++y)
+    for (int32_t x = x0; x <= x1; ++x) to.insert({x, y});
+}
+
+}  // namespace
+
+// A line through the middle of the probe cell, a mark across the end cell's farthest picture
+// column or row, nothing inside the frame; a run past the view reaches its edge, unmarked.
+TEST(GridPlan, SpacingRunsEndOnTheirLastCells) {
+  // Zoom 1: the probe pixel (110, 74) in a frame one pixel around; marks on the last pixels.
+  const GridPlanInput one = Layout(221, 150, 1, false);
+  ASSERT_EQ(one.CursorCell, (Point{110, 74}));
+  std::set<std::pair<int32_t, int32_t>> want;
+  Add(want, 107, 73, 107, 75), Add(want, 108, 74, 108, 74);   // left: mark, line
+  Add(want, 112, 74, 114, 74), Add(want, 115, 73, 115, 75);   // right: line, mark
+  Add(want, 109, 72, 111, 72), Add(want, 110, 76, 110, 149);  // top mark; down to the edge
+  EXPECT_EQ(SpacingPixels(one, {true, 3, 5, 2, 1000}), want);
+  // Zoom 6 with the grid: the probe cell's picture (109, 73) to (113, 77), its middle row 75
+  // and column 111; the frame from (107, 71) to (115, 79).
+  const GridPlanInput six = Layout(221, 150, 6, true);
+  ASSERT_EQ(six.CursorCell, (Point{109, 73}));
+  want.clear();
+  Add(want, 97, 73, 97, 77), Add(want, 98, 75, 106, 75);     // left, across a grid line
+  Add(want, 116, 75, 118, 75), Add(want, 119, 73, 119, 77);  // right
+  Add(want, 111, 80, 111, 82), Add(want, 109, 83, 113, 83);  // down
+  EXPECT_EQ(SpacingPixels(six, {true, 2, 1, 0, 1}), want);
+  want.clear();
+  Add(want, 0, 75, 106, 75);
+  EXPECT_EQ(SpacingPixels(six, {true, 1000, 0, 0, 0}), want);
 }

@@ -41,22 +41,25 @@ bool TScreenCapture::CopyLive(const Rect& source, DWORD rop) {
   WindowDC screen(nullptr);
   if (!screen) return false;
   FCaptureBitmap.FillRect(0, 0, RectWidth(source), RectHeight(source), RGB(0, 0, 0));
-  CopyFromMonitors(screen.get(), source, rop);
+  CopyFromMonitors(screen.get(), source, rop, FCaptureBitmap.DC());
   return true;
 }
 
-void TScreenCapture::CopyFromMonitors(HDC screen, const Rect& source, DWORD rop) {
+const std::vector<Rect>& TScreenCapture::MonitorBounds() {
+  if (monitorBounds_.empty()) RememberMonitorBounds();
+  return monitorBounds_;
+}
+
+void TScreenCapture::CopyFromMonitors(HDC screen, const Rect& source, DWORD rop, HDC dst) {
   // Only what lies on a monitor is copied. The rest stays as the caller filled it (black):
   // gaps of a desktop that is not rectangular, and everything past its edges. Some drivers
   // (Wine's X11 among them) show stray pixels there, or fail the whole copy when the source
   // reaches past the desktop.
-  if (monitorBounds_.empty()) RememberMonitorBounds();
-  for (const Rect& bounds : monitorBounds_) {
+  for (const Rect& bounds : MonitorBounds()) {
     const Rect part = IntersectRects(source, bounds);
     if (RectWidth(part) <= 0 || RectHeight(part) <= 0) continue;
-    BitBlt(FCaptureBitmap.DC(), CheckedSub(part.Left, source.Left),
-           CheckedSub(part.Top, source.Top), RectWidth(part), RectHeight(part), screen, part.Left,
-           part.Top, rop);
+    BitBlt(dst, CheckedSub(part.Left, source.Left), CheckedSub(part.Top, source.Top),
+           RectWidth(part), RectHeight(part), screen, part.Left, part.Top, rop);
   }
 }
 
@@ -87,4 +90,21 @@ void TScreenCapture::Enlarge(const Rect& source, bool live, DWORD rop, HDC dst,
                CheckedSub(source.Left, desktop.Left), CheckedSub(source.Top, desktop.Top), w, h,
                SRCCOPY);
   }
+}
+
+bool TScreenCapture::CopyOut(const Rect& source, bool live, DWORD rop, Bitmap& dst) {
+  const int32_t w = RectWidth(source);
+  const int32_t h = RectHeight(source);
+  if (live) {
+    WindowDC screen(nullptr);
+    if (!screen) return false;
+    dst.FillRect(0, 0, w, h, RGB(0, 0, 0));
+    CopyFromMonitors(screen.get(), source, rop, dst.DC());
+  } else {
+    const Rect desktop = MyMonitors().GetDesktopRect();
+    dst.FillRect(0, 0, w, h, RGB(0, 0, 0));
+    BitBlt(dst.DC(), 0, 0, w, h, FCaptureBitmap.DC(), CheckedSub(source.Left, desktop.Left),
+           CheckedSub(source.Top, desktop.Top), SRCCOPY);
+  }
+  return true;
 }

@@ -33,9 +33,15 @@ class TScreenCapture {
   // The screen rectangle enlarged to dstSize at (0, 0) of dst: copied live first, or taken from
   // the snapshot. A live copy that could not be had leaves dst as it was.
   void Enlarge(const Rect& source, bool live, DWORD rop, HDC dst, const Size& dstSize);
+  // The screen rectangle at its own size to (0, 0) of dst, which must hold it: copied live
+  // (black where no monitor is), or taken from the snapshot. False when the screen could not be
+  // had and dst was left as it was.
+  bool CopyOut(const Rect& source, bool live, DWORD rop, Bitmap& dst);
+  // The monitors' rectangles as last remembered.
+  const std::vector<Rect>& MonitorBounds();
 
  private:
-  void CopyFromMonitors(HDC screen, const Rect& source, DWORD rop);
+  void CopyFromMonitors(HDC screen, const Rect& source, DWORD rop, HDC dst);
 
   Bitmap FCaptureBitmap;
   std::vector<Rect> monitorBounds_;

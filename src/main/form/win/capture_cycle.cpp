@@ -37,7 +37,9 @@ void TApp_Loupist::ReadProbeColor() {
   ProbeInfo.RGBValue = ProbeInfo.Red * 65536 + ProbeInfo.Green * 256 + ProbeInfo.Blue;
 }
 
-void TApp_Loupist::DrawOverlay() { FView.DrawOverlay(FCommands.actGrid_Disp.Checked()); }
+void TApp_Loupist::DrawOverlay() {
+  FView.DrawOverlay(FCommands.actGrid_Disp.Checked(), SpacingOverlay());
+}
 
 TWindowSearch TApp_Loupist::WindowSearch() const {
   TWindowSearch search;
@@ -92,6 +94,7 @@ void TApp_Loupist::RunCaptureCycle(TCycleCause cause) {
   ProbeInfo.ScreenPoint = probe;
   FView.FViewBitmap.FillRect(0, 0, ClientWidth(), FView.FInfoRect.Top, RGB(0, 0, 0));
   TakePicture(probe);
+  MeasureSpacing(probe);
   DrawOverlay();
   ReadProbeColor();
   // While the pointer moves, each frame has its own picture, colour and positions; the facts

@@ -1,10 +1,11 @@
 // The commands whose state the capture cycle, the panel and the input consult on every tick,
-// found once in the action list: the capture modes, the options, the grid and the panel's
-// lines with their copies.
+// found once in the action list: the capture modes, the options, the grid, the panel's
+// lines with their copies and the spacing's tolerances.
 #pragma once
 #include <array>
 
 #include "main/probe/panel_items.h"
+#include "my_settingfile/settings_record.h"
 #include "platform/command_model.h"
 #include "resources/commands.h"
 
@@ -21,7 +22,10 @@ struct TCycleCommands {
         actOpt_BigFont(Of(list, Cmd::actOpt_BigFont)),
         actGrid_Disp(Of(list, Cmd::actGrid_Disp)),
         actPos_UserPosSet(Of(list, Cmd::actPos_UserPosSet)),
-        actPos_User(Of(list, Cmd::actPos_User)) {
+        actPos_User(Of(list, Cmd::actPos_User)),
+        Tolerance{&Of(list, Cmd::actPos_Tolerance0),  &Of(list, Cmd::actPos_Tolerance2),
+                  &Of(list, Cmd::actPos_Tolerance8),  &Of(list, Cmd::actPos_Tolerance16),
+                  &Of(list, Cmd::actPos_Tolerance32), &Of(list, Cmd::actPos_Tolerance64)} {
     for (int32_t item = 1; item <= kInfoItemCount; ++item) {
       InfoLine[item - 1] = &Of(list, PanelItem(item).Line);
       InfoCopy[item - 1] = &Of(list, PanelItem(item).Copy);
@@ -45,6 +49,14 @@ struct TCycleCommands {
       if (LineShown(item)) return true;
     return false;
   }
+  // The checked tolerance's place in its submenu, which the settings file stores (0, exact, when
+  // none is checked), and the tolerance itself, its command's Tag.
+  int32_t ToleranceIndex() const {
+    for (int32_t i = 0; i < kToleranceIndexCount; ++i)
+      if (Tolerance[i]->Checked()) return i;
+    return 0;
+  }
+  int32_t SpacingTolerance() const { return Tolerance[ToleranceIndex()]->Tag(); }
   // The item whose copy command that is; 0 for none.
   int32_t ItemOfCopy(const Action& command) const {
     for (int32_t item = 1; item <= kInfoItemCount; ++item)
@@ -67,6 +79,7 @@ struct TCycleCommands {
   // Item i's line and copy command at index i - 1.
   std::array<Action*, kInfoItemCount> InfoLine{};
   std::array<Action*, kInfoItemCount> InfoCopy{};
+  std::array<Action*, kToleranceIndexCount> Tolerance;
 
  private:
   // The command table is built in the order of the ids.

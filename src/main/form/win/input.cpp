@@ -255,7 +255,26 @@ void TApp_Loupist::actMove_LeftExecute(const Action* sender) {
   if (sender == nullptr) return;
   const Point step = MoveStep(sender->Code(), IsKeyDown(VK_SHIFT));
   if (step == Point{0, 0}) return;
+  if (IsKeyDown(VK_CONTROL)) {
+    JumpToEdge(MoveStep(sender->Code(), false));
+    return;
+  }
   NudgeBy(step.X, step.Y);
+}
+
+void TApp_Loupist::JumpToEdge(const Point& step) {
+  const Point from = ProbeInfo.ScreenPoint;
+  const Point to = FSpacing.Jump(from, step, FCommands.SpacingTolerance(), PixelSource());
+  if (to == from) return;
+  if (FCommands.actCapture_Fixed.Checked() && !FCommands.LupeMode()) {
+    // Paused too: the held point then moves over the snapshot, which the jump read.
+    ProbeInfo.ScreenPoint = to;
+    Timer_InfomationTimer(&Timer_Infomation);  // drops a transient message and refreshes
+    return;
+  }
+  NudgeBy(CheckedSub(to.X, from.X), CheckedSub(to.Y, from.Y));
+  // A held key's next jump starts from where this one landed, not from the last tick's point.
+  RefreshView();
 }
 
 void TApp_Loupist::NudgeBy(int32_t dx, int32_t dy) {

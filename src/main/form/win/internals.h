@@ -43,14 +43,16 @@ class LoupistInternals {
   HWND FindWindowUnderCursor(const Point& p) { return app_.FindWindowUnderCursor(p); }
   void ReadWindowFacts() { app_.ReadWindowFacts(); }
   // Runs the pieces of one capture cycle in order, adding each one's time to t[0..5]:
-  // probe point, picture, overlay, colour and window facts, panel, paint. As a pointer frame
-  // does it, the facts of a window that stays under the point are kept a while.
+  // probe point, picture, spacing and overlay, colour and window facts, panel, paint. As a
+  // pointer frame does it, the facts of a window that stays under the point are kept a while.
   void TimeCyclePieces(double t[6], double (*now)(), bool asFrame = false) {
     const double t0 = now();
     const Point p = app_.ProbePoint();
     const double t1 = now();
     app_.TakePicture(p);
     const double t2 = now();
+    app_.ProbeInfo.ScreenPoint = p;
+    app_.MeasureSpacing(p);
     app_.DrawOverlay();
     const double t3 = now();
     app_.ReadProbeColor();

@@ -16,6 +16,7 @@
 #include "main/form/win/cycle_commands.h"
 #include "main/input/input_tracker.h"
 #include "main/pointer/win/pointer_tracker.h"
+#include "main/measure/win/spacing_probe.h"
 #include "main/probe/colour_math.h"
 #include "main/probe/info_lines.h"
 #include "main/probe/win/window_probe.h"
@@ -119,6 +120,13 @@ class TApp_Loupist : public Form {
   void ToggleInfoItems(TInfoGroup group, Action& sender);
   // Before the report or an element copy while every element line is off: asks once.
   void AskElementOnDemand();
+  // The spacing: measured by the cycles that draw while its line is shown, and on demand for a
+  // copy or the report while it is not; drawn in the picture while shown; its tolerances.
+  void MeasureSpacing(const Point& probe);
+  void MeasureSpacingOnDemand();
+  SpacingReach SpacingOverlay() const;
+  TPixelSource PixelSource();
+  void BindSpacingCommands();
   void BindCopyCommands();
   void actCopy_TextExecute(Action& sender);
   void CopyItemText(const Action& command, const std::wstring& text);
@@ -198,6 +206,8 @@ class TApp_Loupist : public Form {
   void TrackFrame(int x, int y, bool perform);
   void ApplyCursorShape();
   void NudgeBy(int32_t dx, int32_t dy);
+  // Ctrl with an arrow: the probe point to the next edge that way (one of the unit steps).
+  void JumpToEdge(const Point& step);
   void actMove_LeftExecute(const Action* sender);
   void actMove_MonitorExecute(const Action* sender);
 
@@ -235,4 +245,6 @@ class TApp_Loupist : public Form {
   TPointerTracker FPointer;
   // Where a copy goes.
   TCopies FCopies;
+  // The runs through the probe point and the jumps from edge to edge.
+  TSpacingProbe FSpacing;
 };

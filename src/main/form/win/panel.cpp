@@ -54,6 +54,7 @@ void TApp_Loupist::actOpt_BigFontExecute() {
 void TApp_Loupist::BindInfoPanelCommands() {
   for (Action* line : FCommands.InfoLine)
     line->SetHandler([this](Action& sender) { FormResize(&sender); });
+  BindSpacingCommands();
   Command(Cmd::actColor_InfoOnOff).SetHandler([this](Action& sender) {
     actColor_InfoOnOffExecute(sender);
   });
@@ -93,6 +94,46 @@ void TApp_Loupist::ToggleInfoItems(TInfoGroup group, Action& sender) {
   FormResize(&sender);
 }
 
+// ---- The spacing ----
+
+TPixelSource TApp_Loupist::PixelSource() {
+  // From where the picture comes, as the picture copies it.
+  return TPixelSource{FScreenCapture, Timer_Main.Enabled() || FCycle.FTakingSnapshot,
+                      LiveCaptureRop()};
+}
+
+void TApp_Loupist::MeasureSpacing(const Point& probe) {
+  if (!FCommands.LineShown(kItemSpacing)) return;
+  ProbeInfo.Spacing = FSpacing.Measure(probe, FCommands.SpacingTolerance(), PixelSource());
+}
+
+void TApp_Loupist::MeasureSpacingOnDemand() {
+  if (FCommands.LineShown(kItemSpacing)) return;  // the last cycle measured it
+  ProbeInfo.Spacing =
+      FSpacing.Measure(ProbeInfo.ScreenPoint, FCommands.SpacingTolerance(), PixelSource());
+}
+
+SpacingReach TApp_Loupist::SpacingOverlay() const {
+  SpacingReach reach;
+  const Rect& runs = ProbeInfo.Spacing;
+  const Point& p = ProbeInfo.ScreenPoint;
+  reach.Shown = FCommands.LineShown(kItemSpacing) && RectWidth(runs) > 0 && RectHeight(runs) > 0;
+  if (!reach.Shown) return reach;
+  reach.Left = CheckedSub(p.X, runs.Left);
+  reach.Right = CheckedSub(CheckedSub(runs.Right, 1), p.X);
+  reach.Up = CheckedSub(p.Y, runs.Top);
+  reach.Down = CheckedSub(CheckedSub(runs.Bottom, 1), p.Y);
+  return reach;
+}
+
+void TApp_Loupist::BindSpacingCommands() {
+  for (Action* tolerance : FCommands.Tolerance)
+    tolerance->SetHandler([this](Action& sender) {
+      sender.SetChecked(true);
+      RefreshView();
+    });
+}
+
 // ---- Copies ----
 
 void TApp_Loupist::AskElementOnDemand() {
@@ -109,6 +150,7 @@ void TApp_Loupist::BindCopyCommands() {
     copy->SetHandler([this](Action& sender) { actCopy_TextExecute(sender); });
   Command(Cmd::actCopy_Report).SetHandler([this](Action&) {
     AskElementOnDemand();
+    MeasureSpacingOnDemand();
     const std::wstring report = InfoReportText(ProbeInfo);
     CopyTextWithStatus(report, ReportStatusText(report));
   });
@@ -119,6 +161,7 @@ void TApp_Loupist::actCopy_TextExecute(Action& sender) {
   const int32_t item = FCommands.ItemOfCopy(sender);
   if (item == 0) return;
   if (item >= kItemElement && item <= kItemElementFramework) AskElementOnDemand();
+  if (item == kItemSpacing) MeasureSpacingOnDemand();
   CopyItemText(sender, InfoCopyText(item, ProbeInfo, IsKeyDown(VK_SHIFT)));
 }
 

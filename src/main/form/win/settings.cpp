@@ -92,6 +92,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
     Command(PanelItem(item).Line).SetChecked(c.*PanelItem(item).SettingsCheck);
   ProbeInfo.UserOrigin = plan.UserOrigin;
   ProbeInfo.ReferenceColor = plan.ReferenceColor;
+  FCommands.Tolerance[plan.ToleranceIndex]->SetChecked(true);
 
   // Options, each applied by its own command, in this order.
   RunInState(FCommands.actOpt_StayOnTop, c.OptStayOnTop);
@@ -156,6 +157,7 @@ void TApp_Loupist::StoreSettings() {
   in.SubGridColorTag = Command(Cmd::actGrid_SelSubColor).Tag();
   in.UserOrigin = ProbeInfo.UserOrigin;
   in.ReferenceColor = ProbeInfo.ReferenceColor;
+  in.ToleranceIndex = static_cast<uint8_t>(FCommands.ToleranceIndex());
   if (const std::optional<TLanguage> chosen = ChosenLanguage())
     in.Language = static_cast<uint8_t>(*chosen);
   in.ScreenPoint = ProbeInfo.ScreenPoint;

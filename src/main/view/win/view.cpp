@@ -53,7 +53,7 @@ void TView::ApplyLayout(const LayoutResult& layout) {
   FSizeAtDpi.Remember(Size{layout.ClientWidth, layout.InfoRect.Top}, FDpi);
 }
 
-void TView::DrawOverlay(bool gridShown) {
+void TView::DrawOverlay(bool gridShown, const SpacingReach& spacing) {
   GridPlanInput plan;
   plan.Zoom = FZoom;
   plan.CellCols = FCellCols;
@@ -65,6 +65,7 @@ void TView::DrawOverlay(bool gridShown) {
   plan.GridColor = FGridColor;
   plan.SubGridColor = FSubGridColor;
   plan.GridPenMode = FGridPenMode;
+  plan.Spacing = spacing;
   PlanGrid(plan, gridLines_);
   for (const GridLine& line : gridLines_) {
     FViewBitmap.SetPen(line.Color, Rop2OfPenMode(line.Mode));

@@ -36,9 +36,9 @@ class TView {
  public:
   // Sizes the bitmap to a new layout and keeps its results.
   void ApplyLayout(const LayoutResult& layout);
-  // The grid, sub-grid or cross-hair and the probe cell's frame over the zoom area, in the
-  // zoom and grid style of the moment.
-  void DrawOverlay(bool gridShown);
+  // The grid, sub-grid or cross-hair, the spacing runs when shown and the probe cell's frame
+  // over the zoom area, in the zoom and grid style of the moment.
+  void DrawOverlay(bool gridShown, const SpacingReach& spacing = SpacingReach{});
   // The probe pixel's colour as the enlarged picture shows it.
   COLORREF ProbeCellColor() const { return FViewBitmap.Pixel(FCursorCell.X, FCursorCell.Y); }
 

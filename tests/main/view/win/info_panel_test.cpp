@@ -45,7 +45,10 @@ constexpr Cmd kItems[kInfoItemCount] = {
     Cmd::actElement_AutomationId,
     Cmd::actElement_Bounds,
     Cmd::actElement_Framework,
+    Cmd::actPos_Spacing,
 };
+// Every line but the four element lines, which the panel shows last.
+constexpr int kLinesBeforeElements = kInfoItemCount - 4;
 constexpr uint16_t kColorToggle = 3099, kPositionToggle = 4099, kWindowToggle = 5099,
                    kElementToggle = 9099;
 
@@ -114,7 +117,7 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   ASSERT_EQ(a.Info().Window, reinterpret_cast<uintptr_t>(red));
 
   // The element lines come last; the drawn-buttons test reads them.
-  const std::wstring lines[kItemElement - 1] = {
+  const std::wstring lines[kLinesBeforeElements] = {
       L"RGB      R=255 G=0   B=0  ",
       L"HTML     ff0000",
       L"COLORREF 0000ff 255",
@@ -127,6 +130,8 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
           L" dpi)",
       // An 11-pixel side is 7 logical pixels at 150 %.
       a.Dpi() == 96 ? L"距離     W=11 H=11 D=14.1" : L"距離     W=11 H=11 D=14.1 (7×7 dip)",
+      // The red window's own rows and columns: the helper draws its child in the same red.
+      L"間隔     L=10 T=20 W=300 H=200",
       HandleLine(red),
       L"ｸﾗｽ名    LoupistProbeRed",
       L"ﾃｷｽﾄ     Red window",
@@ -142,25 +147,27 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
       // No compositor under Wine: the window rectangle.
       L"見た目   L=10 T=20 W=300 H=200",
   };
-  for (int k = 1; k < kItemElement; ++k) EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
+  for (int k = 1; k <= kLinesBeforeElements; ++k)
+    EXPECT_EQ(Line(k, lines[k - 1]), "") << "line " << k;
 
   // A child whose client origin lies at (200, 100) on the screen: its position is the one
   // inside its parent.
   ProbeAt(Point{250, 130});
   EXPECT_EQ(Line(7, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
   EXPECT_EQ(Line(8, L"任意     X=150 Y=80 (100,50)"), "");
-  EXPECT_EQ(Line(13, L"ﾃｷｽﾄ     Red child"), "");
-  EXPECT_EQ(Line(14, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
-  EXPECT_EQ(Line(16, L"Rect     L=200 T=100 R=300 B=160"), "");
+  EXPECT_EQ(Line(11, L"間隔     L=10 T=20 W=300 H=200"), "");
+  EXPECT_EQ(Line(14, L"ﾃｷｽﾄ     Red child"), "");
+  EXPECT_EQ(Line(15, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
+  EXPECT_EQ(Line(17, L"Rect     L=200 T=100 R=300 B=160"), "");
   HWND child = reinterpret_cast<HWND>(static_cast<uintptr_t>(a.Info().Window));
   wchar_t parent[64];
   swprintf(parent, 64, L"親       %08x LoupistProbeRed",
            static_cast<unsigned>(reinterpret_cast<uintptr_t>(red)));
-  EXPECT_EQ(Line(18, StyleLine(child)), "");
-  EXPECT_EQ(Line(19, parent), "");
-  EXPECT_EQ(Line(22, L"見た目   L=200 T=100 W=100 H=60"), "");
+  EXPECT_EQ(Line(19, StyleLine(child)), "");
+  EXPECT_EQ(Line(20, parent), "");
+  EXPECT_EQ(Line(23, L"見た目   L=200 T=100 W=100 H=60"), "");
   // The same line with another text is told apart.
-  EXPECT_NE(Line(13, L"ﾃｷｽﾄ     Red window"), "");
+  EXPECT_NE(Line(14, L"ﾃｷｽﾄ     Red window"), "");
 }
 
 TEST_F(InfoPanel, NoWindowUnderThePoint) {
@@ -234,7 +241,7 @@ TEST_F(InfoPanel, GroupTogglesAndThePanelHeight) {
   EXPECT_EQ(windowGroup(), 0);
   EXPECT_EQ(checked(1, 6), 3) << "the other groups keep their lines";
   for (Cmd added : {Cmd::actPos_Dpi, Cmd::actColor_Contrast, Cmd::actColor_Hsl,
-                    Cmd::actPos_Distance, Cmd::actElement_Element})
+                    Cmd::actPos_Distance, Cmd::actPos_Spacing, Cmd::actElement_Element})
     EXPECT_FALSE(a.Command(added).Checked()) << added << " is off by default";
 
   // Everything off: the title line alone.
