@@ -70,7 +70,10 @@ TEST_F(PointerFollow, AMoveIsDrawnWithinAFrameOnlyWithInstantFollow) {
   const struct {
     const char* way;
     void (*move)(POINT);
-  } ways[] = {{"X test device", MoveByXTestDevice}, {"SendInput", MoveBySendInput}};
+  } ways[] = {{"X test device", MoveByXTestDevice},
+              {"SendInput", MoveBySendInput},
+              // Windows tells of it by the cursor's event alone, Wine by raw input too.
+              {"SetCursorPos", [](POINT p) { SetCursorPos(p.x, p.y); }}};
   for (bool on : {true, false}) {
     Start(on);
     POINT target{300, 250};
