@@ -21,6 +21,7 @@ constexpr TCheckBit kCheckBits[] = {
     {&TSettingsChecks::ColorCOLORREF, TFlagWord::Color, kColorCOLORREFBit},
     {&TSettingsChecks::ColorContrast, TFlagWord::Color, kColorContrastBit},
     {&TSettingsChecks::ColorHsl, TFlagWord::Color, kColorHslBit},
+    {&TSettingsChecks::ColorHistory, TFlagWord::Color, kColorHistoryBit},
     {&TSettingsChecks::PosScreen, TFlagWord::Position, kPosScreenBit},
     {&TSettingsChecks::PosClient, TFlagWord::Position, kPosClientBit},
     {&TSettingsChecks::PosUser, TFlagWord::Position, kPosUserBit},
@@ -146,6 +147,7 @@ TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApply
   plan.ZoomIndex = Clamp(record.ZoomIndex, 0, CheckedSub(env.ZoomItemCount, 1));
   plan.Checks = ChecksOfRecord(record);
   plan.ReferenceColor = ReferenceColorOfRecord(record);
+  plan.SampleSizeIndex = (record.ColorInfoFlags & kColorSampleMask) >> kColorSampleShift;
   if (record.OptionFlags & kOptLanguageChosenBit)
     plan.Language = (record.OptionFlags & kOptLanguageNumberBit) ? 1 : 0;
 
@@ -227,6 +229,11 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
   }
   r.GridColor = static_cast<uint32_t>(input.GridColorTag);
   r.SubGridColor = static_cast<uint32_t>(input.SubGridColorTag);
+
+  if (input.SampleSizeIndex < 0 || input.SampleSizeIndex > 3)
+    ThrowRangeError(static_cast<std::size_t>(static_cast<uint32_t>(input.SampleSizeIndex)), 4);
+  r.ColorInfoFlags =
+      static_cast<uint16_t>(r.ColorInfoFlags | (input.SampleSizeIndex << kColorSampleShift));
 
   r.UserPos = input.UserOrigin;
   if (input.Language) {

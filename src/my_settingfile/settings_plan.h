@@ -21,6 +21,7 @@ struct TSettingsChecks {
   bool PosDistance = false;
   bool ColorContrast = false;
   bool ColorHsl = false;
+  bool ColorHistory = false;
   bool WinInfoHandle = false;
   bool WinInfoClassName = false;
   bool WinInfoText = false;
@@ -85,6 +86,7 @@ struct TSettingsApplyPlan {
   Point UserOrigin;
   Point FixedPos;  // the probe point, used only when CaptureFixed
   uint32_t ReferenceColor = kDefaultReferenceColor;
+  int32_t SampleSizeIndex = 0;      // 0..3: a square of 1, 3, 5 or 9 pixels
   std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
   std::optional<Size> WindowSize;
   std::optional<Point> WindowPos;  // absent: the window stays where start-up put it
@@ -119,6 +121,7 @@ struct TSettingsStoreInput {
   Point UserOrigin;
   Point ScreenPoint;  // stored whatever the capture mode
   uint32_t ReferenceColor = kDefaultReferenceColor;
+  int32_t SampleSizeIndex = 0;      // 0..3
   std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
 };
 
