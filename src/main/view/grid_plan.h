@@ -34,6 +34,9 @@ struct GridPlanInput {
   uint32_t GridColor = 0;
   uint32_t SubGridColor = 0;
   PenMode GridPenMode = kPenModeCopy;
+  // The side of the square of cells around the probe cell whose colours the panel averages (an
+  // odd count); the frame goes around all of them.
+  int32_t SampleCells = 1;
 };
 
 // View pixels between the probe cell's interior and its frame: 2 when a grid line runs between
@@ -42,7 +45,7 @@ int32_t GridGap(bool gridShown, int32_t zoom);
 
 // Replaces the contents of lines with the overlay in drawing order: cross-hair arms (zoom
 // below 4) or grid then sub-grid (zoom 4 and up), when the grid is shown; then the four sides
-// of the probe cell frame in invert mode. Lines that would fall wholly outside the zoom area
-// are left out. The vector is meant to be kept and reused: once it has grown to fit, planning
-// allocates nothing.
+// of the frame around the probe cell (or the sampled square) in invert mode. Lines that would fall
+// wholly outside the zoom area are left out. The vector is meant to be kept and reused: once it has
+// grown to fit, planning allocates nothing.
 void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines);

@@ -33,10 +33,17 @@ class TScreenCapture {
   // The screen rectangle enlarged to dstSize at (0, 0) of dst: copied live first, or taken from
   // the snapshot. A live copy that could not be had leaves dst as it was.
   void Enlarge(const Rect& source, bool live, DWORD rop, HDC dst, const Size& dstSize);
+  // The screen rectangle that the bitmap holds since the last Enlarge, its top-left corner at the
+  // bitmap's (0, 0): the live copy's source, or the snapshot's desktop; empty when the live copy
+  // could not be had.
+  const Rect& CapturedScreenRect() const { return capturedRect_; }
+  // The monitors' rectangles, in screen coordinates, as the copies last read them.
+  const std::vector<Rect>& MonitorBounds() const { return monitorBounds_; }
 
  private:
   void CopyFromMonitors(HDC screen, const Rect& source, DWORD rop);
 
   Bitmap FCaptureBitmap;
   std::vector<Rect> monitorBounds_;
+  Rect capturedRect_;
 };

@@ -53,7 +53,7 @@ void TView::ApplyLayout(const LayoutResult& layout) {
   FSizeAtDpi.Remember(Size{layout.ClientWidth, layout.InfoRect.Top}, FDpi);
 }
 
-void TView::DrawOverlay(bool gridShown) {
+void TView::DrawOverlay(bool gridShown, int32_t sampleCells) {
   GridPlanInput plan;
   plan.Zoom = FZoom;
   plan.CellCols = FCellCols;
@@ -65,6 +65,7 @@ void TView::DrawOverlay(bool gridShown) {
   plan.GridColor = FGridColor;
   plan.SubGridColor = FSubGridColor;
   plan.GridPenMode = FGridPenMode;
+  plan.SampleCells = sampleCells;
   PlanGrid(plan, gridLines_);
   for (const GridLine& line : gridLines_) {
     FViewBitmap.SetPen(line.Color, Rop2OfPenMode(line.Mode));
