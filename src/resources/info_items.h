@@ -36,8 +36,10 @@ enum TInfoItem : int32_t {
   kItemElementId,
   kItemElementBounds,
   kItemElementFramework,
+  // The colour history as a row of swatches, shown in the colour group.
+  kItemHistory,
 };
-constexpr int32_t kInfoItemCount = 26;
+constexpr int32_t kInfoItemCount = 27;
 
 enum class TInfoGroup { Color, Position, Window, Element };
 

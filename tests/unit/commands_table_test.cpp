@@ -106,8 +106,8 @@ TEST(CommandTable, StartStateIsZoomSixGreyGridAndTheDefaultLines) {
   ActionList list(MainCommandDefs());
   EXPECT_EQ(CommandsWith(list, &Action::Checked),
             (Names{"actZoom_6", "actGrid_Disp", "actGrid_Gray", "actGrid_SubBlue", "actColor_RGB",
-                   "actColor_HTML", "actPos_Screen", "actWinInfo_Handle", "actWinInfo_ClassName",
-                   "actWinInfo_Text"}));
+                   "actColor_HTML", "actColor_Sample1", "actPos_Screen", "actWinInfo_Handle",
+                   "actWinInfo_ClassName", "actWinInfo_Text"}));
 }
 
 TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
@@ -124,6 +124,7 @@ TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
                 {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
                 {4, {"actCapture_Lupe", "actCapture_Fixed"}},
                 {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
+                {7, {"actColor_Sample1", "actColor_Sample3", "actColor_Sample5", "actColor_Sample9"}},
             }));
 
   // Fixed-point mode takes the check from loupe mode; none checked means follow mode.

@@ -36,6 +36,7 @@ constexpr TPanelLabel kPanelLabels[] = {
     {kItemElementId, {L"要素ID", L"Auto ID"}},
     {kItemElementBounds, {L"要素範囲", L"Bounds"}},
     {kItemElementFramework, {L"ﾌﾚｰﾑﾜｰｸ", L"Framework"}},
+    {kItemHistory, {L"履歴", L"History"}},
 };
 // clang-format on
 

@@ -29,7 +29,9 @@ void TApp_Loupist::TakePicture(const Point& probe) {
 }
 
 void TApp_Loupist::ReadProbeColor() {
-  const COLORREF color = FView.ProbeCellColor();
+  const COLORREF color =
+      FColours.ProbeColour(FView.ProbeCellColor(), FScreenCapture, ProbeInfo.ScreenPoint);
+  ProbeInfo.SampleSize = FColours.SampleSide();
   ProbeInfo.Color = color;
   ProbeInfo.Red = color & 0xFF;
   ProbeInfo.Green = (color >> 8) & 0xFF;
@@ -37,7 +39,9 @@ void TApp_Loupist::ReadProbeColor() {
   ProbeInfo.RGBValue = ProbeInfo.Red * 65536 + ProbeInfo.Green * 256 + ProbeInfo.Blue;
 }
 
-void TApp_Loupist::DrawOverlay() { FView.DrawOverlay(FCommands.actGrid_Disp.Checked()); }
+void TApp_Loupist::DrawOverlay() {
+  FView.DrawOverlay(FCommands.actGrid_Disp.Checked(), FColours.SampleSide());
+}
 
 TWindowSearch TApp_Loupist::WindowSearch() const {
   TWindowSearch search;

@@ -4,6 +4,7 @@
 #include "base/checked.h"
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
+#include "main/colours/colour_commands.h"
 #include "main/form/win/main.h"
 #include "main/probe/panel_items.h"
 #include "my_settingfile/settings_unit.h"
@@ -92,6 +93,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
     Command(PanelItem(item).Line).SetChecked(c.*PanelItem(item).SettingsCheck);
   ProbeInfo.UserOrigin = plan.UserOrigin;
   ProbeInfo.ReferenceColor = plan.ReferenceColor;
+  Command(SampleCommand(plan.SampleSizeIndex)).Execute();
 
   // Options, each applied by its own command, in this order.
   RunInState(FCommands.actOpt_StayOnTop, c.OptStayOnTop);
@@ -153,6 +155,7 @@ void TApp_Loupist::StoreSettings() {
   in.SubGridColorTag = Command(Cmd::actGrid_SelSubColor).Tag();
   in.UserOrigin = ProbeInfo.UserOrigin;
   in.ReferenceColor = ProbeInfo.ReferenceColor;
+  in.SampleSizeIndex = FColours.SampleIndex();
   if (const std::optional<TLanguage> chosen = ChosenLanguage())
     in.Language = static_cast<uint8_t>(*chosen);
   in.ScreenPoint = ProbeInfo.ScreenPoint;
