@@ -146,6 +146,7 @@ void StartAndSave(const TSettingsRecord& record, const TestDesktop& desktop, boo
   store.SubGridColorTag = plan.SubGridColorTag.value_or(0xFF6666);
   store.UserOrigin = plan.UserOrigin;
   store.ScreenPoint = plan.FixedPos;
+  store.SampleSizeIndex = plan.SampleSizeIndex;
   const TSettingsRecord saved = BuildSettingsRecord(record, store);
 
   const Rect& d = desktop.Bounds;
