@@ -117,15 +117,16 @@ TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
     if (list[i].GroupIndex() != 0) groups[list[i].GroupIndex()].insert(list[i].Name());
   Names zoomFactors;
   for (const std::string& name : ZoomLadderCommands()) zoomFactors.insert(name);
-  EXPECT_EQ(groups,
-            (std::map<int32_t, Names>{
-                {1, zoomFactors},
-                {2, {"actGrid_Gray", "actGrid_Invert", "actGrid_Transparent", "actGrid_SelColor"}},
-                {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
-                {4, {"actCapture_Lupe", "actCapture_Fixed"}},
-                {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
-                {7, {"actColor_Sample1", "actColor_Sample3", "actColor_Sample5", "actColor_Sample9"}},
-            }));
+  EXPECT_EQ(
+      groups,
+      (std::map<int32_t, Names>{
+          {1, zoomFactors},
+          {2, {"actGrid_Gray", "actGrid_Invert", "actGrid_Transparent", "actGrid_SelColor"}},
+          {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
+          {4, {"actCapture_Lupe", "actCapture_Fixed"}},
+          {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
+          {7, {"actColor_Sample1", "actColor_Sample3", "actColor_Sample5", "actColor_Sample9"}},
+      }));
 
   // Fixed-point mode takes the check from loupe mode; none checked means follow mode.
   list.Get("actCapture_Lupe").Execute();

@@ -46,7 +46,7 @@ TEST(BuiltinKeyCommandTable, BindsTheFirstNineteenKeysAndBRAndPAndLeavesTheRestE
       {0x31, 7013},  {0x20, 4010}, {0x43, 6007}, {0x46, 7002},  {0x48, 6006},  {0x4D, 10001},
       {0x51, 11005}, {0x53, 8007}, {0x5A, 6001}, {0x70, 13001}, {0x74, 7012},  {0x75, 7011},
       {0x1B, 7011},  {0x21, 1090}, {0x22, 1091}, {0x26, 11001}, {0x28, 11002}, {0x25, 11003},
-      {0x27, 11004}, {0x42, 3010}, {0x52, 6050},  {0x50, 3011}};
+      {0x27, 11004}, {0x42, 3010}, {0x52, 6050}, {0x50, 3011}};
   for (const auto& [key, code] : bound) EXPECT_EQ(BuiltinCommandOf(key), code) << "key " << key;
 
   int unbound = 0;
