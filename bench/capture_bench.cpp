@@ -87,8 +87,9 @@ struct Config {
   const char* name;
   int width, zoomAreaHeight, zoom;
   bool grid;
-  bool allLines;  // every information line on
-  bool spacing;   // the spacing line on as well (every line has it)
+  bool allLines;         // every information line on
+  bool spacing;          // the spacing line on as well (every line has it)
+  bool sample9 = false;  // the colour lines take the mean of 9 x 9 pixels
 };
 
 void Measure(const Config& c, int cycles) {
@@ -96,6 +97,7 @@ void Measure(const Config& c, int cycles) {
   LoupistInternals a(*app);
   app->Timer_Main.SetInterval(600000);  // only our calls capture
   a.Command(Cmd::actGrid_Disp).SetChecked(c.grid);
+  if (c.sample9) a.Command(Cmd::actColor_Sample9).Execute();
   for (int item = 1; item <= kInfoItemCount; ++item) a.SetInfoItemChecked(item, c.allLines);
   if (!c.allLines)  // the lines the program starts with
     for (int item : {1, 2, 4, 7, 8, 9}) a.SetInfoItemChecked(item, true);
@@ -258,6 +260,7 @@ int main(int argc, char** argv) {
   const int cycles = 400;
   const Config configs[] = {
       {"221x150 zoom 6 grid", 221, 150, 6, true, false, false},
+      {"221x150 zoom 6 9x9 sample", 221, 150, 6, true, false, false, true},
       {"800x600 zoom 1", 800, 600, 1, true, false, false},
       {"221x150 zoom 4 grid", 221, 150, 4, true, false, false},
       {"800x600 zoom 20 grid", 800, 600, 20, true, false, false},

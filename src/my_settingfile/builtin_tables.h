@@ -31,29 +31,30 @@ constexpr uint16_t kVkF1 = 0x70;
 constexpr TKeyCommandEntry kAddedBindings[] = {
     {'B', 3010},  // actColor_SetReference
     {'R', 6050},  // actCopy_Report
+    {'P', 3011},  // actColor_Remember
 };
 
 // The keys that run something; every other known key is bound to 0.
 constexpr TKeyCommandEntry kBoundKeys[] = {
-    kAddedBindings[0], kAddedBindings[1], {'1', 7013},  // actCapture_Disp_x1
-    {kVkSpace, 4010},                                   // actPos_UserPosSet
-    {'C', 6007},                                        // actCopy_ColorCOLORREF
-    {'F', 7002},                                        // actCapture_Fixed
-    {'H', 6006},                                        // actCopy_ColorHTML
-    {'M', 10001},                                       // actMenu_Main
-    {'Q', 11005},                                       // actMove_Monitor
-    {'S', 8007},                                        // actOpt_SmoothCapture
-    {'Z', 6001},                                        // actCopy_Picture
-    {kVkF1, 13001},                                     // actHelp
-    {kVkF1 + 4, 7012},                                  // F5: actCapture_Update
-    {kVkF1 + 5, 7011},                                  // F6: actCapture_Pause
-    {kVkEscape, 7011},                                  // actCapture_Pause
-    {kVkPrior, 1090},                                   // actZoom_Up
-    {kVkNext, 1091},                                    // actZoom_Down
-    {kVkUp, 11001},                                     // actMove_Up
-    {kVkDown, 11002},                                   // actMove_Down
-    {kVkLeft, 11003},                                   // actMove_Left
-    {kVkRight, 11004},                                  // actMove_Right
+    kAddedBindings[0], kAddedBindings[1], kAddedBindings[2], {'1', 7013},  // actCapture_Disp_x1
+    {kVkSpace, 4010},                                                      // actPos_UserPosSet
+    {'C', 6007},                                                           // actCopy_ColorCOLORREF
+    {'F', 7002},                                                           // actCapture_Fixed
+    {'H', 6006},                                                           // actCopy_ColorHTML
+    {'M', 10001},                                                          // actMenu_Main
+    {'Q', 11005},                                                          // actMove_Monitor
+    {'S', 8007},                                                           // actOpt_SmoothCapture
+    {'Z', 6001},                                                           // actCopy_Picture
+    {kVkF1, 13001},                                                        // actHelp
+    {kVkF1 + 4, 7012},                                                     // F5: actCapture_Update
+    {kVkF1 + 5, 7011},                                                     // F6: actCapture_Pause
+    {kVkEscape, 7011},                                                     // actCapture_Pause
+    {kVkPrior, 1090},                                                      // actZoom_Up
+    {kVkNext, 1091},                                                       // actZoom_Down
+    {kVkUp, 11001},                                                        // actMove_Up
+    {kVkDown, 11002},                                                      // actMove_Down
+    {kVkLeft, 11003},                                                      // actMove_Left
+    {kVkRight, 11004},                                                     // actMove_Right
 };
 
 constexpr uint16_t CommandOfKey(uint16_t key) {

@@ -21,6 +21,7 @@ constexpr TCheckBit kCheckBits[] = {
     {&TSettingsChecks::ColorCOLORREF, TFlagWord::Color, kColorCOLORREFBit},
     {&TSettingsChecks::ColorContrast, TFlagWord::Color, kColorContrastBit},
     {&TSettingsChecks::ColorHsl, TFlagWord::Color, kColorHslBit},
+    {&TSettingsChecks::ColorHistory, TFlagWord::Color, kColorHistoryBit},
     {&TSettingsChecks::PosScreen, TFlagWord::Position, kPosScreenBit},
     {&TSettingsChecks::PosClient, TFlagWord::Position, kPosClientBit},
     {&TSettingsChecks::PosUser, TFlagWord::Position, kPosUserBit},
@@ -149,6 +150,7 @@ TSettingsApplyPlan PlanApplySettings(const TSettingsRecord& record, const TApply
   plan.ZoomIndex = Clamp(record.ZoomIndex, 0, CheckedSub(env.ZoomItemCount, 1));
   plan.Checks = ChecksOfRecord(record);
   plan.ReferenceColor = ReferenceColorOfRecord(record);
+  plan.SampleSizeIndex = (record.ColorInfoFlags & kColorSampleMask) >> kColorSampleShift;
   if (record.OptionFlags & kOptLanguageChosenBit)
     plan.Language = (record.OptionFlags & kOptLanguageNumberBit) ? 1 : 0;
   const int tolerance = (record.PositionInfoFlags & kPosToleranceMask) >> kPosToleranceShift;
@@ -238,6 +240,10 @@ TSettingsRecord BuildSettingsRecord(const TSettingsRecord& previous,
     ThrowRangeError(input.ToleranceIndex, kToleranceIndexCount);
   r.PositionInfoFlags =
       static_cast<uint16_t>(r.PositionInfoFlags | (input.ToleranceIndex << kPosToleranceShift));
+  if (input.SampleSizeIndex < 0 || input.SampleSizeIndex > 3)
+    ThrowRangeError(static_cast<std::size_t>(static_cast<uint32_t>(input.SampleSizeIndex)), 4);
+  r.ColorInfoFlags =
+      static_cast<uint16_t>(r.ColorInfoFlags | (input.SampleSizeIndex << kColorSampleShift));
 
   r.UserPos = input.UserOrigin;
   if (input.Language) {

@@ -22,6 +22,7 @@ struct TSettingsChecks {
   bool PosSpacing = false;
   bool ColorContrast = false;
   bool ColorHsl = false;
+  bool ColorHistory = false;
   bool WinInfoHandle = false;
   bool WinInfoClassName = false;
   bool WinInfoText = false;
@@ -87,6 +88,7 @@ struct TSettingsApplyPlan {
   Point UserOrigin;
   Point FixedPos;  // the probe point, used only when CaptureFixed
   uint32_t ReferenceColor = kDefaultReferenceColor;
+  int32_t SampleSizeIndex = 0;      // 0..3: a square of 1, 3, 5 or 9 pixels
   std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
   uint8_t ToleranceIndex = 0;       // the item of the tolerance submenu to check
   std::optional<Size> WindowSize;
@@ -122,6 +124,7 @@ struct TSettingsStoreInput {
   Point UserOrigin;
   Point ScreenPoint;  // stored whatever the capture mode
   uint32_t ReferenceColor = kDefaultReferenceColor;
+  int32_t SampleSizeIndex = 0;      // 0..3
   std::optional<uint8_t> Language;  // the number of the language chosen; absent: none was
   uint8_t ToleranceIndex = 0;       // the item checked in the tolerance submenu
 };

@@ -57,6 +57,11 @@ constexpr uint16_t kPosDpiBit = 1 << 1;
 // Added the same way, in bits that the original layout leaves 0.
 constexpr uint16_t kColorContrastBit = 1 << 3;
 constexpr uint16_t kColorHslBit = 1 << 4;
+constexpr uint16_t kColorHistoryBit = 1 << 5;
+// The sample size of the colour lines as a number 0..3 (1, 3, 5 or 9 pixels square) in bits 8
+// and 9 of the colour word; the original layout's 0 is the one pixel it always took.
+constexpr uint16_t kColorSampleShift = 8;
+constexpr uint16_t kColorSampleMask = 3 << kColorSampleShift;
 constexpr uint16_t kPosDistanceBit = 1 << 4;
 constexpr uint16_t kPosSpacingBit = 1 << 5;
 // The spacing's tolerance as an index 0..5 (exact, 2, 8, 16, 32, 64) in bits 8-10, which the

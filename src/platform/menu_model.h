@@ -19,6 +19,9 @@ struct MenuItemDef {
   bool RadioItem = false;  // radio bullet rather than check mark
   bool Default = false;    // drawn bold
   bool Visible = true;
+  // A command item that the menu's owner window measures and draws (WM_MEASUREITEM,
+  // WM_DRAWITEM) in place of a caption.
+  bool OwnerDrawn = false;
   std::vector<MenuItemDef> Items;  // a submenu's items, in order
 };
 

@@ -30,7 +30,30 @@
   X(actColor_COLORREF) \
   X(actColor_Contrast) \
   X(actColor_Hsl) \
+  X(actColor_History) \
   X(actColor_SetReference) \
+  X(actColor_Remember) \
+  X(actColor_Sample1) \
+  X(actColor_Sample3) \
+  X(actColor_Sample5) \
+  X(actColor_Sample9) \
+  X(actColor_HistoryColor1) \
+  X(actColor_HistoryColor2) \
+  X(actColor_HistoryColor3) \
+  X(actColor_HistoryColor4) \
+  X(actColor_HistoryColor5) \
+  X(actColor_HistoryColor6) \
+  X(actColor_HistoryColor7) \
+  X(actColor_HistoryColor8) \
+  X(actColor_HistoryColor9) \
+  X(actColor_HistoryColor10) \
+  X(actColor_HistoryColor11) \
+  X(actColor_HistoryColor12) \
+  X(actColor_HistoryColor13) \
+  X(actColor_HistoryColor14) \
+  X(actColor_HistoryColor15) \
+  X(actColor_HistoryColor16) \
+  X(actColor_HistoryClear) \
   X(actColor_InfoOnOff) \
   X(actPos_Screen) \
   X(actPos_Client) \
@@ -70,6 +93,7 @@
   X(actCopy_ColorHTML) \
   X(actCopy_ColorCOLORREF) \
   X(actCopy_ColorContrast) \
+  X(actCopy_ColorHistory) \
   X(actCopy_PosScreen) \
   X(actCopy_PosClient) \
   X(actCopy_PosUser) \

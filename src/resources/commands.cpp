@@ -8,7 +8,7 @@ namespace {
 // clang-format off
 // Name, code, Tag, Checked at start, AutoCheck, GroupIndex, shortcut; the texts are the texts
 // component's. Groups: 1 zoom factors, 2 grid colours, 3 sub-grid colours, 4 capture modes,
-// 5 languages, 6 the spacing's tolerances (whose Tag is the tolerance).
+// 5 languages, 6 the spacing's tolerances (whose Tag is the tolerance), 7 sample sizes.
 constexpr ActionDef kMainCommands[] = {
     {"actZoom_1", 1001, 1, false, false, 1, {}},
     {"actZoom_2", 1002, 2, false, false, 1, {}},
@@ -36,7 +36,31 @@ constexpr ActionDef kMainCommands[] = {
     {"actColor_COLORREF", 3003, 3, false, true, 0, {}},
     {"actColor_Contrast", 3004, 8, false, true, 0, {}},
     {"actColor_Hsl", 3005, 16, false, true, 0, {}},
+    {"actColor_History", 3006, 32, false, true, 0, {}},
     {"actColor_SetReference", 3010, 0, false, false, 0, {}},
+    {"actColor_Remember", 3011, 0, false, false, 0, {}},
+    {"actColor_Sample1", 3020, 1, true, false, 7, {}},
+    {"actColor_Sample3", 3021, 3, false, false, 7, {}},
+    {"actColor_Sample5", 3022, 5, false, false, 7, {}},
+    {"actColor_Sample9", 3023, 9, false, false, 7, {}},
+    // The history's colours, newest first; the Tag is the place in the history.
+    {"actColor_HistoryColor1", 3030, 0, false, false, 0, {}},
+    {"actColor_HistoryColor2", 3031, 1, false, false, 0, {}},
+    {"actColor_HistoryColor3", 3032, 2, false, false, 0, {}},
+    {"actColor_HistoryColor4", 3033, 3, false, false, 0, {}},
+    {"actColor_HistoryColor5", 3034, 4, false, false, 0, {}},
+    {"actColor_HistoryColor6", 3035, 5, false, false, 0, {}},
+    {"actColor_HistoryColor7", 3036, 6, false, false, 0, {}},
+    {"actColor_HistoryColor8", 3037, 7, false, false, 0, {}},
+    {"actColor_HistoryColor9", 3038, 8, false, false, 0, {}},
+    {"actColor_HistoryColor10", 3039, 9, false, false, 0, {}},
+    {"actColor_HistoryColor11", 3040, 10, false, false, 0, {}},
+    {"actColor_HistoryColor12", 3041, 11, false, false, 0, {}},
+    {"actColor_HistoryColor13", 3042, 12, false, false, 0, {}},
+    {"actColor_HistoryColor14", 3043, 13, false, false, 0, {}},
+    {"actColor_HistoryColor15", 3044, 14, false, false, 0, {}},
+    {"actColor_HistoryColor16", 3045, 15, false, false, 0, {}},
+    {"actColor_HistoryClear", 3012, 0, false, false, 0, {}},
     {"actColor_InfoOnOff", 3099, 0, false, false, 0, {}},
 
     {"actPos_Screen", 4001, 1, true, true, 0, {}},
@@ -80,6 +104,7 @@ constexpr ActionDef kMainCommands[] = {
     {"actCopy_ColorHTML", 6006, 0, false, false, 0, {}},
     {"actCopy_ColorCOLORREF", 6007, 0, false, false, 0, {}},
     {"actCopy_ColorContrast", 6008, 0, false, false, 0, {}},
+    {"actCopy_ColorHistory", 6009, 0, false, false, 0, {}},
     {"actCopy_PosScreen", 6020, 0, false, false, 0, {}},
     {"actCopy_PosClient", 6022, 0, false, false, 0, {}},
     {"actCopy_PosUser", 6023, 0, false, false, 0, {}},
@@ -244,6 +269,21 @@ MenuItemDef BuildGridMenu() {
                             });
 }
 
+// The history's colours as swatches that the window draws itself, the newest first; a command
+// whose place in the history is empty is hidden.
+MenuItemDef BuildColorHistoryMenu() {
+  std::vector<MenuItemDef> items;
+  for (int i = 1; i <= 16; ++i) {
+    const std::string suffix = "HistoryColor" + std::to_string(i);
+    MenuItemDef item = Item(("mniColor_" + suffix).c_str(), ("actColor_" + suffix).c_str());
+    item.OwnerDrawn = true;
+    items.push_back(std::move(item));
+  }
+  items.push_back(Separator("mniColor_HistoryLine1"));
+  items.push_back(Item("mniColor_HistoryClear", "actColor_HistoryClear"));
+  return Submenu("mniColor_HistoryMenu", std::move(items));
+}
+
 MenuItemDef BuildColorMenu() {
   return Submenu("mniColor", {
                                  Item("mniColor_RGB", "actColor_RGB"),
@@ -251,10 +291,20 @@ MenuItemDef BuildColorMenu() {
                                  Item("mniColor_ColorRef", "actColor_COLORREF"),
                                  Item("mniColor_Contrast", "actColor_Contrast"),
                                  Item("mniColor_Hsl", "actColor_Hsl"),
+                                 Item("mniColor_History", "actColor_History"),
                                  Separator("mniColor_Line1"),
                                  Bold(Item("mniColor_InfoOnOff", "actColor_InfoOnOff")),
                                  Separator("mniColor_Line2"),
                                  Item("mniColor_SetReference", "actColor_SetReference"),
+                                 Item("mniColor_Remember", "actColor_Remember"),
+                                 Submenu("mniColor_Sample",
+                                         {
+                                             Radio(Item("mniColor_Sample1", "actColor_Sample1"), 1),
+                                             Radio(Item("mniColor_Sample3", "actColor_Sample3"), 1),
+                                             Radio(Item("mniColor_Sample5", "actColor_Sample5"), 1),
+                                             Radio(Item("mniColor_Sample9", "actColor_Sample9"), 1),
+                                         }),
+                                 BuildColorHistoryMenu(),
                              });
 }
 
@@ -320,6 +370,7 @@ MenuItemDef BuildCopyMenu() {
                                 Item("mniCopy_ColorHTML", "actCopy_ColorHTML"),
                                 Item("mniCopy_ColorColorRef", "actCopy_ColorCOLORREF"),
                                 Item("mniCopy_ColorContrast", "actCopy_ColorContrast"),
+                                Item("mniCopy_ColorHistory", "actCopy_ColorHistory"),
                                 Separator("mniCopy_Line2"),
                                 Item("mniCopy_PosScreen", "actCopy_PosScreen"),
                                 Item("mniCopy_PosClient", "actCopy_PosClient"),

@@ -38,8 +38,10 @@ enum TInfoItem : int32_t {
   kItemElementFramework,
   // The runs of like pixels through the probe point, in the position group.
   kItemSpacing,
+  // The colour history as a row of swatches, shown in the colour group.
+  kItemHistory,
 };
-constexpr int32_t kInfoItemCount = 27;
+constexpr int32_t kInfoItemCount = 28;
 
 enum class TInfoGroup { Color, Position, Window, Element };
 

@@ -91,4 +91,50 @@ TEST_F(CopyKeys, RPutsTheWholeReportOnTheClipboardAndBSetsTheReference) {
   EXPECT_NE(report.find(L"ｺﾝﾄﾗｽﾄ\t1.00:1 NG (dc141e)\r\n"), std::wstring::npos);
 }
 
+// Copied colours outlive the program in their own file: after a restart the older of two,
+// chosen from the history submenu, goes to the clipboard again in the format of a colour copy.
+TEST_F(CopyKeys, TheOlderOfTwoCopiedColoursIsChosenFromTheMenuAfterARestart) {
+  const std::wstring file = ProgramFolder() + L"loupist.colors";
+  ColorWindow blue(700, 400, 150, 150, RGB(10, 40, 200));
+  PressAndRelease('H');
+  EXPECT_EQ(ClipboardText(), L"DC141E");
+  MovePointer(775, 475);
+  PumpFor(500);
+  PressAndRelease('H');
+  EXPECT_EQ(ClipboardText(), L"0A28C8");
+
+  program_.reset();
+  const std::vector<uint8_t> kept = ReadFileBytes(file);
+  const std::string newestFirst = "#0a28c8\r\n#dc141e\r\n";
+  EXPECT_EQ(std::string(kept.begin(), kept.end()).substr(0, newestFirst.size()), newestFirst);
+
+  program_ = std::make_unique<LoupistProcess>();
+  ASSERT_NE(program_->Window(), nullptr);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(program_->Window(), &pid);
+  auto menus = [pid](int count) {
+    return WaitFor([&] { return CountProcessWindows(pid, L"#32768") == count; }, 3000);
+  };
+  const DWORD clipboard = GetClipboardSequenceNumber();
+  SetForegroundWindow(program_->Window());
+  PumpFor(200);
+  // カラー情報(&R); up from its first item to its last, カラー履歴; into it; the second colour.
+  PressKeys({VK_MENU, VK_F10});
+  ASSERT_TRUE(menus(1));
+  PressKeys({'R'});
+  ASSERT_TRUE(menus(2));
+  PressKeys({VK_UP});
+  PumpFor(100);
+  PressKeys({VK_RIGHT});
+  ASSERT_TRUE(menus(3)) << "the history submenu did not open";
+  PressKeys({VK_DOWN});
+  PumpFor(100);
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(menus(0));
+  ASSERT_TRUE(WaitFor([&] { return GetClipboardSequenceNumber() != clipboard; }, 3000));
+  EXPECT_EQ(ClipboardText(), L"DC141E");
+  program_.reset();
+  DeleteFileW(file.c_str());
+}
+
 }  // namespace

@@ -147,6 +147,7 @@ void StartAndSave(const TSettingsRecord& record, const TestDesktop& desktop, boo
   store.UserOrigin = plan.UserOrigin;
   store.ScreenPoint = plan.FixedPos;
   store.ToleranceIndex = plan.ToleranceIndex;
+  store.SampleSizeIndex = plan.SampleSizeIndex;
   const TSettingsRecord saved = BuildSettingsRecord(record, store);
 
   const Rect& d = desktop.Bounds;

@@ -106,8 +106,9 @@ TEST(CommandTable, StartStateIsZoomSixGreyGridAndTheDefaultLines) {
   ActionList list(MainCommandDefs());
   EXPECT_EQ(CommandsWith(list, &Action::Checked),
             (Names{"actZoom_6", "actGrid_Disp", "actGrid_Gray", "actGrid_SubBlue", "actColor_RGB",
-                   "actColor_HTML", "actPos_Screen", "actPos_Tolerance0", "actWinInfo_Handle",
-                   "actWinInfo_ClassName", "actWinInfo_Text", "actOpt_InstantFollow"}));
+                   "actColor_HTML", "actColor_Sample1", "actPos_Screen", "actPos_Tolerance0",
+                   "actWinInfo_Handle", "actWinInfo_ClassName", "actWinInfo_Text",
+                   "actOpt_InstantFollow"}));
 }
 
 TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
@@ -117,17 +118,19 @@ TEST(CommandTable, GroupsAreZoomGridSubGridAndCaptureMode) {
     if (list[i].GroupIndex() != 0) groups[list[i].GroupIndex()].insert(list[i].Name());
   Names zoomFactors;
   for (const std::string& name : ZoomLadderCommands()) zoomFactors.insert(name);
-  EXPECT_EQ(groups,
-            (std::map<int32_t, Names>{
-                {1, zoomFactors},
-                {2, {"actGrid_Gray", "actGrid_Invert", "actGrid_Transparent", "actGrid_SelColor"}},
-                {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
-                {4, {"actCapture_Lupe", "actCapture_Fixed"}},
-                {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
-                {6,
-                 {"actPos_Tolerance0", "actPos_Tolerance2", "actPos_Tolerance8",
-                  "actPos_Tolerance16", "actPos_Tolerance32", "actPos_Tolerance64"}},
-            }));
+  EXPECT_EQ(
+      groups,
+      (std::map<int32_t, Names>{
+          {1, zoomFactors},
+          {2, {"actGrid_Gray", "actGrid_Invert", "actGrid_Transparent", "actGrid_SelColor"}},
+          {3, {"actGrid_SubBlue", "actGrid_SelSubColor"}},
+          {4, {"actCapture_Lupe", "actCapture_Fixed"}},
+          {5, {"actOpt_LanguageJapanese", "actOpt_LanguageEnglish"}},
+          {6,
+           {"actPos_Tolerance0", "actPos_Tolerance2", "actPos_Tolerance8", "actPos_Tolerance16",
+            "actPos_Tolerance32", "actPos_Tolerance64"}},
+          {7, {"actColor_Sample1", "actColor_Sample3", "actColor_Sample5", "actColor_Sample9"}},
+      }));
 
   // Fixed-point mode takes the check from loupe mode; none checked means follow mode.
   list.Get("actCapture_Lupe").Execute();

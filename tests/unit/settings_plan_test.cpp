@@ -61,6 +61,7 @@ TSettingsStoreInput StoreInputOfPlan(const TSettingsApplyPlan& plan, const Rect&
   in.ReferenceColor = plan.ReferenceColor;
   in.Language = plan.Language;
   in.ToleranceIndex = plan.ToleranceIndex;
+  in.SampleSizeIndex = plan.SampleSizeIndex;
   return in;
 }
 
@@ -158,6 +159,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
       // Lines added later, in bits the first layout leaves 0.
       {"contrast", rec(0, 8, 0, 0, 0), &TSettingsChecks::ColorContrast},
       {"hsl", rec(0, 16, 0, 0, 0), &TSettingsChecks::ColorHsl},
+      {"history", rec(0, 32, 0, 0, 0), &TSettingsChecks::ColorHistory},
       {"distance", rec(0, 0, 16, 0, 0), &TSettingsChecks::PosDistance},
       {"spacing", rec(0, 0, 32, 0, 0), &TSettingsChecks::PosSpacing},
       {"style", rec(0, 0, 0, 64, 0), &TSettingsChecks::WinInfoStyle},
@@ -181,7 +183,7 @@ TEST(PlanApplySettings, FlagBitsMapToTheirCommands) {
   }
   // Unassigned bits switch nothing on; instant follow is on unless its bit says off.
   EXPECT_EQ(
-      PlanApplySettings(rec(0xFFFE, 0xFFE0, 0xFFC0, 0xFFFF0000u, 0xFBC6), SingleFullHdMonitor())
+      PlanApplySettings(rec(0xFFFE, 0xFFC0, 0xFFC0, 0xFFFF0000u, 0xFBC6), SingleFullHdMonitor())
           .Checks,
       TSettingsChecks{});
   EXPECT_FALSE(
@@ -358,6 +360,15 @@ TEST(BuildSettingsRecord, WhatWasAppliedIsStoredBackUnchanged) {
   const TSettingsApplyPlan withDpi = PlanApplySettings(r, LeftMonitorDesktop());
   EXPECT_TRUE(withDpi.Checks.PosDpi);
   EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(withDpi, Rect{100, 200, 400, 540}, 90)), r);
+  // So do the sample sizes in the colour word's bits 8 and 9, which the first layout leaves 0
+  // for its one pixel.
+  EXPECT_EQ(PlanApplySettings(r, LeftMonitorDesktop()).SampleSizeIndex, 0);
+  for (int32_t index = 1; index <= 3; ++index) {
+    r.ColorInfoFlags = static_cast<uint16_t>((r.ColorInfoFlags & 0xFCFF) | index << 8);
+    const TSettingsApplyPlan sampled = PlanApplySettings(r, LeftMonitorDesktop());
+    EXPECT_EQ(sampled.SampleSizeIndex, index);
+    EXPECT_EQ(BuildSettingsRecord(r, StoreInputOfPlan(sampled, Rect{100, 200, 400, 540}, 90)), r);
+  }
 }
 
 TEST(SettingsLanguage, AChoiceTakesTwoSpareOptionBitsAndNoBitsLeaveItToTheSystem) {

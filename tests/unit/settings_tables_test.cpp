@@ -41,23 +41,23 @@ TEST(BuiltinKeyCommandTable, ListsTheKnownKeysOnceInFileOrder) {
   }
 }
 
-TEST(BuiltinKeyCommandTable, BindsTheFirstNineteenKeysAndBAndRAndLeavesTheRestEmpty) {
+TEST(BuiltinKeyCommandTable, BindsTheFirstNineteenKeysAndBRAndPAndLeavesTheRestEmpty) {
   const std::pair<uint16_t, uint16_t> bound[] = {
       {0x31, 7013},  {0x20, 4010}, {0x43, 6007}, {0x46, 7002},  {0x48, 6006},  {0x4D, 10001},
       {0x51, 11005}, {0x53, 8007}, {0x5A, 6001}, {0x70, 13001}, {0x74, 7012},  {0x75, 7011},
       {0x1B, 7011},  {0x21, 1090}, {0x22, 1091}, {0x26, 11001}, {0x28, 11002}, {0x25, 11003},
-      {0x27, 11004}, {0x42, 3010}, {0x52, 6050}};
+      {0x27, 11004}, {0x42, 3010}, {0x52, 6050}, {0x50, 3011}};
   for (const auto& [key, code] : bound) EXPECT_EQ(BuiltinCommandOf(key), code) << "key " << key;
 
   int unbound = 0;
   for (const TKeyCommandEntry& e : BuiltinKeyCommandTable())
     if (e.CommandCode == 0) ++unbound;
-  EXPECT_EQ(unbound, 41);
+  EXPECT_EQ(unbound, 40);
 }
 
 TEST(SettingsUnit, AddedBindingsFillOnlyKeysThatALoadedTableLeavesEmpty) {
   InitSettingsUnit();
-  // A table of the original layout: B and R hold 0; then one that binds B to a command and R
+  // A table of the original layout: B, R and P hold 0; then one that binds B to a command and R
   // to nothing at another position.
   std::vector<uint8_t> image = CurrentSettingsImage();
   auto entry = [&image](uint16_t key) -> uint8_t* {
@@ -68,6 +68,7 @@ TEST(SettingsUnit, AddedBindingsFillOnlyKeysThatALoadedTableLeavesEmpty) {
   };
   entry('B')[0] = entry('B')[1] = 0;
   entry('R')[0] = entry('R')[1] = 0;
+  entry('P')[0] = entry('P')[1] = 0;
   ASSERT_TRUE(TakeSettingsImage(image));
   EXPECT_EQ(KeyCommandTable, BuiltinKeyCommandTable()) << "a table of the original layout";
 

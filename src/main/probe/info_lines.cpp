@@ -96,11 +96,23 @@ bool ElementLineOf(int32_t index, ElementLine& line) {
   }
 }
 
+// A colour that is the mean of a square says so after its values.
+std::wstring SampleSuffix(int32_t size) {
+  return size == 1 ? std::wstring() : Format(L" (%d×%d)", {size, size});
+}
+
+// "#rrggbb #rrggbb", newest first.
+std::wstring HistoryText(const std::vector<uint32_t>& colours) {
+  std::wstring text;
+  for (uint32_t rgb : colours) text += (text.empty() ? L"#" : L" #") + LowerHex(rgb & 0xFFFFFFu, 6);
+  return text;
+}
+
 std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForeignText how) {
   const Point& sp = info.ScreenPoint;
   switch (index) {
     case kItemRGB:
-      return {info.Red, info.Green, info.Blue};
+      return {info.Red, info.Green, info.Blue, SampleSuffix(info.SampleSize)};
     case kItemHTML:
       return {LowerHex(info.RGBValue, 6)};
     case kItemCOLORREF:
@@ -159,6 +171,8 @@ std::vector<FormatArg> DisplayArgs(int32_t index, const TProbeInfo& info, TForei
       const Rect& r = index == kItemSpacing ? info.Spacing : info.VisibleBounds;
       return {r.Left, r.Top, CheckedSub(r.Right, r.Left), CheckedSub(r.Bottom, r.Top)};
     }
+    case kItemHistory:
+      return {HistoryText(info.History)};
     case kItemElement:
     case kItemElementId:
     case kItemElementBounds:
@@ -266,7 +280,9 @@ std::wstring InfoReportText(const TProbeInfo& info) {
   };
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
     const int32_t item = PanelLineItem(line);
-    add(PanelLabel(item), InfoValueText(item, info));
+    // The swatches' line names what it holds in full where it stands among all the facts.
+    add(item == kItemHistory ? Message(TMessage::ColorHistory) : PanelLabel(item),
+        InfoValueText(item, info));
   }
   add(Message(TMessage::ParentChain), ShowControlCharacters(info.ParentChain));
   add(Message(TMessage::Styles), DecodeWindowStyle(info.Style));

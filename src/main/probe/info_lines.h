@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/geometry.h"
 #include "main/element/element_schedule.h"
@@ -30,6 +31,10 @@ struct TProbeInfo {
   std::wstring ExeName;
   int32_t Dpi = 96;                    // of the monitor under the probe point
   uint32_t ReferenceColor = 0xFFFFFF;  // 0xRRGGBB, what the contrast is measured against
+  // The side of the square whose mean the colour is (1 for the probe pixel alone), and the
+  // colours taken lately, 0xRRGGBB, newest first.
+  int32_t SampleSize = 1;
+  std::vector<uint32_t> History;
   // The inspector's facts. Each is zero or empty when no window is under the point.
   uint32_t Style = 0;
   uint32_t ExStyle = 0;

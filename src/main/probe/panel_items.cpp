@@ -12,7 +12,7 @@ namespace {
 const TPanelItemDef kPanelItems[kInfoItemCount] = {
     {kItemRGB, TInfoGroup::Color, kColorRGBBit, &TSettingsChecks::ColorRGB,
      Cmd::actColor_RGB, Cmd::actCopy_ColorRGB,
-     L"R=%-3d G=%-3d B=%-3d", L"%d %d %d", L"%x %x %x"},
+     L"R=%-3d G=%-3d B=%-3d%s", L"%d %d %d", L"%x %x %x"},
     {kItemHTML, TInfoGroup::Color, kColorHTMLBit, &TSettingsChecks::ColorHTML,
      Cmd::actColor_HTML, Cmd::actCopy_ColorHTML,
      L"%s", L"%.6x", L"%d"},
@@ -26,6 +26,10 @@ const TPanelItemDef kPanelItems[kInfoItemCount] = {
     {kItemHsl, TInfoGroup::Color, kColorHslBit, &TSettingsChecks::ColorHsl,
      Cmd::actColor_Hsl, Cmd::actCopy_FormatCssHsl,
      L"H=%-3d S=%-3d L=%-3d", L"%s", L"%s"},
+    // The panel draws the colours as swatches; the report and the copy take them as text.
+    {kItemHistory, TInfoGroup::Color, kColorHistoryBit, &TSettingsChecks::ColorHistory,
+     Cmd::actColor_History, Cmd::actCopy_ColorHistory,
+     L"%s", L"%s", L"%s"},
     {kItemPosScreen, TInfoGroup::Position, kPosScreenBit, &TSettingsChecks::PosScreen,
      Cmd::actPos_Screen, Cmd::actCopy_PosScreen,
      L"X=%d Y=%d", L"%d, %d", L"(%d, %d)"},

@@ -27,6 +27,8 @@ constexpr TMessageText kMessages[] = {
     {TMessage::ErrorCaption, {L"エラー", L"Error"}},
     {TMessage::NoAnswer, {L"(応答なし)", L"(Not Responding)"}},
     {TMessage::ElementChain, {L"要素チェーン", L"Element chain"}},
+    {TMessage::ColorHistory, {L"カラー履歴", L"Color history"}},
+    {TMessage::ColorRemembered, {L"カラーを記録 %s", L"Remembered %s"}},
 };
 // clang-format on
 

@@ -25,6 +25,8 @@ enum class TMessage {
   ErrorCaption,
   NoAnswer,  // the text of a window or element that did not answer in time
   ElementChain,
+  ColorHistory,     // the report's line of the colour history
+  ColorRemembered,  // %s: the colour as #rrggbb
   kCount
 };
 

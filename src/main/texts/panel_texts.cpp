@@ -37,6 +37,7 @@ constexpr TPanelLabel kPanelLabels[] = {
     {kItemElementBounds, {L"要素範囲", L"Bounds"}},
     {kItemElementFramework, {L"ﾌﾚｰﾑﾜｰｸ", L"Framework"}},
     {kItemSpacing, {L"間隔", L"Spacing"}},
+    {kItemHistory, {L"履歴", L"History"}},
 };
 // clang-format on
 

@@ -153,9 +153,11 @@ void PlanSpacing(const GridPlanInput& in, int32_t g, std::vector<GridLine>& line
 // cover every frame pixel exactly once: an inverting pen that touched a corner twice would
 // restore it.
 void PlanFrame(const GridPlanInput& in, int32_t g, std::vector<GridLine>& lines) {
-  const int32_t s = CheckedAdd(g, in.Zoom);
-  const int32_t x0 = CheckedSub(in.CursorCell.X, g);
-  const int32_t y0 = CheckedSub(in.CursorCell.Y, g);
+  // The cells on each side of the probe cell that the square takes in.
+  const int32_t reach = CheckedMul(std::max(in.SampleCells, 1) / 2, in.Zoom);
+  const int32_t s = CheckedAdd(CheckedAdd(g, in.Zoom), CheckedMul(reach, 2));
+  const int32_t x0 = CheckedSub(CheckedSub(in.CursorCell.X, g), reach);
+  const int32_t y0 = CheckedSub(CheckedSub(in.CursorCell.Y, g), reach);
   const int32_t x1 = CheckedAdd(x0, s);
   const int32_t y1 = CheckedAdd(y0, s);
   lines.push_back(GridLine{Point{x0, y0}, Point{x1, y0}, 0, kPenModeInvert});

@@ -46,6 +46,9 @@ struct GridPlanInput {
   uint32_t SubGridColor = 0;
   PenMode GridPenMode = kPenModeCopy;
   SpacingReach Spacing;
+  // The side of the square of cells around the probe cell whose colours the panel averages (an
+  // odd count); the frame goes around all of them.
+  int32_t SampleCells = 1;
 };
 
 // View pixels between the probe cell's interior and its frame: 2 when a grid line runs between
@@ -57,7 +60,7 @@ int32_t GridGap(bool gridShown, int32_t zoom);
 // invert mode, when shown: a line through the middle of the probe cell out to each run's last
 // cell, with a short mark across that cell's farthest column or row of picture (so at zoom 1
 // on the run's last pixel itself), stopping at the zoom area's edges and leaving out the
-// frame's square; then the four sides of the probe cell frame in invert mode. Lines that would
-// fall wholly outside the zoom area are left out. The vector is meant to be kept and reused:
-// once it has grown to fit, planning allocates nothing.
+// frame's square; then the four sides of the frame around the probe cell (or the sampled
+// square) in invert mode. Lines that would fall wholly outside the zoom area are left out. The
+// vector is meant to be kept and reused: once it has grown to fit, planning allocates nothing.
 void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines);

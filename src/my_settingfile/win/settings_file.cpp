@@ -148,16 +148,23 @@ bool ReplaceWith(const std::wstring& newFile, const std::wstring& path) {
 }  // namespace
 
 void SaveSettingsTo(const std::wstring& path) {
+  try {
+    if (!path.empty()) SaveFileWhole(path, CurrentSettingsImage());
+  } catch (...) {
+    // Saving reports nothing: settings that cannot be written are lost for this run only.
+  }
+}
+
+bool SaveFileWhole(const std::wstring& path, const std::vector<uint8_t>& bytes) {
   // No system error box for a failing drive while saving.
   ErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
   try {
-    if (path.empty()) return;
-    const std::vector<uint8_t> image = CurrentSettingsImage();
     const std::wstring newFile = ScratchPath(path, GetCurrentProcessId());
-    const bool written = WriteNewImage(newFile, image);
-    if (!written || !ReplaceWith(newFile, path)) DeletePath(newFile);
+    const bool replaced = WriteNewImage(newFile, bytes) && ReplaceWith(newFile, path);
+    if (!replaced) DeletePath(newFile);
     SweepScratchFiles(path);
+    return replaced;
   } catch (...) {
-    // Saving reports nothing: settings that cannot be written are lost for this run only.
+    return false;
   }
 }

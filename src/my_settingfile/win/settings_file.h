@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The executable's path with the extension ".bin".
 std::wstring SettingsFilePath();
@@ -23,6 +24,11 @@ bool LoadSettingsFrom(const std::wstring& path);
 // also removes such files of copies that no longer run.
 void SaveSettings();
 void SaveSettingsTo(const std::wstring& path);
+
+// Any small file of the program saved the same way: the bytes written beside it under the
+// process's own scratch name, then put in its place in one step; scratch files of ended copies
+// are swept. True when the file now holds the bytes.
+bool SaveFileWhole(const std::wstring& path, const std::vector<uint8_t>& bytes);
 
 // Tests point the file elsewhere (an empty path: no file is read or written) and make
 // writes fail as a full disk would.

@@ -57,6 +57,11 @@ COLORREF Bitmap::Pixel(int x, int y) const {
   return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
 }
 
+const uint32_t* Bitmap::Pixels() const {
+  if (bits_) GdiFlush();
+  return bits_;
+}
+
 void Bitmap::SetBrushColor(COLORREF color) {
   if (color == brushColor_ && brush_) return;
   brush_.reset(CreateSolidBrush(color));

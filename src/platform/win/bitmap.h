@@ -26,6 +26,9 @@ class Bitmap {
 
   // COLORREF of a pixel; 0 (black) outside the bitmap.
   COLORREF Pixel(int x, int y) const;
+  // All pixels as rows of 0x00RRGGBB, top-down, Width() to a row, with the drawing queued for
+  // them done; null while the bitmap has no size.
+  const uint32_t* Pixels() const;
 
   void SetBrushColor(COLORREF color);
   COLORREF BrushColor() const { return brushColor_; }

@@ -61,8 +61,10 @@ void PopupMenu::AddItems(HMENU menu, const MenuItemDef& parent) {
         Action& action = actions_.Get(item.Command);
         if (!action.Visible()) continue;
         if (caption.empty()) caption = action.Caption();
-        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID;
-        info.fType = MFT_STRING | (IsRadio(item) ? MFT_RADIOCHECK : 0);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | (item.OwnerDrawn ? 0 : MIIM_STRING);
+        info.fType =
+            item.OwnerDrawn ? MFT_OWNERDRAW : MFT_STRING | (IsRadio(item) ? MFT_RADIOCHECK : 0);
+        if (item.OwnerDrawn) caption.clear();
         info.fState = (action.Checked() ? MFS_CHECKED : 0) | (action.Enabled() ? 0 : MFS_DISABLED) |
                       (item.Default ? MFS_DEFAULT : 0);
         info.wID = kFirstItemId + static_cast<UINT>(items_.size());

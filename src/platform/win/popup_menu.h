@@ -2,7 +2,9 @@
 // built from the menu description each time it opens, so every item shows its
 // command as it is at that moment: caption with its accelerator letter, check
 // mark or radio bullet, greyed when disabled, left out when hidden (a submenu with
-// it when all its commands are), bold when it is its submenu's default item.
+// it when all its commands are), bold when it is its submenu's default item. An owner-drawn
+// item shows no caption: the owner window measures and draws it, and finds its command by
+// CommandOfItem of the item's identifier.
 #pragma once
 #include <windows.h>
 

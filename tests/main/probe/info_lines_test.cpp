@@ -59,6 +59,7 @@ TProbeInfo SampleWindow() {
   info.Element.Facts.Bounds = {40, 60, 120, 84};
   info.Element.Facts.Framework = L"MSAA";
   info.Element.Facts.Ancestors = {{L"client", L"Main"}};
+  info.History = {0xFF8000, 0x0000FF};
   return info;
 }
 
@@ -79,6 +80,10 @@ TEST(InfoDisplayText, WorkedExamples) {
   EXPECT_EQ(InfoDisplayText(kItemRGB, red), L"RGB      R=255 G=0   B=0  ");
   EXPECT_EQ(InfoDisplayText(kItemHTML, red), L"HTML     ff0000");
   EXPECT_EQ(InfoDisplayText(kItemCOLORREF, red), L"COLORREF 0000ff 255");
+  TProbeInfo mean = red;
+  mean.SampleSize = 3;
+  EXPECT_EQ(InfoDisplayText(kItemRGB, mean), L"RGB      R=255 G=0   B=0   (3×3)");
+  EXPECT_EQ(InfoCopyText(kItemRGB, mean, false), L"255 0 0") << "the copy is the colour alone";
   TProbeInfo laptop;
   laptop.Dpi = 144;
   EXPECT_EQ(InfoDisplayText(kItemPosDpi, laptop), L"DPI      150% (144 dpi)");
@@ -131,6 +136,7 @@ TEST(InfoDisplayText, EveryLineOfASampleWindow) {
       L"要素範囲 L=40 T=60 W=80 H=24",
       L"ﾌﾚｰﾑﾜｰｸ  MSAA",
       L"間隔     L=200 T=100 W=90 H=60",
+      L"履歴     #ff8000 #0000ff",
   };
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
     EXPECT_EQ(InfoDisplayText(item, info), want[item - 1]) << "item " << item;
@@ -266,6 +272,7 @@ TEST(InfoCopyText, ShiftUpAndDownForEveryItem) {
       {kItemElementBounds, L"40, 60, 80, 24", L"(40, 60, 80, 24)"},
       {kItemElementFramework, L"MSAA", L"\"MSAA\""},
       {kItemSpacing, L"200, 100, 90, 60", L"(200, 100, 90, 60)"},
+      {kItemHistory, L"#ff8000 #0000ff", L"#ff8000 #0000ff"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InfoCopyText(c.item, info, false), c.up) << "item " << c.item;
@@ -286,21 +293,22 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   const std::pair<std::size_t, const wchar_t*> some[] = {
       {0, L"RGB\tR=255 G=128 B=0"},
       {4, L"HSL\tH=30  S=100 L=50"},
+      {5, L"カラー履歴\t#ff8000 #0000ff"},
       {2, L"COLORREF\t0080ff 33023"},
       {3, L"ｺﾝﾄﾗｽﾄ\t2.51:1 NG (ffffff)"},
-      {9, L"距離\tW=151 H=81 D=170.0"},
-      {10, L"間隔\tL=200 T=100 W=90 H=60"},
-      {13, L"ﾃｷｽﾄ\tПривет ☃ 100%d"},
-      {14, L"Wｻｲｽﾞ\tL=10 T=20 W=300 H=200"},
-      {17, L"実行ﾌｧｲﾙ\tC:\\Program Files\\ツール\\app.exe"},
-      {20, L"ﾌﾟﾛｾｽ\t1234/1240 64bit Medium"},
-      {21, L"DPI認識\tPerMonitorV2 144"},
-      {23, L"要素\tpush button \"Save→All\""},
-      {24, L"要素ID\t"},
-      {27, L"親チェーン\tButton < #32770"},
-      {28, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
-      {29, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
-      {30, L"要素チェーン\tpush button \"Save→All\" < client \"Main\""},
+      {10, L"距離\tW=151 H=81 D=170.0"},
+      {11, L"間隔\tL=200 T=100 W=90 H=60"},
+      {14, L"ﾃｷｽﾄ\tПривет ☃ 100%d"},
+      {15, L"Wｻｲｽﾞ\tL=10 T=20 W=300 H=200"},
+      {18, L"実行ﾌｧｲﾙ\tC:\\Program Files\\ツール\\app.exe"},
+      {21, L"ﾌﾟﾛｾｽ\t1234/1240 64bit Medium"},
+      {22, L"DPI認識\tPerMonitorV2 144"},
+      {24, L"要素\tpush button \"Save→All\""},
+      {25, L"要素ID\t"},
+      {28, L"親チェーン\tButton < #32770"},
+      {29, L"スタイル\tWS_CHILD | WS_VISIBLE | WS_TABSTOP"},
+      {30, L"拡張スタイル\tWS_EX_NOPARENTNOTIFY"},
+      {31, L"要素チェーン\tpush button \"Save→All\" < client \"Main\""},
   };
   for (const auto& [index, text] : some) EXPECT_EQ(lines[index], text) << "line " << index;
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
@@ -316,7 +324,7 @@ TEST(InfoReportText, EveryItemInPanelOrderThenTheChainAndTheStyles) {
   const std::wstring none = InfoReportText(TProbeInfo());
   EXPECT_NE(none.find(L"\r\n親\t00000000\r\n"), std::wstring::npos);
   EXPECT_EQ(none.find(L" \r\n"), std::wstring::npos) << "no value ends in a blank";
-  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 31行");
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 32行");
 }
 
 // Multi-line captions, and names that no program should have but any program may.
@@ -328,7 +336,7 @@ TEST(InfoReportText, ControlCharactersOfOtherProgramsShowAsMarksAndCopiesKeepThe
   info.ExeName = L"C:\\a\u2028b.exe";
   // One line per fact, counted as such; CR LF is one break, LF CR two.
   const std::wstring report = InfoReportText(info);
-  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 31行");
+  EXPECT_EQ(ReportStatusText(report), L"すべての情報をｺﾋﾟｰ 32行");
   EXPECT_NE(report.find(L"\tName:→Alice↓Age:→30↓↓↓↓↓↓↓\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\tOdd□□□□□□\r\n"), std::wstring::npos);
   EXPECT_NE(report.find(L"\t000200aa Par↓ent\r\n"), std::wstring::npos);
@@ -370,7 +378,8 @@ TEST(InfoFormats, OutsideTheTablesIsEmpty) {
 
 TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   for (int32_t item = 1; item <= kInfoItemCount; ++item) {
-    const bool color = item <= 3 || item == kItemContrast || item == kItemHsl;
+    const bool color =
+        item <= 3 || item == kItemContrast || item == kItemHsl || item == kItemHistory;
     const bool position = (item >= 4 && item <= 6) || item == kItemPosDpi ||
                           item == kItemDistance || item == kItemSpacing;
     const bool element = item >= kItemElement && item <= kItemElementFramework;
@@ -386,6 +395,7 @@ TEST(InfoGroups, ItemsBelongToTheirSubmenus) {
   EXPECT_EQ(InfoItemSettingsBit(kItemPosDpi), 0x2u) << "the position flags' unused bit 1";
   EXPECT_EQ(InfoItemSettingsBit(kItemContrast), 0x8u);
   EXPECT_EQ(InfoItemSettingsBit(kItemHsl), 0x10u);
+  EXPECT_EQ(InfoItemSettingsBit(kItemHistory), 0x20u);
   EXPECT_EQ(InfoItemSettingsBit(kItemDistance), 0x10u);
   EXPECT_EQ(InfoItemSettingsBit(kItemSpacing), 0x20u);
   EXPECT_EQ(InfoItemSettingsBit(kItemStyle), 0x40u);

@@ -122,7 +122,7 @@ TEST(Texts, EnglishPanelLinesReportAndTitleLine) {
   EXPECT_NE(report.find(L"\r\nElement chain\t\r\n"), std::wstring::npos);
   EXPECT_EQ(ZoomCaption(6), L" 6x");
   EXPECT_EQ(CopyStatusText(L"Color/RGB", L"255 0 0"), L"Copied Color/RGB: 255 0 0");
-  EXPECT_EQ(ReportStatusText(report), L"Copied everything: 31 lines");
+  EXPECT_EQ(ReportStatusText(report), L"Copied everything: 32 lines");
   EXPECT_EQ(ReferenceStatusText(0xA49A80), L"Reference a49a80");
   EXPECT_EQ(CopyTextErrorMessage(L"E"), L"E\r\rThe copied text could not be written.");
 }

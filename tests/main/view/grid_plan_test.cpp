@@ -236,23 +236,33 @@ TEST(GridPlan, CrossHairBelowZoom4AndGridFromZoom4) {
 }
 
 TEST(GridPlan, HiddenGridLeavesOnlyTheInvertedFrame) {
-  for (int32_t z : {2, 4, 6, 20}) {
-    GridPlanInput in = Layout(221, 150, z, false);
-    in.GridPenMode = kPenModeMask;
-    const std::vector<GridLine> lines = Plan(in);
-    ASSERT_EQ(lines.size(), 4u) << "zoom " << z;
-    for (const GridLine& l : lines) EXPECT_EQ(l.Mode, kPenModeInvert);
+  // Around the probe cell, or around the square of cells that the colour is the mean of.
+  for (int32_t n : {1, 3, 9}) {
+    for (int32_t z : {2, 4, 6, 20}) {
+      GridPlanInput in = Layout(221, 150, z, false);
+      in.GridPenMode = kPenModeMask;
+      in.SampleCells = n;
+      const std::vector<GridLine> lines = Plan(in);
+      ASSERT_EQ(lines.size(), 4u) << "zoom " << z;
+      for (const GridLine& l : lines) EXPECT_EQ(l.Mode, kPenModeInvert);
 
-    Canvas c(221, 150, kWhite);
-    c.Draw(lines);
-    int black = 0;
-    for (int32_t y = 0; y < 150; ++y)
-      for (int32_t x = 0; x < 221; ++x) black += c.At(x, y) == kBlack;
-    EXPECT_EQ(black, 4 * (z + 1)) << "zoom " << z;  // a square of side z + 1, each pixel once
-    // The frame hugs the cell: the interior starts at the cell's corner.
-    EXPECT_EQ(c.At(in.CursorCell.X - 1, in.CursorCell.Y - 1), kBlack);
-    EXPECT_EQ(c.At(in.CursorCell.X + z, in.CursorCell.Y + z), kBlack);
-    EXPECT_EQ(c.At(in.CursorCell.X + z - 1, in.CursorCell.Y + z - 1), kWhite);
+      Canvas c(221, 150, kWhite);
+      c.Draw(lines);
+      int black = 0;
+      for (int32_t y = 0; y < 150; ++y)
+        for (int32_t x = 0; x < 221; ++x) black += c.At(x, y) == kBlack;
+      // A square of side n z + 1, each pixel once, unless it reaches past the zoom area.
+      if (n * z < 150) {
+        EXPECT_EQ(black, 4 * (n * z + 1)) << "zoom " << z << ", " << n << " cells";
+      }
+      // The frame hugs the cells: the interior starts at the first cell's corner.
+      const int32_t x0 = in.CursorCell.X - n / 2 * z, y0 = in.CursorCell.Y - n / 2 * z;
+      const int32_t x1 = in.CursorCell.X + (n / 2 + 1) * z, y1 = in.CursorCell.Y + (n / 2 + 1) * z;
+      if (x0 < 1 || y0 < 1 || x1 >= 221 || y1 >= 150) continue;
+      EXPECT_EQ(c.At(x0 - 1, y0 - 1), kBlack) << "zoom " << z << ", " << n << " cells";
+      EXPECT_EQ(c.At(x1 - 1, y1 - 1), kWhite);
+      EXPECT_EQ(c.At(x1, y1), kBlack);
+    }
   }
 }
 

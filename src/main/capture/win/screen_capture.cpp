@@ -81,11 +81,16 @@ void TScreenCapture::Enlarge(const Rect& source, bool live, DWORD rop, HDC dst,
   const int32_t w = RectWidth(source);
   const int32_t h = RectHeight(source);
   if (live) {
+    capturedRect_ = Rect{};
     if (!CopyLive(source, rop)) return;
+    capturedRect_ = source;
     StretchBlt(dst, 0, 0, dstSize.Width, dstSize.Height, FCaptureBitmap.DC(), 0, 0, w, h, SRCCOPY);
   } else {
     // The snapshot's top-left corner is the virtual desktop's.
     const Rect desktop = MyMonitors().GetDesktopRect();
+    capturedRect_ =
+        Rect{desktop.Left, desktop.Top, CheckedAdd(desktop.Left, FCaptureBitmap.Width()),
+             CheckedAdd(desktop.Top, FCaptureBitmap.Height())};
     StretchBlt(dst, 0, 0, dstSize.Width, dstSize.Height, FCaptureBitmap.DC(),
                CheckedSub(source.Left, desktop.Left), CheckedSub(source.Top, desktop.Top), w, h,
                SRCCOPY);

@@ -37,7 +37,11 @@ class TScreenCapture {
   // (black where no monitor is), or taken from the snapshot. False when the screen could not be
   // had and dst was left as it was.
   bool CopyOut(const Rect& source, bool live, DWORD rop, Bitmap& dst);
-  // The monitors' rectangles as last remembered.
+  // The screen rectangle that the bitmap holds since the last Enlarge, its top-left corner at the
+  // bitmap's (0, 0): the live copy's source, or the snapshot's desktop; empty when the live copy
+  // could not be had.
+  const Rect& CapturedScreenRect() const { return capturedRect_; }
+  // The monitors' rectangles, in screen coordinates, as last remembered.
   const std::vector<Rect>& MonitorBounds();
 
  private:
@@ -45,4 +49,5 @@ class TScreenCapture {
 
   Bitmap FCaptureBitmap;
   std::vector<Rect> monitorBounds_;
+  Rect capturedRect_;
 };

@@ -29,7 +29,9 @@ void TApp_Loupist::TakePicture(const Point& probe) {
 }
 
 void TApp_Loupist::ReadProbeColor() {
-  const COLORREF color = FView.ProbeCellColor();
+  const COLORREF color =
+      FColours.ProbeColour(FView.ProbeCellColor(), FScreenCapture, ProbeInfo.ScreenPoint);
+  ProbeInfo.SampleSize = FColours.SampleSide();
   ProbeInfo.Color = color;
   ProbeInfo.Red = color & 0xFF;
   ProbeInfo.Green = (color >> 8) & 0xFF;
@@ -38,7 +40,7 @@ void TApp_Loupist::ReadProbeColor() {
 }
 
 void TApp_Loupist::DrawOverlay() {
-  FView.DrawOverlay(FCommands.actGrid_Disp.Checked(), SpacingOverlay());
+  FView.DrawOverlay(FCommands.actGrid_Disp.Checked(), SpacingOverlay(), FColours.SampleSide());
 }
 
 TWindowSearch TApp_Loupist::WindowSearch() const {

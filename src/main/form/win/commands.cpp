@@ -1,12 +1,14 @@
 // The command set: binding the handlers, the dispatcher by command code, and the zoom, grid,
 // option, menu, file and help commands with the application's shortcuts; the colour
-// instrument's commands and the language.
+// instrument's commands, the sample size and the colour history, and the language.
 #include <cstdlib>
 
 #include "base/checked.h"
 #include "general/win/codepage.h"
 #include "general/win/input_state.h"
 #include "main/capture/capture_mode_rules.h"
+#include "main/colours/colour_commands.h"
+#include "main/colours/colour_sample.h"
 #include "main/form/win/main.h"
 #include "main/probe/colour_math.h"
 #include "main/probe/panel_items.h"
@@ -239,24 +241,6 @@ bool TApp_Loupist::ApplicationEvents1ShortCut(MSG& msg) {
 // ---- The colour instrument: the probe colour as the contrast's reference, and copied in the
 // formats of other languages ----
 
-namespace {
-
-struct TFormatCommand {
-  Cmd Command;
-  TColourFormat Format;
-};
-constexpr TFormatCommand kFormatCommands[] = {
-    {Cmd::actCopy_FormatCssHex, TColourFormat::CssHex},
-    {Cmd::actCopy_FormatCssRgb, TColourFormat::CssRgb},
-    {Cmd::actCopy_FormatCssHsl, TColourFormat::CssHsl},
-    {Cmd::actCopy_FormatFloats, TColourFormat::Floats},
-    {Cmd::actCopy_FormatXaml, TColourFormat::XamlArgb},
-    {Cmd::actCopy_FormatCRgb, TColourFormat::CRgb},
-    {Cmd::actCopy_FormatCSharp, TColourFormat::CSharpFromArgb},
-};
-
-}  // namespace
-
 void TApp_Loupist::BindColourCommands() {
   Command(Cmd::actColor_SetReference).SetHandler([this](Action&) {
     actColor_SetReferenceExecute();
@@ -267,6 +251,7 @@ void TApp_Loupist::BindColourCommands() {
       CopyColourFormat(sender, format);
     });
   }
+  BindColourHistoryCommands();
 }
 
 void TApp_Loupist::actColor_SetReferenceExecute() {
@@ -275,9 +260,65 @@ void TApp_Loupist::actColor_SetReferenceExecute() {
 }
 
 void TApp_Loupist::CopyColourFormat(const Action& command, TColourFormat format) {
+  const bool shift = IsKeyDown(VK_SHIFT);
   const std::wstring text =
-      ColourFormatText(format, static_cast<uint32_t>(ProbeInfo.RGBValue), IsKeyDown(VK_SHIFT));
+      ColourFormatText(format, static_cast<uint32_t>(ProbeInfo.RGBValue), shift);
+  ColourCopied(command, shift);
   CopyTextWithStatus(text, CopyStatusText(WithoutMnemonic(command.Caption()), text));
+}
+
+// ---- The sample size and the colour history ----
+
+void TApp_Loupist::BindColourHistoryCommands() {
+  for (int32_t index = 0; index < kSampleSizeCount; ++index)
+    Command(SampleCommand(index)).SetHandler([this, index](Action& sender) {
+      sender.SetChecked(true);
+      FColours.SetSampleIndex(index);
+      RefreshView();
+    });
+  for (int32_t place = 0; place < static_cast<int32_t>(kHistoryCapacity); ++place)
+    Command(HistoryColourCommand(place)).SetHandler([this](Action& sender) {
+      actColor_HistoryColorExecute(sender);
+    });
+  Command(Cmd::actColor_Remember).SetHandler([this](Action&) {
+    const uint32_t rgb = static_cast<uint32_t>(ProbeInfo.RGBValue) & 0xFFFFFFu;
+    FColours.Remember(rgb);
+    ColoursChanged();
+    ShowStatusText(RememberedStatusText(rgb));
+  });
+  Command(Cmd::actColor_HistoryClear).SetHandler([this](Action&) {
+    FColours.Clear();
+    ColoursChanged();
+    RefreshView();
+  });
+}
+
+void TApp_Loupist::ColourCopied(const Action& copy, bool shift) {
+  if (const std::optional<TColourCopy> taken = ColourCopyOf(copy.Name(), shift)) {
+    FColours.Copied(static_cast<uint32_t>(ProbeInfo.RGBValue), *taken);
+    ColoursChanged();
+  }
+}
+
+// Copied in the format of the last colour copy, which it counts as; with Shift the reference.
+void TApp_Loupist::actColor_HistoryColorExecute(const Action& sender) {
+  const std::optional<uint32_t> rgb = FColours.HistoryColour(sender.Tag());
+  if (!rgb) return;
+  if (IsKeyDown(VK_SHIFT)) {
+    ProbeInfo.ReferenceColor = *rgb;
+    ShowStatusText(ReferenceStatusText(*rgb));
+    return;
+  }
+  const TColourCopy copy = FColours.LastCopy();
+  const std::wstring text = ColourCopyText(copy, *rgb);
+  FColours.Copied(*rgb, copy);
+  ColoursChanged();
+  CopyTextWithStatus(text, CopyStatusText(WithoutMnemonic(Command(copy.Command).Caption()), text));
+}
+
+void TApp_Loupist::ColoursChanged() {
+  ProbeInfo.History = FColours.History();
+  FColours.ShowInCommands(ActionList_Main);
 }
 
 // ---- The language of the window's texts: chosen in the menu, it changes every caption and

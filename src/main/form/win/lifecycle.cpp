@@ -85,6 +85,10 @@ void TApp_Loupist::FormCreate() {
   // 6. The view's canvas: the window font in the window-text colour.
   FView.FViewBitmap.SetFontColor(GetSysColor(COLOR_WINDOWTEXT));
 
+  // The colour history from its file.
+  FColours.Load();
+  ColoursChanged();
+
   // 7. The settings file, replayed through the commands; without one, the text metrics for
   // the default font size (the replay computes them otherwise).
   if (!ApplySettings()) {
@@ -161,6 +165,7 @@ void TApp_Loupist::SaveOnClose() {
   Tag = 0;
   StoreSettings();
   SaveSettings();
+  FColours.Save();
 }
 
 void TApp_Loupist::FormDestroy() {
@@ -187,6 +192,11 @@ LRESULT TApp_Loupist::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       FormPaint(paint.get());
       return 0;
     }
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      // The colour history's swatches in the menu.
+      if (FColours.MenuItemMessage(msg, lParam, mnuMain)) return TRUE;
+      break;
     case WM_PRINTCLIENT:
       FormPaint(reinterpret_cast<HDC>(wParam));
       return 0;

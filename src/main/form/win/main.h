@@ -11,6 +11,7 @@
 #include "base/geometry.h"
 #include "main/capture/cycle_timing.h"
 #include "main/capture/win/screen_capture.h"
+#include "main/colours/win/colours.h"
 #include "main/copies/win/copies.h"
 #include "main/element/win/element_lines.h"
 #include "main/form/win/cycle_commands.h"
@@ -166,6 +167,13 @@ class TApp_Loupist : public Form {
   void BindColourCommands();
   void actColor_SetReferenceExecute();
   void CopyColourFormat(const Action& command, TColourFormat format);
+  // The sample sizes, and the colour history: what a colour copy adds, the remembering and the
+  // clearing, a colour chosen from the menu.
+  void BindColourHistoryCommands();
+  void ColourCopied(const Action& copy, bool shift);
+  void actColor_HistoryColorExecute(const Action& sender);
+  // The history as the panel, the report and the menu show it.
+  void ColoursChanged();
 
   // ---- Capture modes and their movers (capture_modes.cpp) ----
   void actPos_UserPosSetExecute(Action* sender);
@@ -247,4 +255,6 @@ class TApp_Loupist : public Form {
   TCopies FCopies;
   // The runs through the probe point and the jumps from edge to edge.
   TSpacingProbe FSpacing;
+  // The colour lines' sample size, and the colour history with its file.
+  TColours FColours;
 };

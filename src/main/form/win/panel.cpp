@@ -7,6 +7,7 @@
 #include "general/win/platform_info.h"
 #include "main/form/win/main.h"
 #include "main/probe/panel_items.h"
+#include "main/texts/panel_texts.h"
 #include "platform/win/my_bitmap.h"
 
 // ---- Drawing ----
@@ -34,7 +35,11 @@ void TApp_Loupist::DrawInfoArea() {
   int32_t y = FView.DrawPanelTitle(title);
   for (int32_t line = 1; line <= kInfoItemCount; ++line) {
     const int32_t item = PanelLineItem(line);
-    if (FCommands.LineShown(item)) FView.DrawPanelLine(InfoDisplayText(item, ProbeInfo), y);
+    if (!FCommands.LineShown(item)) continue;
+    if (item == kItemHistory)
+      FView.DrawPanelSwatches(PaddedPanelLabel(item), ProbeInfo.History, y);
+    else
+      FView.DrawPanelLine(InfoDisplayText(item, ProbeInfo), y);
   }
   FView.DrawPanelRules(title.Active);
 }
@@ -162,7 +167,10 @@ void TApp_Loupist::actCopy_TextExecute(Action& sender) {
   if (item == 0) return;
   if (item >= kItemElement && item <= kItemElementFramework) AskElementOnDemand();
   if (item == kItemSpacing) MeasureSpacingOnDemand();
-  CopyItemText(sender, InfoCopyText(item, ProbeInfo, IsKeyDown(VK_SHIFT)));
+  const bool shift = IsKeyDown(VK_SHIFT);
+  const std::wstring text = InfoCopyText(item, ProbeInfo, shift);
+  ColourCopied(sender, shift);
+  CopyItemText(sender, text);
 }
 
 void TApp_Loupist::CopyItemText(const Action& command, const std::wstring& text) {

@@ -4,6 +4,7 @@
 #include "base/checked.h"
 #include "general/win/input_state.h"
 #include "general/win/window_placement.h"
+#include "main/colours/colour_commands.h"
 #include "main/form/win/main.h"
 #include "main/probe/panel_items.h"
 #include "my_settingfile/settings_unit.h"
@@ -93,6 +94,7 @@ void TApp_Loupist::ApplySettingsPlan(const TSettingsApplyPlan& plan) {
   ProbeInfo.UserOrigin = plan.UserOrigin;
   ProbeInfo.ReferenceColor = plan.ReferenceColor;
   FCommands.Tolerance[plan.ToleranceIndex]->SetChecked(true);
+  Command(SampleCommand(plan.SampleSizeIndex)).Execute();
 
   // Options, each applied by its own command, in this order.
   RunInState(FCommands.actOpt_StayOnTop, c.OptStayOnTop);
@@ -158,6 +160,7 @@ void TApp_Loupist::StoreSettings() {
   in.UserOrigin = ProbeInfo.UserOrigin;
   in.ReferenceColor = ProbeInfo.ReferenceColor;
   in.ToleranceIndex = static_cast<uint8_t>(FCommands.ToleranceIndex());
+  in.SampleSizeIndex = FColours.SampleIndex();
   if (const std::optional<TLanguage> chosen = ChosenLanguage())
     in.Language = static_cast<uint8_t>(*chosen);
   in.ScreenPoint = ProbeInfo.ScreenPoint;

@@ -54,6 +54,25 @@ void TView::DrawPanelLine(const std::wstring& text, int32_t& y) {
   y = CheckedAdd(y, FLineHeight);
 }
 
+void TView::DrawPanelSwatches(const std::wstring& label, const std::vector<uint32_t>& colours,
+                              int32_t& y) {
+  HorizontalRule(0, FViewBitmap.Width(), y - 2, FRuleColor);
+  DrawPanelText(2, y, label);
+  // Where the values of the text lines start, framed as the title line's swatch is.
+  const int32_t side = FLineHeight - 4;
+  const int32_t step = CheckedAdd(side, 2);
+  int32_t x = CheckedAdd(2, FViewBitmap.TextExtent(label).cx);
+  for (uint32_t rgb : colours) {
+    if (side <= 2 || CheckedAdd(x, side) > FViewBitmap.Width()) break;
+    const COLORREF frame = FRuleColor;
+    FViewBitmap.FillRect(x, y, x + side, y + side, frame);
+    FViewBitmap.FillRect(x + 1, y + 1, x + side - 1, y + side - 1,
+                         RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    x = CheckedAdd(x, step);
+  }
+  y = CheckedAdd(y, FLineHeight);
+}
+
 void TView::DrawPanelRules(bool active) {
   const int32_t T = FInfoRect.Top;
   VerticalRule(FLabelWidth, T + FLineHeight + 1, FViewBitmap.Height(), FRuleColor);

@@ -53,7 +53,7 @@ void TView::ApplyLayout(const LayoutResult& layout) {
   FSizeAtDpi.Remember(Size{layout.ClientWidth, layout.InfoRect.Top}, FDpi);
 }
 
-void TView::DrawOverlay(bool gridShown, const SpacingReach& spacing) {
+void TView::DrawOverlay(bool gridShown, const SpacingReach& spacing, int32_t sampleCells) {
   GridPlanInput plan;
   plan.Zoom = FZoom;
   plan.CellCols = FCellCols;
@@ -66,6 +66,7 @@ void TView::DrawOverlay(bool gridShown, const SpacingReach& spacing) {
   plan.SubGridColor = FSubGridColor;
   plan.GridPenMode = FGridPenMode;
   plan.Spacing = spacing;
+  plan.SampleCells = sampleCells;
   PlanGrid(plan, gridLines_);
   for (const GridLine& line : gridLines_) {
     FViewBitmap.SetPen(line.Color, Rop2OfPenMode(line.Mode));

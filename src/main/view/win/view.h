@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,11 @@ class TView {
  public:
   // Sizes the bitmap to a new layout and keeps its results.
   void ApplyLayout(const LayoutResult& layout);
-  // The grid, sub-grid or cross-hair, the spacing runs when shown and the probe cell's frame
-  // over the zoom area, in the zoom and grid style of the moment.
-  void DrawOverlay(bool gridShown, const SpacingReach& spacing = SpacingReach{});
+  // The grid, sub-grid or cross-hair, the spacing runs when shown, and the frame around the
+  // probe cell, or around the square of sampleCells cells whose mean the panel shows, over the
+  // zoom area, in the zoom and grid style of the moment.
+  void DrawOverlay(bool gridShown, const SpacingReach& spacing = SpacingReach{},
+                   int32_t sampleCells = 1);
   // The probe pixel's colour as the enlarged picture shows it.
   COLORREF ProbeCellColor() const { return FViewBitmap.Pixel(FCursorCell.X, FCursorCell.Y); }
 
@@ -46,6 +49,9 @@ class TView {
   // swatch, which answers where the first item line goes; each shown line in turn; the rules.
   int32_t DrawPanelTitle(const TPanelTitle& title);
   void DrawPanelLine(const std::wstring& text, int32_t& y);
+  // A line of colour swatches (0xRRGGBB) after its label, as many as the width holds.
+  void DrawPanelSwatches(const std::wstring& label, const std::vector<uint32_t>& colours,
+                         int32_t& y);
   void DrawPanelRules(bool active);
   // The height of the information area with that many item lines below the title line.
   int32_t PanelHeight(int32_t lines) const;

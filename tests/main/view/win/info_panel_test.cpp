@@ -46,6 +46,7 @@ constexpr Cmd kItems[kInfoItemCount] = {
     Cmd::actElement_Bounds,
     Cmd::actElement_Framework,
     Cmd::actPos_Spacing,
+    Cmd::actColor_History,
 };
 // Every line but the four element lines, which the panel shows last.
 constexpr int kLinesBeforeElements = kInfoItemCount - 4;
@@ -116,13 +117,15 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   ProbeAt(Point{90, 60});
   ASSERT_EQ(a.Info().Window, reinterpret_cast<uintptr_t>(red));
 
-  // The element lines come last; the drawn-buttons test reads them.
+  // The element lines come last; the drawn-buttons test reads them. The history is empty here:
+  // its line shows no swatch.
   const std::wstring lines[kLinesBeforeElements] = {
       L"RGB      R=255 G=0   B=0  ",
       L"HTML     ff0000",
       L"COLORREF 0000ff 255",
       L"ｺﾝﾄﾗｽﾄ   3.99:1 AA大 (ffffff)",
       L"HSL      H=0   S=100 L=50 ",
+      L"履歴     ",
       L"ｽｸﾘｰﾝ    X=90 Y=60",
       L"ｸﾗｲｱﾝﾄ   X=80 Y=40 (10,20)",
       L"任意     X=-10 Y=10 (100,50)",
@@ -153,21 +156,21 @@ TEST_F(InfoPanel, EveryLineShowsItsValueForARedWindowOfAnotherProcess) {
   // A child whose client origin lies at (200, 100) on the screen: its position is the one
   // inside its parent.
   ProbeAt(Point{250, 130});
-  EXPECT_EQ(Line(7, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
-  EXPECT_EQ(Line(8, L"任意     X=150 Y=80 (100,50)"), "");
-  EXPECT_EQ(Line(11, L"間隔     L=10 T=20 W=300 H=200"), "");
-  EXPECT_EQ(Line(14, L"ﾃｷｽﾄ     Red child"), "");
-  EXPECT_EQ(Line(15, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
-  EXPECT_EQ(Line(17, L"Rect     L=200 T=100 R=300 B=160"), "");
+  EXPECT_EQ(Line(8, L"ｸﾗｲｱﾝﾄ   X=50 Y=30 (200,100)"), "");
+  EXPECT_EQ(Line(9, L"任意     X=150 Y=80 (100,50)"), "");
+  EXPECT_EQ(Line(12, L"間隔     L=10 T=20 W=300 H=200"), "");
+  EXPECT_EQ(Line(15, L"ﾃｷｽﾄ     Red child"), "");
+  EXPECT_EQ(Line(16, L"Wｻｲｽﾞ    L=190 T=80 W=100 H=60"), "");
+  EXPECT_EQ(Line(18, L"Rect     L=200 T=100 R=300 B=160"), "");
   HWND child = reinterpret_cast<HWND>(static_cast<uintptr_t>(a.Info().Window));
   wchar_t parent[64];
   swprintf(parent, 64, L"親       %08x LoupistProbeRed",
            static_cast<unsigned>(reinterpret_cast<uintptr_t>(red)));
-  EXPECT_EQ(Line(19, StyleLine(child)), "");
-  EXPECT_EQ(Line(20, parent), "");
-  EXPECT_EQ(Line(23, L"見た目   L=200 T=100 W=100 H=60"), "");
+  EXPECT_EQ(Line(20, StyleLine(child)), "");
+  EXPECT_EQ(Line(21, parent), "");
+  EXPECT_EQ(Line(24, L"見た目   L=200 T=100 W=100 H=60"), "");
   // The same line with another text is told apart.
-  EXPECT_NE(Line(14, L"ﾃｷｽﾄ     Red window"), "");
+  EXPECT_NE(Line(15, L"ﾃｷｽﾄ     Red window"), "");
 }
 
 TEST_F(InfoPanel, NoWindowUnderThePoint) {
