@@ -77,12 +77,12 @@ TEST_F(CopyKeys, RPutsTheWholeReportOnTheClipboardAndBSetsTheReference) {
   EXPECT_EQ(lines[0], L"RGB\tR=220 G=20  B=30");
   EXPECT_EQ(lines[3], L"ｺﾝﾄﾗｽﾄ\t5.04:1 AA (ffffff)") << "against white";
   // Measured for the report, though its line is off.
-  EXPECT_EQ(lines[10], L"間隔\tL=500 T=400 W=150 H=150");
-  EXPECT_EQ(lines[12], L"ｸﾗｽ名\tLoupistE2EColor");
-  EXPECT_EQ(lines[27], L"親チェーン\tLoupistE2EColor");
-  EXPECT_EQ(lines[28].rfind(L"スタイル\tWS_POPUP | WS_VISIBLE", 0), 0u) << lines[28].c_str();
-  EXPECT_EQ(lines[29].rfind(L"拡張スタイル\tWS_EX_", 0), 0u);
-  EXPECT_NE(lines[29].find(L"WS_EX_TOPMOST"), std::wstring::npos) << lines[29].c_str();
+  EXPECT_EQ(lines[11], L"間隔\tL=500 T=400 W=150 H=150");
+  EXPECT_EQ(lines[13], L"ｸﾗｽ名\tLoupistE2EColor");
+  EXPECT_EQ(lines[28], L"親チェーン\tLoupistE2EColor");
+  EXPECT_EQ(lines[29].rfind(L"スタイル\tWS_POPUP | WS_VISIBLE", 0), 0u) << lines[29].c_str();
+  EXPECT_EQ(lines[30].rfind(L"拡張スタイル\tWS_EX_", 0), 0u);
+  EXPECT_NE(lines[30].find(L"WS_EX_TOPMOST"), std::wstring::npos) << lines[30].c_str();
 
   // B takes the colour under the probe as the reference: against itself the ratio is 1.
   PressAndRelease('B');
