@@ -106,6 +106,18 @@ TEST_F(ElementProbeTest, OverEachDrawnButtonTheFactsNameItAndGiveItsRectangle) {
   }
 }
 
+TEST_F(ElementProbeTest, TheChainOfAControlReachesItsTopLevelWindow) {
+  ASSERT_TRUE(target_->Ready());
+  ElementProbe probe(MakeSystemElementSource);
+  const Point button{kDialog.Left + kEnabledButton.CenterX(),
+                     kDialog.Top + kEnabledButton.CenterY()};
+  const ElementView view = AnswerAt(probe, button);
+  ASSERT_EQ(view.State, ElementState::kAnswered);
+  EXPECT_EQ(view.Facts.Name, kEnabledText);
+  ASSERT_FALSE(view.Facts.Ancestors.empty());
+  EXPECT_EQ(view.Facts.Ancestors.back().Name, L"Dialog") << "the top-level window's element";
+}
+
 TEST_F(ElementProbeTest, AWindowThatStopsAnsweringCostsTheCycleNothing) {
   ASSERT_TRUE(target_->Ready());
   ASSERT_TRUE(target_->Hang());
