@@ -43,8 +43,8 @@ void TCopies::WriteAndOpen(HWND owner, const std::wstring& path, Write write, Me
     try {
       write();
     } catch (const std::exception& error) {
-      ShowMessageBox(WideToAnsi(message(ErrorText(error))),
-                     WideToAnsi(::Message(TMessage::ErrorCaption)), owner, boxToForeground);
+      ShowMessageBox(message(ErrorText(error)), ::Message(TMessage::ErrorCaption), owner,
+                     boxToForeground);
     }
   }
   if (FileExistsAny(path)) OpenWithShell(path, owner);

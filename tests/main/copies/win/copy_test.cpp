@@ -20,7 +20,7 @@
 namespace {
 
 struct Box {
-  std::string Text, Caption;
+  std::wstring Text, Caption;
   UINT Style = 0;
 };
 
@@ -31,7 +31,7 @@ class Copy : public testing::Test {
     ShellUiHooksForTesting().OpenPath = [this](const std::wstring& path) {
       opened_.push_back(path);
     };
-    ShellUiHooksForTesting().ShowBox = [this](const std::string& text, const std::string& caption,
+    ShellUiHooksForTesting().ShowBox = [this](const std::wstring& text, const std::wstring& caption,
                                               UINT style) {
       boxes_.push_back({text, caption, style});
     };
@@ -296,9 +296,9 @@ TEST_F(Copy, ABitmapFileThatCannotBeCreatedIsReported) {
     Access().Command(Cmd::actCopy_Picture).Execute();
   }
   ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].Text, WideToAnsi(L"ファイル " + path +
-                                       L" を作成できません\r\rコピー画像を書き込めませんでした"));
-  EXPECT_EQ(boxes_[0].Caption, WideToAnsi(L"エラー"));
+  EXPECT_EQ(boxes_[0].Text,
+            L"ファイル " + path + L" を作成できません\r\rコピー画像を書き込めませんでした");
+  EXPECT_EQ(boxes_[0].Caption, L"エラー");
   EXPECT_EQ(boxes_[0].Style, static_cast<UINT>(MB_OK)) << "not forced to the foreground";
   EXPECT_TRUE(opened_.empty()) << "a folder is not opened";
   EXPECT_EQ(Access().StatusText(), L"ｽﾞｰﾑ画像をｺﾋﾟｰ ") << "the command goes on";

@@ -96,7 +96,7 @@ class Soak : public testing::Test {
  protected:
   void SetUp() override {
     // A failing copy would otherwise wait for a click on its message box.
-    ShellUiHooksForTesting().ShowBox = [this](const std::string&, const std::string&, UINT) {
+    ShellUiHooksForTesting().ShowBox = [this](const std::wstring&, const std::wstring&, UINT) {
       ++boxes_;
     };
     ShellUiHooksForTesting().OpenPath = [](const std::wstring&) {};
