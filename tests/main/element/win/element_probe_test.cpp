@@ -83,7 +83,7 @@ class ElementProbeTest : public testing::Test {
 std::unique_ptr<ProbeTargetProcess> ElementProbeTest::target_;
 
 TEST_F(ElementProbeTest, OverEachDrawnButtonTheFactsNameItAndGiveItsRectangle) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   // Where UI Automation's client cannot be made (Wine), Active Accessibility answers.
   bool uiaMissing = false;
   std::thread([&] {
@@ -107,7 +107,7 @@ TEST_F(ElementProbeTest, OverEachDrawnButtonTheFactsNameItAndGiveItsRectangle) {
 }
 
 TEST_F(ElementProbeTest, TheChainOfAControlReachesItsTopLevelWindow) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   ElementProbe probe(MakeSystemElementSource);
   const Point button{kDialog.Left + kEnabledButton.CenterX(),
                      kDialog.Top + kEnabledButton.CenterY()};
@@ -119,7 +119,7 @@ TEST_F(ElementProbeTest, TheChainOfAControlReachesItsTopLevelWindow) {
 }
 
 TEST_F(ElementProbeTest, AWindowThatStopsAnsweringCostsTheCycleNothing) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   ASSERT_TRUE(target_->Hang());
   auto probe = std::make_unique<ElementProbe>(MakeSystemElementSource);
   double worst = 0;
@@ -170,7 +170,7 @@ TEST(ElementProbeExit, WithItsWorkerStuck) {
 }
 
 TEST_F(ElementProbeTest, ManyAnswersLeaveNoHandleComObjectOrThreadBehind) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   const long before = handle_count::Total();
   {
     ElementProbe probe(MakeSystemElementSource);

@@ -84,7 +84,7 @@ class InfoPanel : public testing::Test {
   static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe: " << target_->StartReport();
     if (!IsNTPlatform()) GTEST_SKIP() << "the wide path runs on the NT family only";
     app_ = StartMainWindow(POINT{1270, 1010}, POINT{40, 300});
   }
