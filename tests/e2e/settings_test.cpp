@@ -327,6 +327,7 @@ TEST_F(ProgramSettings, AFolderThatTakesNoFilesKeepsThemInTheUsersFolder) {
   }
   DeleteFileW(settings.c_str());
   DeleteFileW(copy.c_str());
+  RemoveDirectoryW(users.c_str());
 }
 
 }  // namespace
