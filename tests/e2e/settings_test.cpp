@@ -228,50 +228,31 @@ TEST_F(ProgramSettings, OutOfRangeValues) {
       << "clamped to the desktop, its far edges included";
 }
 
-// The folder bound read-only onto itself, as a read-only share or a folder of another user is
-// to the program. Only where this test may mount: under Wine, as root on Linux. Wine starts a
-// Linux program but gives no handle to wait for it: the folder is watched instead.
+// The folder bound read-only onto itself by the host, as a read-only share or a folder of
+// another user is to the program; only where this test may mount (under Wine, as root). The
+// folder itself tells when the mount has taken.
 class ReadOnlyFolder {
  public:
-  explicit ReadOnlyFolder(const std::wstring& folder) : probe_(folder + L"probe") {
-    using UnixNameFn = char*(CDECL*)(LPCWSTR);
-    const auto unixName = reinterpret_cast<UnixNameFn>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    char* name = unixName ? unixName(folder.c_str()) : nullptr;
-    if (!name) return;
-    unixPath_ = name;
-    HeapFree(GetProcessHeap(), 0, name);
-    Start("mount --bind " + unixPath_ + " " + unixPath_ + " && mount -o remount,bind,ro " +
-          unixPath_);
-    mounted_ = WaitFor([&] { return !TakesFiles(); }, 5000);
+  explicit ReadOnlyFolder(const std::wstring& folder)
+      : probe_(folder + L"probe"), path_(UnixPath(folder)) {
+    if (path_.empty()) return;
+    StartHostCommand("mount --bind " + path_ + " " + path_ + " && mount -o remount,bind,ro " +
+                     path_);
+    mounted_ = WaitFor([&] { return !WriteFileBytes(probe_, {1}); }, 5000);
   }
   ReadOnlyFolder(const ReadOnlyFolder&) = delete;
   ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
   ~ReadOnlyFolder() {
-    // Whatever the mount's state: a half-made one goes too.
-    if (unixPath_.empty()) return;
-    Start("umount -l " + unixPath_ + " 2>/dev/null");
-    WaitFor([&] { return TakesFiles(); }, 5000);
+    if (path_.empty()) return;
+    StartHostCommand("umount -l " + path_ + " 2>/dev/null");
+    WaitFor([&] { return WriteFileBytes(probe_, {1}); }, 5000);
     DeleteFileW(probe_.c_str());
   }
   bool Mounted() const { return mounted_; }
 
  private:
-  bool TakesFiles() const { return WriteFileBytes(probe_, {1}); }
-  static void Start(const std::string& script) {
-    std::wstring line =
-        L"Z:\\usr\\bin\\sh -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info))
-      return;
-    if (info.hThread) CloseHandle(info.hThread);
-    if (info.hProcess) CloseHandle(info.hProcess);
-  }
   std::wstring probe_;
-  std::string unixPath_;
+  std::string path_;
   bool mounted_ = false;
 };
 

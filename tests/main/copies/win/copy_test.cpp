@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "general/win/codepage.h"
 #include "general/win/own_paths.h"
 #include "main/form/win/internals.h"
 #include "main/form/win/main.h"
@@ -327,33 +326,10 @@ TEST_F(Copy, ABusyClipboard) {
 
 namespace {
 
-// The Unix path of a Windows path, when running under Wine.
-std::string UnixPath(const std::wstring& path) {
-  using Convert = char*(CDECL*)(const wchar_t*);
-  const auto convert = reinterpret_cast<Convert>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
-  if (!convert) return std::string();
-  char* unix = convert(path.c_str());
-  if (!unix) return std::string();
-  std::string result(unix);
-  HeapFree(GetProcessHeap(), 0, unix);
-  return result;
-}
-
-// Runs a shell command line of the host system (Wine starts Unix programs by their path) and
-// waits, handling messages, until it has written the file.
+// Runs a shell command line of the host and waits, handling messages, until it has written the
+// file.
 std::vector<uint8_t> HostCommandOutput(const std::string& command, const std::wstring& output) {
-  std::wstring line = L"Z:\\bin\\sh -c \"" + AnsiToWide(command) + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  std::vector<wchar_t> buffer(line.begin(), line.end());
-  buffer.push_back(L'\0');
-  if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info))
-    return {};
-  if (info.hThread) CloseHandle(info.hThread);
-  if (info.hProcess) CloseHandle(info.hProcess);
+  StartHostCommand(command);
   const std::wstring done = output + L".done";
   for (int i = 0; i < 100 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
     PumpFor(50);
