@@ -78,7 +78,7 @@ if(LOUPIST_TESTS)
   # End-to-end tests: start loupist.exe and drive it from outside.
   file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
   add_executable(e2e_tests ${e2e_sources} ${common_test_sources})
-  target_link_libraries(e2e_tests PRIVATE loupist_portable gtest gdi32 user32)
+  target_link_libraries(e2e_tests PRIVATE loupist_portable gtest gdi32 user32 shell32)
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
   set_target_properties(e2e_tests PROPERTIES LINK_FLAGS "-mconsole")
   add_dependencies(e2e_tests loupist)

@@ -87,19 +87,3 @@ DragWay DragWayOfAngle(int32_t angle) {
   if (angle <= 225) return DragWay::kLeft;
   return DragWay::kDown;
 }
-
-std::wstring DragDirectionOfAngle(int32_t angle) {
-  switch (DragWayOfAngle(angle)) {
-    case DragWay::kRight:
-      return L"右";
-    case DragWay::kUp:
-      return L"上";
-    case DragWay::kLeft:
-      return L"左";
-    case DragWay::kDown:
-      return L"下";
-    case DragWay::kNone:
-      break;
-  }
-  return L"";
-}

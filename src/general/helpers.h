@@ -21,5 +21,3 @@ int32_t DragAngle(const Point& start, const Point& end, int32_t doubleClickWidth
 // Which way a drag went: a quarter of the circle around each axis, or none for no angle.
 enum class DragWay { kNone, kUp, kDown, kLeft, kRight };
 DragWay DragWayOfAngle(int32_t angle);
-// The same as text: "右", "上", "左", "下" or empty.
-std::wstring DragDirectionOfAngle(int32_t angle);

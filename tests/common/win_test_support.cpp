@@ -59,3 +59,31 @@ bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
                                              static_cast<DWORD>(bytes.size()), &written, nullptr);
   return ok && written == bytes.size();
 }
+
+std::string UnixPath(const std::wstring& path) {
+  using Convert = char*(CDECL*)(const wchar_t*);
+  const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  char* unix = convert ? convert(path.c_str()) : nullptr;
+  if (!unix) return std::string();
+  std::string result(unix);
+  HeapFree(GetProcessHeap(), 0, unix);
+  return result;
+}
+
+void StartHostCommand(const std::string& command) {
+  // The host's command lines, like its paths, are UTF-8.
+  std::wstring wide(command.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()), &wide[0],
+                          static_cast<int>(wide.size()))));
+  std::wstring line = L"Z:\\bin\\sh -c \"" + wide + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info))
+    return;
+  if (info.hThread) CloseHandle(info.hThread);
+  if (info.hProcess) CloseHandle(info.hProcess);
+}

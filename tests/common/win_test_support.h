@@ -17,3 +17,8 @@ void SendKey(WORD key, bool up);
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
 // Creates or replaces the file with exactly these bytes.
 bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
+// The host's path of a Windows path, under Wine; empty elsewhere.
+std::string UnixPath(const std::wstring& path);
+// Starts a shell command line of the host (Wine starts host programs by their path). Wine hands
+// back no process to wait for: the caller watches for what the command does.
+void StartHostCommand(const std::string& command);

@@ -1,6 +1,9 @@
 // The settings file of the real program: each test runs its own copy of loupist.exe in a folder
 // of its own, so the file it writes beside itself is the test's alone.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <shlobj.h>
 
 #include <algorithm>
 #include <string>
@@ -223,6 +226,89 @@ TEST_F(ProgramSettings, OutOfRangeValues) {
   const int bottom = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN);
   EXPECT_EQ(saved.Record.UserPos, (Point{std::max(-100, left), bottom}))
       << "clamped to the desktop, its far edges included";
+}
+
+// The folder bound read-only onto itself by the host, as a read-only share or a folder of
+// another user is to the program; only where this test may mount (under Wine, as root). The
+// folder itself tells when the mount has taken.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::wstring& folder)
+      : probe_(folder + L"probe"), path_(UnixPath(folder)) {
+    if (path_.empty()) return;
+    StartHostCommand("mount --bind " + path_ + " " + path_ + " && mount -o remount,bind,ro " +
+                     path_);
+    mounted_ = WaitFor([&] { return !WriteFileBytes(probe_, {1}); }, 5000);
+  }
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+  ~ReadOnlyFolder() {
+    if (path_.empty()) return;
+    StartHostCommand("umount -l " + path_ + " 2>/dev/null");
+    WaitFor([&] { return WriteFileBytes(probe_, {1}); }, 5000);
+    DeleteFileW(probe_.c_str());
+  }
+  bool Mounted() const { return mounted_; }
+
+ private:
+  std::wstring probe_;
+  std::string path_;
+  bool mounted_ = false;
+};
+
+// "Loupist" in the user's application-data folder, as the shell names it to this test.
+std::wstring UsersLoupistFolder() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, path))) return L"";
+  return std::wstring(path) + L"\\Loupist\\";
+}
+
+TEST_F(ProgramSettings, AFolderThatTakesNoFilesKeepsThemInTheUsersFolder) {
+  const std::wstring users = UsersLoupistFolder();
+  ASSERT_FALSE(users.empty());
+  const std::wstring settings = users + L"loupist.bin", copy = users + L"loupist.txt";
+  DeleteFileW(settings.c_str());
+  DeleteFileW(copy.c_str());
+  {
+    ReadOnlyFolder readOnly(folder_);
+    if (!readOnly.Mounted()) GTEST_SKIP() << "this test may not mount a folder read-only here";
+
+    {
+      LoupistProcess program(ProgramName());
+      ASSERT_NE(program.Window(), nullptr);
+      SetWindowPos(program.Window(), nullptr, 300, 200, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      // Ctrl+C: the copy's text file goes there too, and is opened (by Wine's notepad).
+      SetForegroundWindow(program.Window());
+      PumpFor(300);
+      SendKey(VK_CONTROL, false);
+      SendKey('C', false);
+      SendKey('C', true);
+      PumpFor(150);
+      SendKey(VK_CONTROL, true);
+      EXPECT_TRUE(WaitFor([&] { return !ReadFileBytes(copy).empty(); }, 5000));
+      HWND editor = nullptr;
+      WaitFor([&] { return (editor = FindWindowW(L"Notepad", nullptr)) != nullptr; }, 5000);
+      if (editor) PostMessageW(editor, WM_CLOSE, 0, 0);
+      PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+      ASSERT_TRUE(program.WaitForExit(10000));
+    }
+    TSettingsBlocks saved;
+    ASSERT_TRUE(DecodeSettingsImage(ReadFileBytes(settings), saved))
+        << "saved in the user's folder";
+    EXPECT_EQ(saved.Record.FormRect.Left, 300);
+
+    // The next start, which finds no file beside the program, reads that one.
+    LoupistProcess program(ProgramName());
+    ASSERT_NE(program.Window(), nullptr);
+    EXPECT_EQ(Bounds(program.Window()).left, 300);
+    EXPECT_EQ(Bounds(program.Window()).top, 200);
+    PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10000));
+  }
+  DeleteFileW(settings.c_str());
+  DeleteFileW(copy.c_str());
+  RemoveDirectoryW(users.c_str());
 }
 
 }  // namespace

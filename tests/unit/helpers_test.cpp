@@ -74,30 +74,33 @@ TEST(Rectangles, ArithmeticIsChecked) {
   EXPECT_THROW(CheckedMul(65536, 65536), CheckedError);
 }
 
-TEST(Drag, LimitsAreInclusiveAndAnglesMapToWords) {
+TEST(Drag, LimitsAreInclusiveAndAnglesMapToDirections) {
   const int w = 4, h = 4;  // double-click size
   struct Case {
     int dx, dyUp, angle;
-    const wchar_t* word;
+    DragWay way;
   };
   const Case cases[] = {
-      {12, 12, -1, L""},      {13, 12, 0, L"右"},         {13, 13, 45, L"右"},
-      {-13, 14, 133, L"上"},  {0, 40, 90, L"上"},         {0, -40, 270, L"下"},
-      {-40, 0, 180, L"左"},   {40, -13, 18 + 0, nullptr}, {100, -1, 0, L"右"},
-      {-20, -20, 225, L"左"}, {20, -20, 315, L"下"},      {-20, 20, 135, L"上"},
+      {12, 12, -1, DragWay::kNone},
+      {13, 12, 0, DragWay::kRight},
+      {13, 13, 45, DragWay::kRight},
+      {-13, 14, 133, DragWay::kUp},
+      {0, 40, 90, DragWay::kUp},
+      {0, -40, 270, DragWay::kDown},
+      {-40, 0, 180, DragWay::kLeft},
+      {100, -1, 0, DragWay::kRight},
+      {-20, -20, 225, DragWay::kLeft},
+      {20, -20, 315, DragWay::kDown},
+      {-20, 20, 135, DragWay::kUp},
+      // 40 right, 13 down: atan(-13/40) = -18 degrees, so 342.
+      {40, -13, 342, DragWay::kRight},
   };
   for (const auto& c : cases) {
     const Point start{500, 500};
     const Point end{500 + c.dx, 500 - c.dyUp};
     const int32_t angle = DragAngle(start, end, w, h);
-    if (c.word == nullptr) {
-      // 40 right, 13 down: atan(-13/40) = -18 degrees, so 342.
-      EXPECT_EQ(angle, 342);
-      EXPECT_EQ(DragDirectionOfAngle(angle), L"右");
-      continue;
-    }
     EXPECT_EQ(angle, c.angle) << c.dx << "," << c.dyUp;
-    EXPECT_EQ(DragDirectionOfAngle(angle), c.word) << c.dx << "," << c.dyUp;
+    EXPECT_EQ(DragWayOfAngle(angle), c.way) << c.dx << "," << c.dyUp;
   }
   // A nearly horizontal rightward drag that falls very slightly rounds to 360 and is given as 0.
   EXPECT_EQ(DragAngle(Point{0, 0}, Point{10000, 13}, w, h), 0);

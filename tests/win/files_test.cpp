@@ -5,10 +5,12 @@
 #include "general/win/codepage.h"
 #include "general/win/file_stream.h"
 #include "general/win/own_paths.h"
+#include "general/win/platform_info.h"
 #include "platform/win/application.h"
 #include "platform/win/my_bitmap.h"
 #include "platform/win/shell_ui.h"
 #include "tests/win/files_support.h"
+#include "tests/win/modal_driver.h"
 
 namespace {
 
@@ -95,6 +97,25 @@ TEST(Files, InvertColor) {
   EXPECT_EQ(InvertColor(0x000000), 0xFFFFFFu);
   const uint32_t windowColor = 0x80000000u | COLOR_WINDOW;
   EXPECT_EQ(InvertColor(windowColor), 0xFFFFFFu - GetSysColor(COLOR_WINDOW));
+}
+
+TEST(Files, AMessageBoxShowsTextsOutsideTheCodePageOnTheNTFamily) {
+  const std::wstring text = L"\uD55C\uAE00 ✓ 日本語", caption = L"Ωκ ✓";
+  std::wstring shownText, shownCaption;
+  ModalDriver driver(L"#32770", [&](HWND box) {
+    wchar_t buffer[64] = {};
+    // The box's text is the one static control that has any.
+    for (HWND item = nullptr; (item = FindWindowExW(box, item, L"Static", nullptr)) != nullptr;)
+      if (GetWindowTextW(item, buffer, 64) > 0) shownText = buffer;
+    GetWindowTextW(box, buffer, 64);
+    shownCaption = buffer;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  ShowMessageBox(text, caption);
+  ASSERT_TRUE(driver.Fired());
+  // The Windows 95 family shows what the system code page holds of them.
+  EXPECT_EQ(shownText, IsNTPlatform() ? text : AnsiToWide(WideToAnsi(text)));
+  EXPECT_EQ(shownCaption, IsNTPlatform() ? caption : AnsiToWide(WideToAnsi(caption)));
 }
 
 TEST(Files, StreamCreateErrorNamesThePath) {

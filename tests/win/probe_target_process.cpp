@@ -1,5 +1,6 @@
 #include "tests/win/probe_target_process.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -29,6 +30,21 @@ BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lParam) {
   return TRUE;
 }
 
+std::string ExitMeaning(DWORD code) {
+  switch (code) {
+    case probe_target::kExitNoCom:
+      return " (COM could not be initialised)";
+    case probe_target::kExitNoEvents:
+      return " (the test's events could not be opened)";
+    case probe_target::kExitNoDialog:
+      return " (the system's dialog could not be made)";
+    case probe_target::kExitNoHungThread:
+      return " (the hung window's thread did not make it within 10 s)";
+    default:
+      return "";
+  }
+}
+
 UniqueKernelHandle NewEvent(const std::wstring& token, const wchar_t* what) {
   return UniqueKernelHandle(
       CreateEventW(nullptr, TRUE, FALSE, probe_target::EventName(token, what).c_str()));
@@ -54,6 +70,7 @@ ProbeTargetProcess::ProbeTargetProcess(const wchar_t* exeName)
     if (!CreateProcessW(exePath_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info)) {
       startError_ = GetLastError();
+      report_ = "not started, error " + std::to_string(startError_);
       return;
     }
     process_.reset(info.hProcess);
@@ -61,9 +78,22 @@ ProbeTargetProcess::ProbeTargetProcess(const wchar_t* exeName)
     processId_ = info.dwProcessId;
     threadId_ = info.dwThreadId;
     HANDLE waits[2] = {readyEvent_.get(), process_.get()};
+    const DWORD start = GetTickCount();
     ready_ = WaitForMultipleObjects(2, waits, FALSE, 20000) == WAIT_OBJECT_0;
-    // Only a helper that ended is started again; one that hangs stays a failure.
-    if (!ready_ && WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) break;
+    const std::string after = " after " + std::to_string(GetTickCount() - start) + " ms";
+    DWORD code = 0;
+    if (ready_) {
+      report_ = "ready" + after;
+    } else if (WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(process_.get(), &code)) {
+      report_ = "ended with exit code " + std::to_string(code) + ExitMeaning(code) + after;
+      // Left in the test's log: the start that is tried once more is not to pass unseen.
+      fprintf(stderr, "%ls: %s\n", exePath_.c_str(), report_.c_str());
+    } else {
+      // One that hangs stays a failure.
+      report_ = "not ready" + after;
+      break;
+    }
   }
 }
 

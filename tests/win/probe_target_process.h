@@ -28,6 +28,9 @@ class ProbeTargetProcess {
   ~ProbeTargetProcess();
 
   bool Ready() const { return ready_; }
+  // How the start went, for a failure's message: ready, ended with which exit code (what the
+  // helper could not do) and after how long, not ready in time, or not started.
+  const std::string& StartReport() const { return report_; }
   // The other bitness's build did not start because the system runs no programs of that
   // kind (a 32-bit Windows runs no 64-bit ones), which its tests skip; any other failure to
   // start is a failure. Where Wine runs no 32-bit programs, make test leaves these tests out.
@@ -59,4 +62,5 @@ class ProbeTargetProcess {
   DWORD threadId_ = 0;
   DWORD startError_ = 0;
   bool ready_ = false;
+  std::string report_;
 };

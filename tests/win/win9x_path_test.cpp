@@ -41,7 +41,7 @@ class Win9xPath : public testing::Test {
           << "Wine did not report Windows 98 to this executable";
       GTEST_SKIP() << "needs a Windows 95-family version";
     }
-    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe: " << target_->StartReport();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;
   NoSettingsFile noSettingsFile_;

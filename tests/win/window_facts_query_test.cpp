@@ -94,7 +94,7 @@ class WindowInspect : public testing::Test {
   static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe: " << target_->StartReport();
     if (!IsNTPlatform()) GTEST_SKIP() << "the NT path";
   }
   static HWND Top(const wchar_t* cls) { return target_->TopLevel(cls); }
@@ -330,8 +330,7 @@ class WindowInspectOtherBitness : public testing::Test {
   void SetUp() override {
     if (target_->OtherBitnessCannotRun())
       GTEST_SKIP() << "this system (or Wine prefix) does not run programs of the other bitness";
-    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper did not start, error "
-                                  << target_->StartError();
+    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper: " << target_->StartReport();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;
 };

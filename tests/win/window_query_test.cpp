@@ -21,7 +21,7 @@ class WindowQuery : public testing::Test {
   static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe: " << target_->StartReport();
     if (!IsNTPlatform()) GTEST_SKIP() << "the wide path runs on the NT family only";
   }
   static HWND Top(const wchar_t* cls) { return target_->TopLevel(cls); }

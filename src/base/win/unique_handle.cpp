@@ -9,7 +9,8 @@ std::atomic<long> live[kKindCount];
 long Live(Kind kind) { return live[kind].load(); }
 long Total() {
   long sum = 0;
-  for (const std::atomic<long>& n : live) sum += n.load();
+  for (int k = 0; k < kKindCount; ++k)
+    if (k != kResidentLibrary) sum += live[k].load();
   return sum;
 }
 void Added(Kind kind) { ++live[kind]; }

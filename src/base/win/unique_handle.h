@@ -18,9 +18,13 @@ enum Kind {
   kWindowDC,
   kMenu,
   kComObject,
+  // A library that a static entry point keeps loaded for the life of the process, by design:
+  // whoever loads it first, no owner is to give it back.
+  kResidentLibrary,
   kKindCount
 };
 long Live(Kind kind);
+// Every live owner that is to give its handle back: resident libraries are not among them.
 long Total();
 void Added(Kind kind);
 void Removed(Kind kind);
@@ -94,6 +98,7 @@ using UniqueFont = UniqueHandle<HFONT, DeleteObjectCloser, handle_count::kGdiObj
 using UniqueRegion = UniqueHandle<HRGN, DeleteObjectCloser, handle_count::kRegion>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandleCloser, handle_count::kKernelHandle>;
 using UniqueLibrary = UniqueHandle<HMODULE, FreeLibraryCloser, handle_count::kLibrary>;
+using ResidentLibrary = UniqueHandle<HMODULE, FreeLibraryCloser, handle_count::kResidentLibrary>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalFreeCloser, handle_count::kGlobal>;
 // A search of FindFirstFile; it answers INVALID_HANDLE_VALUE, which the owner must not take.
 using UniqueFindHandle = UniqueHandle<HANDLE, FindCloseCloser, handle_count::kKernelHandle>;

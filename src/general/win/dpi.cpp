@@ -83,7 +83,7 @@ bool PerMonitorDpiInEffect() {
 int32_t MonitorDpi(HMONITOR monitor) {
   using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
   // The library stays for the process: it is asked on every capture cycle.
-  static LateBoundProc proc(L"shcore.dll", "GetDpiForMonitor");
+  static ResidentProc proc(L"shcore.dll", "GetDpiForMonitor");
   if (monitor && PerMonitorDpiInEffect()) {
     if (const auto dpiForMonitor = ProcAs<DpiForMonitor>(proc.Get())) {
       UINT x = 0, y = 0;

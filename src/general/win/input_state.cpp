@@ -29,6 +29,6 @@ int32_t DragAngle(const Point& start, const Point& end) {
   return DragAngle(start, end, GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK));
 }
 
-std::wstring DragDirection(const Point& start, const Point& end) {
-  return DragDirectionOfAngle(DragAngle(start, end));
+DragWay DragDirection(const Point& start, const Point& end) {
+  return DragWayOfAngle(DragAngle(start, end));
 }

@@ -9,12 +9,13 @@
 #include "base/win/calling_convention.h"
 #include "base/win/unique_handle.h"
 
-class LateBoundProc {
+template <typename Library>
+class BasicLateBoundProc {
  public:
-  LateBoundProc(std::wstring library, std::string proc)
+  BasicLateBoundProc(std::wstring library, std::string proc)
       : library_(std::move(library)), proc_(std::move(proc)) {}
-  LateBoundProc(const LateBoundProc&) = delete;
-  LateBoundProc& operator=(const LateBoundProc&) = delete;
+  BasicLateBoundProc(const BasicLateBoundProc&) = delete;
+  BasicLateBoundProc& operator=(const BasicLateBoundProc&) = delete;
 
   // The entry point, or nullptr when the library or the entry point cannot be had. A failed
   // load is tried again on the next call; once loaded, the library stays loaded.
@@ -25,7 +26,14 @@ class LateBoundProc {
  private:
   std::wstring library_;
   std::string proc_;
-  UniqueLibrary module_;
+  Library module_;
   FARPROC address_ = nullptr;
   int attempts_ = 0;
 };
+
+// The library goes with the object.
+using LateBoundProc = BasicLateBoundProc<UniqueLibrary>;
+// For a static object, asked for the life of the process: its library is counted apart from
+// the handles that owners give back, so that whichever test or window first asks for it is not
+// taken to keep it.
+using ResidentProc = BasicLateBoundProc<ResidentLibrary>;

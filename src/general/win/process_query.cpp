@@ -24,20 +24,20 @@ using GetTokenInformationFn = BOOL(WINAPI*)(HANDLE, TOKEN_INFORMATION_CLASS, LPV
 
 // All late-bound: the Windows 95 family and the first NT versions lack some of them, and the
 // program must still load there.
-LateBoundProc& IsWow64() {
-  static LateBoundProc proc(L"kernel32.dll", "IsWow64Process");
+ResidentProc& IsWow64() {
+  static ResidentProc proc(L"kernel32.dll", "IsWow64Process");
   return proc;
 }
-LateBoundProc& QueryImageName() {
-  static LateBoundProc proc(L"kernel32.dll", "QueryFullProcessImageNameW");
+ResidentProc& QueryImageName() {
+  static ResidentProc proc(L"kernel32.dll", "QueryFullProcessImageNameW");
   return proc;
 }
-LateBoundProc& OpenToken() {
-  static LateBoundProc proc(L"advapi32.dll", "OpenProcessToken");
+ResidentProc& OpenToken() {
+  static ResidentProc proc(L"advapi32.dll", "OpenProcessToken");
   return proc;
 }
-LateBoundProc& TokenInformation() {
-  static LateBoundProc proc(L"advapi32.dll", "GetTokenInformation");
+ResidentProc& TokenInformation() {
+  static ResidentProc proc(L"advapi32.dll", "GetTokenInformation");
   return proc;
 }
 

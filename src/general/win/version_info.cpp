@@ -17,12 +17,12 @@ namespace {
 // the program before the library search is hardened. It is loaded from the system folder on
 // first use instead.
 struct VersionLibrary {
-  LateBoundProc SizeW{L"version.dll", "GetFileVersionInfoSizeW"};
-  LateBoundProc InfoW{L"version.dll", "GetFileVersionInfoW"};
-  LateBoundProc QueryW{L"version.dll", "VerQueryValueW"};
-  LateBoundProc SizeA{L"version.dll", "GetFileVersionInfoSizeA"};
-  LateBoundProc InfoA{L"version.dll", "GetFileVersionInfoA"};
-  LateBoundProc QueryA{L"version.dll", "VerQueryValueA"};
+  ResidentProc SizeW{L"version.dll", "GetFileVersionInfoSizeW"};
+  ResidentProc InfoW{L"version.dll", "GetFileVersionInfoW"};
+  ResidentProc QueryW{L"version.dll", "VerQueryValueW"};
+  ResidentProc SizeA{L"version.dll", "GetFileVersionInfoSizeA"};
+  ResidentProc InfoA{L"version.dll", "GetFileVersionInfoA"};
+  ResidentProc QueryA{L"version.dll", "VerQueryValueA"};
 };
 VersionLibrary& Version() {
   static VersionLibrary library;

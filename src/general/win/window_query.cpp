@@ -22,15 +22,15 @@ using GetModuleFileNameExWFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
 using DwmGetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
 
 // Loaded by name when first needed: the process-status library is not on every system.
-LateBoundProc& ModuleFileNameEx() {
-  static LateBoundProc proc(L"PSAPI.dll", "GetModuleFileNameExW");
+ResidentProc& ModuleFileNameEx() {
+  static ResidentProc proc(L"PSAPI.dll", "GetModuleFileNameExW");
   return proc;
 }
 
 // The compositor's library exists from Vista on; it is not asked for before, where every
 // failed load would be tried again.
-LateBoundProc& DwmWindowAttribute() {
-  static LateBoundProc proc(L"dwmapi.dll", "DwmGetWindowAttribute");
+ResidentProc& DwmWindowAttribute() {
+  static ResidentProc proc(L"dwmapi.dll", "DwmGetWindowAttribute");
   return proc;
 }
 

@@ -155,14 +155,11 @@ PanResult PanProbePoint(const PanInput& in, const MonitorLayout& monitors) {
 }
 
 Point DoubleClickTarget(const Point& pressed, const Point& probe, const Point& srcHalf,
-                        int32_t zoom, const Rect& desktop) {
+                        int32_t zoom, const MonitorLayout& monitors) {
   if (zoom < 1) throw CheckedError("Zoom factor out of range");
-  Point t;
-  t.Y = Clamp(CheckedSub(CheckedAdd(pressed.Y / zoom, probe.Y), srcHalf.Y), desktop.Top,
-              CheckedSub(desktop.Bottom, 1));
-  t.X = Clamp(CheckedSub(CheckedAdd(pressed.X / zoom, probe.X), srcHalf.X), desktop.Left,
-              CheckedSub(desktop.Right, 1));
-  return t;
+  const Point delta{CheckedSub(pressed.X / zoom, srcHalf.X),
+                    CheckedSub(pressed.Y / zoom, srcHalf.Y)};
+  return NudgeHeldPoint(probe, delta, monitors);
 }
 
 Point MoveStep(uint16_t code, bool shiftDown) {

@@ -88,11 +88,10 @@ struct PanResult {
 };
 PanResult PanProbePoint(const PanInput& in, const MonitorLayout& monitors);
 
-// The screen pixel shown at client point `pressed` of the picture (division truncates),
-// kept on the desktop rectangle, which reaches into negative coordinates when a monitor lies
-// left of or above the primary one.
+// The screen pixel shown at client point `pressed` of the picture (division truncates), kept
+// to the monitors as a nudge of the held point to it would be: never in a gap between them.
 Point DoubleClickTarget(const Point& pressed, const Point& probe, const Point& srcHalf,
-                        int32_t zoom, const Rect& desktop);
+                        int32_t zoom, const MonitorLayout& monitors);
 
 // Step of a movement command: 10 with Shift, else 1, in the command's direction.
 Point MoveStep(uint16_t code, bool shiftDown);

@@ -20,14 +20,14 @@ SettingsFileHooks& SettingsFileHooksForTesting() {
   return hooks;
 }
 
-std::wstring SettingsFilePath() {
+std::wstring SettingsFilePath(TDataFileUse use) {
   if (SettingsFileHooksForTesting().Path) return *SettingsFileHooksForTesting().Path;
-  return ChangeExtension(GetOwnExePath(), L".bin");
+  return DataFilePath(L".bin", use);
 }
 
 bool LoadSettings() {
   if (IsKeyDown(VK_SHIFT) && IsKeyDown(VK_CONTROL)) return false;
-  return LoadSettingsFrom(SettingsFilePath());
+  return LoadSettingsFrom(SettingsFilePath(TDataFileUse::kRead));
 }
 
 bool LoadSettingsFrom(const std::wstring& path) {

@@ -1,4 +1,4 @@
-// The settings file beside the program: its 339-byte image read into the unit's three blocks
+// The settings file: its 339-byte image read into the unit's three blocks
 // at start and written from them at exit.
 #pragma once
 #include <windows.h>
@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
-// The executable's path with the extension ".bin".
-std::wstring SettingsFilePath();
+#include "general/win/own_paths.h"
+
+// "loupist.bin": beside the program, or in the user's folder where the program's folder takes
+// no files (DataFilePath). The file to read, or the one to write.
+std::wstring SettingsFilePath(TDataFileUse use = TDataFileUse::kWrite);
 
 // Fills SettingsRecord, KeyCommandTable and GestureCommandTable from the file; true only when
 // they were read. Holding Shift and Ctrl skips the file. A missing file, a folder of that

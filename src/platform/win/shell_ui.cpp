@@ -11,7 +11,7 @@ ShellUiHooks& ShellUiHooksForTesting() {
   return hooks;
 }
 
-void ShowMessageBox(const std::string& text, const std::string& caption, HWND owner,
+void ShowMessageBox(const std::wstring& text, const std::wstring& caption, HWND owner,
                     bool toForeground) {
   const UINT style = MB_OK | (toForeground ? MB_SETFOREGROUND : 0);
   if (ShellUiHooksForTesting().ShowBox) {
@@ -19,7 +19,12 @@ void ShowMessageBox(const std::string& text, const std::string& caption, HWND ow
     return;
   }
   const ModalLoopScope modal;
-  MessageBoxA(owner ? owner : GetActiveWindow(), text.c_str(), caption.c_str(), style);
+  if (!owner) owner = GetActiveWindow();
+  if (IsNTPlatform()) {
+    MessageBoxW(owner, text.c_str(), caption.c_str(), style);
+  } else {
+    MessageBoxA(owner, WideToAnsi(text).c_str(), WideToAnsi(caption).c_str(), style);
+  }
 }
 
 void OpenWithShell(const std::wstring& path, HWND owner) {

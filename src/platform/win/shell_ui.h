@@ -6,9 +6,10 @@
 #include <functional>
 #include <string>
 
-// A modal box with an OK button and no icon; texts in the system code page. Brought to the
-// foreground unless told otherwise. With no owner the thread's active window owns it.
-void ShowMessageBox(const std::string& text, const std::string& caption, HWND owner = nullptr,
+// A modal box with an OK button and no icon. Brought to the foreground unless told otherwise.
+// With no owner the thread's active window owns it. The NT family shows the texts as they are;
+// the Windows 95 family, in the system code page.
+void ShowMessageBox(const std::wstring& text, const std::wstring& caption, HWND owner = nullptr,
                     bool toForeground = true);
 
 // Asks the shell to open the file with its default action; the result is not examined.
@@ -21,7 +22,7 @@ COLORREF InvertColor(uint32_t color);
 // Tests take the place of the box and the shell, so that no modal box stops a run and no
 // other program is started. Empty functions restore the system's own.
 struct ShellUiHooks {
-  std::function<void(const std::string& text, const std::string& caption, UINT style)> ShowBox;
+  std::function<void(const std::wstring& text, const std::wstring& caption, UINT style)> ShowBox;
   std::function<void(const std::wstring& path)> OpenPath;
 };
 ShellUiHooks& ShellUiHooksForTesting();

@@ -161,13 +161,14 @@ TEST(Panning, NeverStaysInAGapBetweenMonitors) {
   EXPECT_EQ(r.DragMonitor, 0);
 }
 
-TEST(DoubleClick, TargetTruncatesAndStaysOnTheDesktop) {
-  // Zoom 6, source half (18, 12). One monitor at the origin, and a desktop reaching left to
-  // -1024 and up to -200 with monitors left of and above the primary one.
-  const Rect single{0, 0, 1280, 1024}, wide{-1024, -200, 1280, 1024};
+TEST(DoubleClick, TargetTruncatesAndStaysOnTheMonitors) {
+  // Zoom 6, source half (18, 12).
+  const MonitorLayout single(
+      {MonitorRecord{1, Rect{0, 0, 1280, 1024}, Rect{0, 0, 1280, 984}, true}}, MonitorRecord{});
+  const MonitorLayout two = TwoMonitors();
   struct Case {
     Point pressed, probe;
-    Rect desktop;
+    const MonitorLayout& monitors;
     Point want;
   };
   const Case cases[] = {
@@ -175,12 +176,13 @@ TEST(DoubleClick, TargetTruncatesAndStaysOnTheDesktop) {
       {{113, 77}, {100, 100}, single, {100, 100}},  // division truncates: the probe itself
       {{5, 5}, {3, 3}, single, {0, 0}},             // held at the desktop's corner
       {{200, 140}, {1275, 1020}, single, {1279, 1023}},
-      {{0, 0}, {-500, 100}, wide, {-518, 88}},  // on the left monitor: taken as it is
-      {{0, 0}, {-1020, -190}, wide, {-1024, -200}},
-      {{200, 140}, {1275, 1020}, wide, {1279, 1023}},
+      {{0, 0}, {-500, 100}, two, {-518, 88}},  // on the left monitor: taken as it is
+      {{0, 0}, {-1020, 5}, two, {-1024, 0}},
+      {{0, 0}, {5, 900}, two, {0, 888}},            // not into the gap below the left monitor
+      {{200, 140}, {-500, 760}, two, {-485, 767}},  // nor into it from above
   };
   for (const Case& c : cases)
-    EXPECT_EQ(DoubleClickTarget(c.pressed, c.probe, Point{18, 12}, 6, c.desktop), c.want)
+    EXPECT_EQ(DoubleClickTarget(c.pressed, c.probe, Point{18, 12}, 6, c.monitors), c.want)
         << "press (" << c.pressed.X << ", " << c.pressed.Y << ") probe (" << c.probe.X << ", "
         << c.probe.Y << ")";
 }

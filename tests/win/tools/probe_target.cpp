@@ -191,12 +191,12 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   instance = hInstance;
   SystemDpiAwareFromNowOn();
   // The drawn buttons' accessible object is handed to other processes through COM.
-  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 5;
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return kExitNoCom;
   const std::wstring token = commandLine ? commandLine : L"";
   HANDLE readyEvent = OpenNamedEvent(token, kReadyEvent);
   hangingEvent = OpenNamedEvent(token, kHangingEvent);
   releaseEvent = OpenNamedEvent(token, kReleaseEvent);
-  if (!readyEvent || !hangingEvent || !releaseEvent) return 2;
+  if (!readyEvent || !hangingEvent || !releaseEvent) return kExitNoEvents;
 
   HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
   HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
@@ -269,12 +269,12 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR commandLine, int) {
   CreateWindowExW(0, longClass.c_str(), L"Hidden", WS_POPUP, kHidden.Left, kHidden.Top,
                   kHidden.Width, kHidden.Height, nullptr, nullptr, instance, nullptr);
 
-  if (!InspectorWindows()) return 4;
+  if (!InspectorWindows()) return kExitNoDialog;
   Show(TopLevel(kDrawnButtonsClass, kDrawnButtonsText, kDrawnButtons));
 
   HANDLE started = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   HANDLE thread = CreateThread(nullptr, 0, HungThread, started, 0, nullptr);
-  if (!thread || WaitForSingleObject(started, 10000) != WAIT_OBJECT_0) return 3;
+  if (!thread || WaitForSingleObject(started, 10000) != WAIT_OBJECT_0) return kExitNoHungThread;
 
   SetEvent(readyEvent);
   MSG msg;

@@ -154,6 +154,12 @@ constexpr wchar_t kReadyEvent[] = L"Ready";      // set by the helper: every win
 constexpr wchar_t kHangingEvent[] = L"Hanging";  // set by the helper: the hung window waits
 constexpr wchar_t kReleaseEvent[] = L"Release";  // set by the test: answer again
 
+// The helper's exit code when it ends before it is ready: what it could not do.
+constexpr int kExitNoCom = 5;         // COM on its first thread
+constexpr int kExitNoEvents = 2;      // open the events the test made
+constexpr int kExitNoDialog = 4;      // make the dialog of the system's class
+constexpr int kExitNoHungThread = 3;  // see the hung window's thread make it within 10 s
+
 // Posted to the hung window: stop answering until the release event.
 constexpr unsigned kHangMessage = 0x8000 + 1;  // WM_APP + 1
 

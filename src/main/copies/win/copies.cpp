@@ -4,6 +4,7 @@
 
 #include "base/checked.h"
 #include "general/format.h"
+#include "general/paths.h"
 #include "general/win/clipboard.h"
 #include "general/win/codepage.h"
 #include "general/win/file_stream.h"
@@ -22,6 +23,16 @@ std::wstring ErrorText(const std::exception& error) {
     return Format(Message(TMessage::FileNotCreated), {notCreated->Path()});
   return WideFromUtf8(error.what());
 }
+
+// Beside the program, or where its folder takes no new file (a read-only share, Program Files
+// for a standard user) where the program's data files go: the name stays the one that any
+// program can open.
+std::wstring CopyFilePath(const std::wstring& extension) {
+  const std::wstring beside = OwnPathWithExtension(extension);
+  if (FileExistsAny(beside)) return beside;
+  return ExtractDirectoryPart(DataFilePath(extension, TDataFileUse::kWrite)) +
+         ExtractFileNamePart(beside);
+}
 }  // namespace
 
 template <typename Write, typename Message>
@@ -32,8 +43,8 @@ void TCopies::WriteAndOpen(HWND owner, const std::wstring& path, Write write, Me
     try {
       write();
     } catch (const std::exception& error) {
-      ShowMessageBox(WideToAnsi(message(ErrorText(error))),
-                     WideToAnsi(::Message(TMessage::ErrorCaption)), owner, boxToForeground);
+      ShowMessageBox(message(ErrorText(error)), ::Message(TMessage::ErrorCaption), owner,
+                     boxToForeground);
     }
   }
   if (FileExistsAny(path)) OpenWithShell(path, owner);
@@ -48,14 +59,14 @@ void TCopies::ToClipboard(HWND owner, const TMyBitmap& picture) {
 
 void TCopies::ToFileWhenCtrl(HWND owner, const std::wstring& text) {
   if (!IsKeyDown(VK_CONTROL)) return;
-  const std::wstring path = OwnPathWithExtension(L".txt");
+  const std::wstring path = CopyFilePath(L".txt");
   WriteAndOpen(
       owner, path, [&] { WriteTextFile(path, text); }, CopyTextErrorMessage, true);
 }
 
 void TCopies::ToFileWhenCtrl(HWND owner, const TMyBitmap& picture) {
   if (!IsKeyDown(VK_CONTROL)) return;
-  const std::wstring path = OwnPathWithExtension(L".bmp");
+  const std::wstring path = CopyFilePath(L".bmp");
   WriteAndOpen(
       owner, path, [&] { picture.SaveToFile(path); }, CopyPictureErrorMessage, false);
 }

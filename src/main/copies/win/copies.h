@@ -1,5 +1,6 @@
-// Where a copy goes: the clipboard, and with Ctrl held also a file beside the program that is
-// then opened with its associated program. What is copied is the window's business.
+// Where a copy goes: the clipboard, and with Ctrl held also a file beside the program (or in
+// the user's folder where the program's folder takes no files) that is then opened with its
+// associated program. What is copied is the window's business.
 #pragma once
 #include <windows.h>
 

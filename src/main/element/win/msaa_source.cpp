@@ -10,12 +10,14 @@ namespace {
 using FromPointFn = HRESULT(WINAPI*)(POINT, IAccessible**, VARIANT*);
 using RoleTextFn = UINT(WINAPI*)(DWORD, LPWSTR, UINT);
 using WindowOfFn = HRESULT(WINAPI*)(IAccessible*, HWND*);
+using FromWindowFn = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
 static_assert(IsWinapiPointer<FromPointFn>::value && IsWinapiPointer<RoleTextFn>::value &&
-                  IsWinapiPointer<WindowOfFn>::value,
+                  IsWinapiPointer<WindowOfFn>::value && IsWinapiPointer<FromWindowFn>::value,
               "oleacc's entry points are WINAPI");
 static_assert(std::is_same_v<FromPointFn, decltype(&AccessibleObjectFromPoint)> &&
                   std::is_same_v<RoleTextFn, decltype(&GetRoleTextW)> &&
-                  std::is_same_v<WindowOfFn, decltype(&WindowFromAccessibleObject)>,
+                  std::is_same_v<WindowOfFn, decltype(&WindowFromAccessibleObject)> &&
+                  std::is_same_v<FromWindowFn, decltype(&AccessibleObjectFromWindow)>,
               "oleacc's entry points as the system declares them");
 static_assert(IsStdMethod<decltype(&IAccessible::accHitTest)>::value &&
                   IsStdMethod<decltype(&IAccessible::get_accName)>::value &&
@@ -117,15 +119,34 @@ void MsaaSource::ReadAncestors(ComRef<IAccessible> object, LONG child, ElementFa
   // Steps are counted apart from the chain, which skips some: a parent chain may be a loop.
   for (int step = 0; step < kMaxDepth && facts.Ancestors.size() < kMaxElementAncestors; ++step) {
     ComRef<IDispatch> parentDispatch;
-    if (FAILED(object->get_accParent(parentDispatch.Out())) || !parentDispatch) return;
+    if (FAILED(object->get_accParent(parentDispatch.Out())) || !parentDispatch) break;
     ComRef<IAccessible> parent = parentDispatch.As<IAccessible>(kIID_IAccessible);
-    if (!parent) return;
+    if (!parent) break;
     // The chain ends at the top-level window's element: the desktop's are not part of it.
     HWND window = nullptr;
     if (windowOf && SUCCEEDED(windowOf(parent.get(), &window)) && window == desktop) return;
-    // An object that tells neither role nor name (Wine's stock window object) adds nothing.
-    ElementName name = Describe(parent.get(), CHILDID_SELF);
-    if (!name.ControlType.empty() || !name.Name.empty()) facts.Ancestors.push_back(std::move(name));
+    AddAncestor(parent.get(), facts);
     object = std::move(parent);
   }
+  // Under Wine the accessible parent of a child window's client object ends the chain there:
+  // it goes on through the windows' own client objects, up to the top-level window's.
+  HWND window = nullptr;
+  if (!windowOf || FAILED(windowOf(object.get(), &window)) || !window) return;
+  const auto fromWindow = ProcAs<FromWindowFn>(fromWindow_.Get());
+  for (HWND parent = GetAncestor(window, GA_PARENT);
+       fromWindow && parent && parent != desktop && facts.Ancestors.size() < kMaxElementAncestors;
+       parent = GetAncestor(parent, GA_PARENT)) {
+    ComRef<IAccessible> client;
+    if (FAILED(fromWindow(parent, static_cast<DWORD>(OBJID_CLIENT), kIID_IAccessible,
+                          client.OutVoid())) ||
+        !client)
+      return;
+    AddAncestor(client.get(), facts);
+  }
+}
+
+void MsaaSource::AddAncestor(IAccessible* object, ElementFacts& facts) {
+  // An object that tells neither role nor name (Wine's stock window object) adds nothing.
+  ElementName name = Describe(object, CHILDID_SELF);
+  if (!name.ControlType.empty() || !name.Name.empty()) facts.Ancestors.push_back(std::move(name));
 }

@@ -26,9 +26,11 @@ class MsaaSource : public ElementSource {
   // The role text and name of the object's child (CHILDID_SELF: the object itself).
   ElementName Describe(IAccessible* object, LONG child);
   void ReadAncestors(ComRef<IAccessible> object, LONG child, ElementFacts& facts);
+  void AddAncestor(IAccessible* object, ElementFacts& facts);
 
   ComRuntime& runtime_;
   LateBoundProc fromPoint_{L"oleacc.dll", "AccessibleObjectFromPoint"};
   LateBoundProc roleText_{L"oleacc.dll", "GetRoleTextW"};
   LateBoundProc windowOf_{L"oleacc.dll", "WindowFromAccessibleObject"};
+  LateBoundProc fromWindow_{L"oleacc.dll", "AccessibleObjectFromWindow"};
 };

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "base/checked.h"
-#include "general/win/codepage.h"
 #include "general/win/input_state.h"
 #include "main/capture/capture_mode_rules.h"
 #include "main/colours/colour_commands.h"
@@ -223,7 +222,7 @@ void TApp_Loupist::actHelpExecute(Action*) {
   std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
   caption.resize(static_cast<std::size_t>(
       GetWindowTextW(Handle(), &caption[0], static_cast<int>(caption.size()))));
-  ShowMessageBox(WideToAnsi(caption), WideToAnsi(Application::Instance().Title()), Handle());
+  ShowMessageBox(caption, Application::Instance().Title(), Handle());
 }
 
 bool TApp_Loupist::ApplicationEvents1ShortCut(MSG& msg) {

@@ -243,9 +243,10 @@ void TApp_Loupist::FormMouseUp(int button, int x, int y, bool ctrlDown, bool shi
 
 void TApp_Loupist::FormDblClick() {
   if (!FCommands.actCapture_Fixed.Checked()) return;
-  const Point target =
-      DoubleClickTarget(FInput.LeftPressPos(), ProbeInfo.ScreenPoint, FView.FSrcHalf, FView.FZoom,
-                        MyMonitors().GetDesktopRect());
+  TMyMonitors& monitors = MyMonitors();
+  monitors.Refresh();
+  const Point target = DoubleClickTarget(FInput.LeftPressPos(), ProbeInfo.ScreenPoint,
+                                         FView.FSrcHalf, FView.FZoom, monitors.Layout());
   if (target != ProbeInfo.ScreenPoint) GlideProbePoint(target);
 }
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "general/win/codepage.h"
 #include "general/win/own_paths.h"
 #include "main/form/win/internals.h"
 #include "main/form/win/main.h"
@@ -20,7 +19,7 @@
 namespace {
 
 struct Box {
-  std::string Text, Caption;
+  std::wstring Text, Caption;
   UINT Style = 0;
 };
 
@@ -31,7 +30,7 @@ class Copy : public testing::Test {
     ShellUiHooksForTesting().OpenPath = [this](const std::wstring& path) {
       opened_.push_back(path);
     };
-    ShellUiHooksForTesting().ShowBox = [this](const std::string& text, const std::string& caption,
+    ShellUiHooksForTesting().ShowBox = [this](const std::wstring& text, const std::wstring& caption,
                                               UINT style) {
       boxes_.push_back({text, caption, style});
     };
@@ -296,9 +295,9 @@ TEST_F(Copy, ABitmapFileThatCannotBeCreatedIsReported) {
     Access().Command(Cmd::actCopy_Picture).Execute();
   }
   ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].Text, WideToAnsi(L"ファイル " + path +
-                                       L" を作成できません\r\rコピー画像を書き込めませんでした"));
-  EXPECT_EQ(boxes_[0].Caption, WideToAnsi(L"エラー"));
+  EXPECT_EQ(boxes_[0].Text,
+            L"ファイル " + path + L" を作成できません\r\rコピー画像を書き込めませんでした");
+  EXPECT_EQ(boxes_[0].Caption, L"エラー");
   EXPECT_EQ(boxes_[0].Style, static_cast<UINT>(MB_OK)) << "not forced to the foreground";
   EXPECT_TRUE(opened_.empty()) << "a folder is not opened";
   EXPECT_EQ(Access().StatusText(), L"ｽﾞｰﾑ画像をｺﾋﾟｰ ") << "the command goes on";
@@ -327,33 +326,10 @@ TEST_F(Copy, ABusyClipboard) {
 
 namespace {
 
-// The Unix path of a Windows path, when running under Wine.
-std::string UnixPath(const std::wstring& path) {
-  using Convert = char*(CDECL*)(const wchar_t*);
-  const auto convert = reinterpret_cast<Convert>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
-  if (!convert) return std::string();
-  char* unix = convert(path.c_str());
-  if (!unix) return std::string();
-  std::string result(unix);
-  HeapFree(GetProcessHeap(), 0, unix);
-  return result;
-}
-
-// Runs a shell command line of the host system (Wine starts Unix programs by their path) and
-// waits, handling messages, until it has written the file.
+// Runs a shell command line of the host and waits, handling messages, until it has written the
+// file.
 std::vector<uint8_t> HostCommandOutput(const std::string& command, const std::wstring& output) {
-  std::wstring line = L"Z:\\bin\\sh -c \"" + AnsiToWide(command) + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  std::vector<wchar_t> buffer(line.begin(), line.end());
-  buffer.push_back(L'\0');
-  if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info))
-    return {};
-  if (info.hThread) CloseHandle(info.hThread);
-  if (info.hProcess) CloseHandle(info.hProcess);
+  StartHostCommand(command);
   const std::wstring done = output + L".done";
   for (int i = 0; i < 100 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
     PumpFor(50);

@@ -83,7 +83,7 @@ class ElementProbeTest : public testing::Test {
 std::unique_ptr<ProbeTargetProcess> ElementProbeTest::target_;
 
 TEST_F(ElementProbeTest, OverEachDrawnButtonTheFactsNameItAndGiveItsRectangle) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   // Where UI Automation's client cannot be made (Wine), Active Accessibility answers.
   bool uiaMissing = false;
   std::thread([&] {
@@ -106,8 +106,20 @@ TEST_F(ElementProbeTest, OverEachDrawnButtonTheFactsNameItAndGiveItsRectangle) {
   }
 }
 
+TEST_F(ElementProbeTest, TheChainOfAControlReachesItsTopLevelWindow) {
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
+  ElementProbe probe(MakeSystemElementSource);
+  const Point button{kDialog.Left + kEnabledButton.CenterX(),
+                     kDialog.Top + kEnabledButton.CenterY()};
+  const ElementView view = AnswerAt(probe, button);
+  ASSERT_EQ(view.State, ElementState::kAnswered);
+  EXPECT_EQ(view.Facts.Name, kEnabledText);
+  ASSERT_FALSE(view.Facts.Ancestors.empty());
+  EXPECT_EQ(view.Facts.Ancestors.back().Name, L"Dialog") << "the top-level window's element";
+}
+
 TEST_F(ElementProbeTest, AWindowThatStopsAnsweringCostsTheCycleNothing) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   ASSERT_TRUE(target_->Hang());
   auto probe = std::make_unique<ElementProbe>(MakeSystemElementSource);
   double worst = 0;
@@ -158,7 +170,7 @@ TEST(ElementProbeExit, WithItsWorkerStuck) {
 }
 
 TEST_F(ElementProbeTest, ManyAnswersLeaveNoHandleComObjectOrThreadBehind) {
-  ASSERT_TRUE(target_->Ready());
+  ASSERT_TRUE(target_->Ready()) << target_->StartReport();
   const long before = handle_count::Total();
   {
     ElementProbe probe(MakeSystemElementSource);

@@ -54,7 +54,7 @@ class ProbeFacts : public ProbeFactsBase {
   static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe: " << target_->StartReport();
     if (!IsNTPlatform()) GTEST_SKIP() << "the NT path";
     StartApp();
   }
@@ -182,8 +182,7 @@ class ProbeFactsOtherBitness : public ProbeFactsBase {
   void SetUp() override {
     if (target_->OtherBitnessCannotRun())
       GTEST_SKIP() << "this system (or Wine prefix) does not run programs of the other bitness";
-    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper did not start, error "
-                                  << target_->StartError();
+    ASSERT_TRUE(target_->Ready()) << "the other bitness's helper: " << target_->StartReport();
     StartApp();
   }
   static std::unique_ptr<ProbeTargetProcess> target_;

@@ -40,7 +40,7 @@ Summary Summarise(std::vector<double> v) {
 TEST(WindowFactsCost, PerCycleOverAWindowOfAnotherProcess) {
   if (!IsNTPlatform()) GTEST_SKIP() << "measured on the NT path";
   ProbeTargetProcess target;
-  ASSERT_TRUE(target.Ready());
+  ASSERT_TRUE(target.Ready()) << target.StartReport();
   NoSettingsFile noSettingsFile;
   SetCursorPos(kRed.Left + kRedChild.CenterX(), kRed.Top + kRedChild.CenterY());
   auto app = std::make_unique<TApp_Loupist>();

@@ -25,7 +25,7 @@ class WindowSearch : public testing::Test {
   static void SetUpTestSuite() { target_ = std::make_unique<ProbeTargetProcess>(); }
   static void TearDownTestSuite() { target_.reset(); }
   void SetUp() override {
-    ASSERT_TRUE(target_->Ready()) << "probe_target.exe did not start";
+    ASSERT_TRUE(target_->Ready()) << "probe_target.exe: " << target_->StartReport();
     app_ = StartMainWindow(POINT{1270, 1010}, POINT{40, 300});
   }
   void TearDown() override { app_.reset(); }
