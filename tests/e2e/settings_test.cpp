@@ -267,8 +267,8 @@ TEST_F(ProgramSettings, AFolderThatTakesNoFilesKeepsThemInTheUsersFolder) {
   const std::wstring users = UsersLoupistFolder();
   ASSERT_FALSE(users.empty());
   const std::wstring settings = users + L"loupist.bin", copy = users + L"loupist.txt";
-  DeleteFileW(settings.c_str());
-  DeleteFileW(copy.c_str());
+  const std::wstring colours = users + L"loupist.colors";
+  for (const std::wstring& file : {settings, copy, colours}) DeleteFileW(file.c_str());
   {
     ReadOnlyFolder readOnly(folder_);
     if (!readOnly.Mounted()) GTEST_SKIP() << "this test may not mount a folder read-only here";
@@ -297,6 +297,7 @@ TEST_F(ProgramSettings, AFolderThatTakesNoFilesKeepsThemInTheUsersFolder) {
     ASSERT_TRUE(DecodeSettingsImage(ReadFileBytes(settings), saved))
         << "saved in the user's folder";
     EXPECT_EQ(saved.Record.FormRect.Left, 300);
+    EXPECT_FALSE(ReadFileBytes(colours).empty()) << "the colour copied, beside the settings";
 
     // The next start, which finds no file beside the program, reads that one.
     LoupistProcess program(ProgramName());
@@ -306,8 +307,7 @@ TEST_F(ProgramSettings, AFolderThatTakesNoFilesKeepsThemInTheUsersFolder) {
     PostMessageW(program.Window(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(10000));
   }
-  DeleteFileW(settings.c_str());
-  DeleteFileW(copy.c_str());
+  for (const std::wstring& file : {settings, copy, colours}) DeleteFileW(file.c_str());
   RemoveDirectoryW(users.c_str());
 }
 

@@ -10,15 +10,15 @@
 #include "main/colours/colour_sample.h"
 #include "my_settingfile/win/settings_file.h"
 
-std::wstring ColoursFilePath() {
-  const std::wstring settings = SettingsFilePath();
+std::wstring ColoursFilePath(TDataFileUse use) {
+  const std::wstring settings = SettingsFilePath(use);
   return settings.empty() ? settings : ChangeExtension(settings, L".colors");
 }
 
 void TColours::Load() {
   // Nothing in the file may stop the start: whatever fails leaves the history empty.
   try {
-    const std::wstring path = ColoursFilePath();
+    const std::wstring path = ColoursFilePath(TDataFileUse::kRead);
     if (!FileExistsAny(path)) return;
     std::string bytes;
     bool whole = false;
@@ -44,7 +44,7 @@ void TColours::Load() {
 }
 
 void TColours::Save() {
-  const std::wstring path = ColoursFilePath();
+  const std::wstring path = ColoursFilePath(TDataFileUse::kWrite);
   if (path.empty()) return;
   const std::string text = history_.FileText();
   SaveFileWhole(path, std::vector<uint8_t>(text.begin(), text.end()));

@@ -10,15 +10,17 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "general/win/own_paths.h"
 #include "main/capture/win/screen_capture.h"
 #include "main/colours/colour_commands.h"
 #include "main/colours/colour_history.h"
 #include "platform/command_model.h"
 #include "platform/win/popup_menu.h"
 
-// The history file: beside the settings file, wherever that is kept; none where the settings
-// file is off.
-std::wstring ColoursFilePath();
+// The history file: beside the settings file, wherever that is read from or written to (beside
+// the program, or in the user's own Loupist folder where the program's folder takes no files);
+// none where the settings file is off.
+std::wstring ColoursFilePath(TDataFileUse use);
 
 class TColours {
  public:
