@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "bench/pointer_bench.h"
 #include "bench/reference_loop.h"
 #include "main/element/element_probe.h"
@@ -24,13 +25,6 @@
 #include "platform/win/application.h"
 
 namespace {
-
-double Seconds() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 void Pump() {
   MSG msg;

@@ -11,17 +11,11 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "main/form/win/internals.h"
 #include "main/form/win/main.h"
 
 namespace {
-
-double Seconds() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 // The window's pixels as the screen shows them.
 class WindowPixels {

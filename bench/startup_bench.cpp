@@ -8,14 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+#include "bench_clock.h"
 
-double Seconds() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
+namespace {
 
 struct Found {
   DWORD pid;
@@ -115,6 +110,8 @@ int main(int argc, char** argv) {
   // times are not kept current; scripts/bench reads them from the host meanwhile.)
   std::printf("idle phase: %d s\n", idleSeconds);
   std::fflush(stdout);
+  // Tells scripts/bench that the still phase has begun, however long the start took.
+  if (FILE* marker = _wfopen(L"startup_bench.idle", L"wb")) std::fclose(marker);
   Sleep(static_cast<DWORD>(idleSeconds) * 1000);
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof(memory);
@@ -126,5 +123,6 @@ int main(int argc, char** argv) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   DeleteFileW(L"loupist.bin");
+  DeleteFileW(L"startup_bench.idle");
   return 0;
 }
