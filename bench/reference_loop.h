@@ -132,8 +132,8 @@ class ReferenceLoop {
   volatile double sink_ = 0;
 
   // The spacing search: the probe's row and column across its monitor read from the screen,
-  // walked both ways from the probe pixel within the tolerance, and the runs drawn inverted
-  // through the probe cell's middle with a mark at each end.
+  // walked both ways from the probe pixel within the tolerance, and the runs drawn with an XOR
+  // pen through the probe cell's middle with a mark at each end.
   void Spacing(POINT p, int cx, int cy) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
@@ -163,7 +163,9 @@ class ReferenceLoop {
     const int z = zoom_, mx = cx + (z - 2) / 2, my = cy + (z - 2) / 2, half = (z - 2) / 2;
     const int x0 = cx + (left - (p.x - m.left)) * z, x1 = cx + (right - (p.x - m.left)) * z + z - 2;
     const int y0 = cy + (top - (p.y - m.top)) * z, y1 = cy + (bottom - (p.y - m.top)) * z + z - 2;
-    SetROP2(viewDC_, R2_NOT);
+    const HGDIOBJ pen = SelectObject(viewDC_, GetStockObject(DC_PEN));
+    SetDCPenColor(viewDC_, RGB(128, 128, 128));
+    SetROP2(viewDC_, R2_XORPEN);
     const int lines[8][4] = {
         {x0 + 1, my, cx - 2, my},           {cx + z + 1, my, x1, my},
         {mx, y0 + 1, mx, cy - 2},           {mx, cy + z + 1, mx, y1},
@@ -174,6 +176,7 @@ class ReferenceLoop {
       LineTo(viewDC_, l[2], l[3]);
     }
     SetROP2(viewDC_, R2_COPYPEN);
+    SelectObject(viewDC_, pen);
   }
 
   bool facts_ = false;

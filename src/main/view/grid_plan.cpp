@@ -80,45 +80,70 @@ void PlanFullGrid(const GridPlanInput& in, std::vector<GridLine>& lines) {
   }
 }
 
-// The probe frame's square, both ends included: the spacing runs leave it out, so that no
-// pixel of it is inverted twice.
+// A square of view pixels, both ends included.
 struct FrameSquare {
   int32_t Left, Top, Right, Bottom;
 };
 
-FrameSquare FrameSquareOf(const GridPlanInput& in, int32_t g) {
-  const int32_t x0 = CheckedSub(in.CursorCell.X, g);
-  const int32_t y0 = CheckedSub(in.CursorCell.Y, g);
-  return FrameSquare{x0, y0, CheckedAdd(in.CursorCell.X, in.Zoom),
-                     CheckedAdd(in.CursorCell.Y, in.Zoom)};
+// The frame around the probe cell and the cells around it that the colour sample takes in
+// (none but the probe cell for a sample of one).
+FrameSquare FrameSquareOf(const GridPlanInput& in, int32_t g, int32_t sampleCells) {
+  const int32_t reach = CheckedMul(std::max(sampleCells, 1) / 2, in.Zoom);
+  const int32_t x0 = CheckedSub(CheckedSub(in.CursorCell.X, g), reach);
+  const int32_t y0 = CheckedSub(CheckedSub(in.CursorCell.Y, g), reach);
+  const int32_t side = CheckedAdd(CheckedAdd(g, in.Zoom), CheckedMul(reach, 2));
+  return FrameSquare{x0, y0, CheckedAdd(x0, side), CheckedAdd(y0, side)};
 }
 
+// What the spacing runs keep clear of: the probe cell's square, and the pixels of the sampled
+// square's frame, where a run would otherwise change what the frame's inverting pen drew.
+struct RunBounds {
+  FrameSquare Probe, Sample;
+};
+
 // A run's segment along row `at` (across) or column `at` from `from` to `to`, exclusive, less
-// the frame's square and clipped to the zoom area.
-void AddOutsideFrame(std::vector<GridLine>& lines, const GridPlanInput& in, const FrameSquare& f,
+// the probe's square and the sampled square's frame, clipped to the zoom area.
+void AddOutsideFrame(std::vector<GridLine>& lines, const GridPlanInput& in, const RunBounds& r,
                      bool across, int32_t at, int32_t from, int32_t to) {
-  const int32_t low = across ? f.Left : f.Top, high = across ? f.Right : f.Bottom;
-  const bool crosses = across ? (at >= f.Top && at <= f.Bottom) : (at >= f.Left && at <= f.Right);
+  // The spans of the segment's line to leave out, both ends included, in order along it.
+  struct Span {
+    int32_t Low, High;
+  };
+  Span out[3];
+  int count = 0;
+  const auto low = [across](const FrameSquare& f) { return across ? f.Left : f.Top; };
+  const auto high = [across](const FrameSquare& f) { return across ? f.Right : f.Bottom; };
+  const auto first = [across](const FrameSquare& f) { return across ? f.Top : f.Left; };
+  const auto last = [across](const FrameSquare& f) { return across ? f.Bottom : f.Right; };
+  const FrameSquare &p = r.Probe, &s = r.Sample;
+  const bool inSample = at >= first(s) && at <= last(s);
+  if (inSample && (at == first(s) || at == last(s))) {
+    out[count++] = Span{low(s), high(s)};  // along one of its sides: the whole side
+  } else {
+    if (inSample) out[count++] = Span{low(s), low(s)};
+    if (at >= first(p) && at <= last(p)) out[count++] = Span{low(p), high(p)};
+    if (inSample) out[count++] = Span{high(s), high(s)};
+  }
   const auto add = [&](int32_t a, int32_t b) {
     const int32_t limit = across ? in.ClientWidth : in.ZoomAreaHeight;
     a = std::max(a, 0), b = std::min(b, limit);
     if (across)
-      AddHorizontal(lines, in, at, a, b, 0, kPenModeInvert);
+      AddHorizontal(lines, in, at, a, b, kSpacingXorColor, kPenModeXor);
     else
-      AddVertical(lines, in, at, a, b, 0, kPenModeInvert);
+      AddVertical(lines, in, at, a, b, kSpacingXorColor, kPenModeXor);
   };
-  if (!crosses) {
-    add(from, to);
-    return;
+  int32_t start = from;
+  for (int i = 0; i < count; ++i) {
+    add(start, std::min(to, out[i].Low));
+    start = std::max(start, CheckedAdd(out[i].High, 1));
   }
-  add(from, std::min(to, low));
-  add(std::max(from, CheckedAdd(high, 1)), to);
+  add(start, to);
 }
 
 // One side of a run: the line through the middle of the probe cell out to the run's end cell,
 // and the mark across the end cell's farthest picture column (or row), which the line stops
 // short of. sign is -1 towards the left or the top, +1 the other way.
-void PlanRunSide(const GridPlanInput& in, const FrameSquare& f, bool across, int32_t reach,
+void PlanRunSide(const GridPlanInput& in, const RunBounds& f, bool across, int32_t reach,
                  int32_t sign, std::vector<GridLine>& lines) {
   if (reach <= 0) return;
   const int32_t z = in.Zoom;
@@ -141,7 +166,7 @@ void PlanRunSide(const GridPlanInput& in, const FrameSquare& f, bool across, int
 
 void PlanSpacing(const GridPlanInput& in, int32_t g, std::vector<GridLine>& lines) {
   const SpacingReach& r = in.Spacing;
-  const FrameSquare f = FrameSquareOf(in, g);
+  const RunBounds f{FrameSquareOf(in, g, 1), FrameSquareOf(in, g, in.SampleCells)};
   PlanRunSide(in, f, true, r.Left, -1, lines);
   PlanRunSide(in, f, true, r.Right, 1, lines);
   PlanRunSide(in, f, false, r.Up, -1, lines);
@@ -151,19 +176,21 @@ void PlanSpacing(const GridPlanInput& in, int32_t g, std::vector<GridLine>& line
 // The closed square through (x0, y0) and (x0 + s, y0 + s). Each side runs rightward or
 // downward and starts one pixel past the corner the previous side ended on, so the four sides
 // cover every frame pixel exactly once: an inverting pen that touched a corner twice would
-// restore it.
+// restore it. A large sampled square may reach past the zoom area: each side keeps to it, so
+// that none is drawn into the panel below.
 void PlanFrame(const GridPlanInput& in, int32_t g, std::vector<GridLine>& lines) {
-  // The cells on each side of the probe cell that the square takes in.
-  const int32_t reach = CheckedMul(std::max(in.SampleCells, 1) / 2, in.Zoom);
-  const int32_t s = CheckedAdd(CheckedAdd(g, in.Zoom), CheckedMul(reach, 2));
-  const int32_t x0 = CheckedSub(CheckedSub(in.CursorCell.X, g), reach);
-  const int32_t y0 = CheckedSub(CheckedSub(in.CursorCell.Y, g), reach);
-  const int32_t x1 = CheckedAdd(x0, s);
-  const int32_t y1 = CheckedAdd(y0, s);
-  lines.push_back(GridLine{Point{x0, y0}, Point{x1, y0}, 0, kPenModeInvert});
-  lines.push_back(GridLine{Point{x1, y0}, Point{x1, y1}, 0, kPenModeInvert});
-  lines.push_back(GridLine{Point{x0 + 1, y1}, Point{CheckedAdd(x1, 1), y1}, 0, kPenModeInvert});
-  lines.push_back(GridLine{Point{x0, y0 + 1}, Point{x0, CheckedAdd(y1, 1)}, 0, kPenModeInvert});
+  const FrameSquare square = FrameSquareOf(in, g, in.SampleCells);
+  const int32_t x0 = square.Left, y0 = square.Top, x1 = square.Right, y1 = square.Bottom;
+  const auto across = [&](int32_t y, int32_t a, int32_t b) {
+    AddHorizontal(lines, in, y, std::max(a, 0), std::min(b, in.ClientWidth), 0, kPenModeInvert);
+  };
+  const auto down = [&](int32_t x, int32_t a, int32_t b) {
+    AddVertical(lines, in, x, std::max(a, 0), std::min(b, in.ZoomAreaHeight), 0, kPenModeInvert);
+  };
+  across(y0, x0, x1);
+  down(x1, y0, y1);
+  across(y1, CheckedAdd(x0, 1), CheckedAdd(x1, 1));
+  down(x0, CheckedAdd(y0, 1), CheckedAdd(y1, 1));
 }
 
 }  // namespace

@@ -13,7 +13,12 @@
 using PenMode = uint8_t;
 constexpr PenMode kPenModeInvert = 3;  // the inverse of the pixel beneath; colour unused
 constexpr PenMode kPenModeCopy = 4;    // the pen colour
+constexpr PenMode kPenModeXor = 7;     // pixel beneath XOR pen colour
 constexpr PenMode kPenModeMask = 12;   // pixel beneath AND pen colour
+
+// The spacing runs' pen, in XOR mode: it flips the top bit of each channel, so every pixel it
+// crosses moves half the range away, mid-grey (which inverts to itself, near enough) as well.
+constexpr uint32_t kSpacingXorColor = 0x808080;
 
 // One axis-aligned, one-pixel line from Start towards End; End itself is not drawn, as with
 // MoveTo/LineTo. End always lies right of or below Start.
@@ -57,10 +62,11 @@ int32_t GridGap(bool gridShown, int32_t zoom);
 
 // Replaces the contents of lines with the overlay in drawing order: cross-hair arms (zoom
 // below 4) or grid then sub-grid (zoom 4 and up), when the grid is shown; the spacing runs in
-// invert mode, when shown: a line through the middle of the probe cell out to each run's last
+// XOR mode, when shown: a line through the middle of the probe cell out to each run's last
 // cell, with a short mark across that cell's farthest column or row of picture (so at zoom 1
 // on the run's last pixel itself), stopping at the zoom area's edges and leaving out the
-// frame's square; then the four sides of the frame around the probe cell (or the sampled
-// square) in invert mode. Lines that would fall wholly outside the zoom area are left out. The
-// vector is meant to be kept and reused: once it has grown to fit, planning allocates nothing.
+// frame's square and the pixels where they cross the sampled square's frame; then the four
+// sides of the frame around the probe cell (or the sampled square) in invert mode. Lines that would
+// fall wholly outside the zoom area are left out. The vector is meant to be kept and reused: once
+// it has grown to fit, planning allocates nothing.
 void PlanGrid(const GridPlanInput& in, std::vector<GridLine>& lines);

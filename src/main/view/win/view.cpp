@@ -18,6 +18,8 @@ int Rop2OfPenMode(PenMode mode) {
       return R2_NOT;
     case kPenModeMask:
       return R2_MASKPEN;
+    case kPenModeXor:
+      return R2_XORPEN;
     default:
       return R2_COPYPEN;
   }

@@ -29,6 +29,7 @@ COLORREF Scene(int x, int y) {
 }
 
 COLORREF Inverse(COLORREF c) { return ~c & 0xFFFFFF; }
+COLORREF RunOver(COLORREF c) { return c ^ 0x808080; }
 
 class SpacingView : public testing::Test {
  protected:
@@ -62,9 +63,9 @@ TEST_F(SpacingView, TheBlocksSizeInTheLineAndInThePicture) {
   EXPECT_EQ(PanelLineDiff(*app_, a_, 4, L"間隔     L=400 T=420 W=80 H=30"), "");
   const Point c = a_.CursorCell();
   EXPECT_EQ(a_.Info().Color, kBlock) << "the probe pixel stays uncovered";
-  EXPECT_EQ(At(c.X - 40, c.Y - 1), Inverse(kBlock)) << "the left mark";
+  EXPECT_EQ(At(c.X - 40, c.Y - 1), RunOver(kBlock)) << "the left mark";
   EXPECT_EQ(At(c.X - 41, c.Y), kWhite) << "nothing past the run";
-  EXPECT_EQ(At(c.X + 39, c.Y + 1), Inverse(kBlock)) << "the right mark";
+  EXPECT_EQ(At(c.X + 39, c.Y + 1), RunOver(kBlock)) << "the right mark";
   EXPECT_EQ(At(c.X + 40, c.Y), kEdge);
 
   a_.ExecuteCommand(4022);  // 8
@@ -74,13 +75,13 @@ TEST_F(SpacingView, TheBlocksSizeInTheLineAndInThePicture) {
   EXPECT_EQ(a_.Info().Spacing, kBlockRect);
 
   // At zoom 6 the runs leave the view and reach its edges, over the grid and under the frame:
-  // the line inverts the grey of the grid line it crosses, and the frame is inverted once.
+  // the line changes the grey of the grid line it crosses, and the frame is inverted once.
   ViewAt(6, true);
   const Point g = a_.CursorCell();
   const int middle = g.Y + 2, last = a_.View().Width() - 1;
-  EXPECT_EQ(At(0, middle), Inverse(kBlock));
-  EXPECT_EQ(At(last % 6 ? last : last - 1, middle), Inverse(kBlock));
-  EXPECT_EQ(At(g.X - 7, middle), Inverse(0x999999)) << "the next cell's grid line";
+  EXPECT_EQ(At(0, middle), RunOver(kBlock));
+  EXPECT_EQ(At(last % 6 ? last : last - 1, middle), RunOver(kBlock));
+  EXPECT_EQ(At(g.X - 7, middle), RunOver(0x999999)) << "the next cell's grid line";
   EXPECT_EQ(At(g.X - 2, middle), Inverse(kBlock)) << "the frame";
 }
 
