@@ -360,14 +360,18 @@ TEST_F(CaptureModes, CtrlSpaceBringsTheCursorToTheOriginAtOnceWhenNearAndInNineS
 
   // 200 pixels away: watch the cursor from another thread while it travels.
   PutCursor(Point{700, 300});
-  std::atomic<bool> watching{true};
+  // The move starts once the watcher has read the cursor once: under Wine a thread's first
+  // read sets up its own connection to the display, which can take longer than some steps.
+  std::atomic<bool> watching{true}, ready{false};
   std::set<int32_t> seen;
   std::thread watcher([&] {
     while (watching) {
       seen.insert(CursorNow().X);
+      ready = true;
       Sleep(1);
     }
   });
+  while (!ready) Sleep(1);
   {
     HeldKeys ctrl({VK_CONTROL});
     const DWORD start = GetTickCount();

@@ -362,7 +362,9 @@ TEST_F(InfoPanel, TheExecutableFollowsTheWindowUnderThePoint) {
   EXPECT_EQ(lstrcmpiW(a.Info().ExeName.c_str(), target_->ExePath().c_str()), 0);
   a.Command(Cmd::actOpt_NoSelfCapture).SetChecked(true);
   ProbeAt(Point{kHidden.CenterX(), kHidden.CenterY()});
-  ASSERT_EQ(a.Info().Window, 0u);
+  // Seen once in a full run at 144 dpi: some window lay there. Which one, the next time.
+  ASSERT_EQ(a.Info().Window, 0u) << "class " << a.Info().ClassName << ", text " << a.Info().Text
+                                 << ", process " << a.Info().ExeName;
   EXPECT_TRUE(a.Info().ExeName.empty());
 }
 
